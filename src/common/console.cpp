@@ -1,0 +1,44 @@
+#include "common/console.hpp"
+
+#include <istream>
+#include <ostream>
+#include <utility>
+
+namespace league {
+
+Console::Console(std::istream& in, std::ostream& out, PauseAction pause)
+    : in_(in), out_(out), pause_(std::move(pause)) {}
+
+void Console::pause() {
+    out_.flush();
+    if (pause_) {
+        pause_(in_, out_);
+    }
+    out_.flush();
+}
+
+std::string readAnswerWord(Console& console) {
+    std::string word;
+    console.in() >> word;
+    return word;
+}
+
+std::int32_t readAnswerNumber(Console& console, std::int32_t preset) {
+    // The standard extraction decides everything: sign, digits, overflow (which
+    // fails and clamps) and the failed state that silences the later answers.
+    int value = preset;
+    console.in() >> value;
+    return static_cast<std::int32_t>(value);
+}
+
+char readAnswerChar(Console& console, char preset) {
+    char answer = preset;
+    console.in() >> answer;
+    return answer;
+}
+
+void pauseConsole(Console& console) {
+    console.pause();
+}
+
+}  // namespace league

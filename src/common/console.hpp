@@ -1,0 +1,49 @@
+#pragma once
+// The console of a run: where answers come from, where messages go, and how the run
+// waits for a key before the window closes. Tests hand in string streams and a pause
+// of their own, so a whole dialogue can run in-process.
+
+#include <cstdint>
+#include <functional>
+#include <iosfwd>
+#include <string>
+
+namespace league {
+
+class Console {
+public:
+    using PauseAction = std::function<void(std::istream&, std::ostream&)>;
+
+    /// A console over the given streams; `pause` is called by pauseConsole().
+    Console(std::istream& in, std::ostream& out, PauseAction pause);
+
+    std::istream& in() { return in_; }
+    std::ostream& out() { return out_; }
+
+    /// Flushes the output, then waits for a key as the system's pause does.
+    void pause();
+
+private:
+    std::istream& in_;
+    std::ostream& out_;
+    PauseAction pause_;
+};
+
+/// One whitespace-delimited word, as the standard word extraction reads it: leading
+/// white space is skipped, the line end after the word stays unread. At end of input
+/// (or after an earlier failed extraction) the word is empty.
+std::string readAnswerWord(Console& console);
+
+/// One decimal integer, as the standard integer extraction reads it. When nothing can
+/// be read the preset is kept; when the text is no number the result is 0 and the
+/// input stays failed, so every later answer reads nothing and keeps its preset.
+std::int32_t readAnswerNumber(Console& console, std::int32_t preset);
+
+/// One character after skipping white space; the preset stays when nothing can be read.
+char readAnswerChar(Console& console, char preset);
+
+/// Flushes the console and waits for a key, so that a user who started the program
+/// by double-click can read the last message before the window closes.
+void pauseConsole(Console& console);
+
+}  // namespace league

@@ -1,0 +1,139 @@
+#include "common/export_recipes.hpp"
+
+namespace league {
+
+namespace {
+
+// Steps shared by the Omblen and Duvessa rows: start number, driver and bike name, and
+// the search for the cell after the bike, left open at its text.
+bool readNumberAndNames(ExportReader& reader, ExportRow& row) {
+    reader.nextRow();
+    reader.scanFor("<TD", 1);
+    reader.skip(2);
+    reader.scanFor("<TD", 1);
+    reader.skip(2);
+    reader.skipToTagEnd();
+    row.startNumber = reader.readNumber();
+    reader.skip(2);
+    reader.scanFor("<TD>", 4);
+    reader.skip(3);
+    row.driverName = reader.readCellText(kNameCapacity);
+    reader.skip(2);
+    reader.scanFor("<TD>", 4);
+    reader.skip(3);
+    row.bikeName = reader.readCellText(kNameCapacity);
+    reader.skip(2);
+    reader.skipToTagEnd();
+    reader.skip(2);
+    reader.scanFor("<TD", 1);
+    reader.skip(2);
+    reader.skipToTagEnd();
+    return !reader.failed();
+}
+
+}  // namespace
+
+bool readQuorrinRowStartNumber(ExportReader& reader, ExportRow& row) {
+    reader.nextRow();
+    reader.scanFor("<TD", 3);
+    reader.skip(2);
+    reader.scanFor("<TD", 3);
+    reader.skip(2);
+    reader.skipToTagEnd();
+    row.startNumber = reader.readNumber();
+    return !reader.failed();
+}
+
+bool readQuorrinRowLaps(ExportReader& reader, ExportRow& row) {
+    // The skip of 12 carries the position past the start of the driver-name cell, so
+    // the search finds the bike cell; neither name is read.
+    reader.skip(12);
+    reader.scanFor("<TD", 3);
+    reader.skip(1);
+    reader.skipToTagEnd();
+    reader.skip(2);
+    reader.scanFor("<TD", 1);
+    reader.skip(2);
+    reader.skipToTagEnd();
+    row.laps = reader.readNumber();
+    return !reader.failed();
+}
+
+bool readQuorrinRowTimeAndPenalty(ExportReader& reader, ExportRow& row) {
+    reader.skip(10);
+    reader.skipToTagEnd();
+    row.time = reader.readTime();
+    reader.skip(43);
+    reader.skipToTagEnd();
+    const char mark = reader.readByte();
+    row.hasPenalty = false;
+    if (!reader.failed() && mark == '+') {
+        // The export gives whole seconds.
+        const std::int64_t seconds = reader.readNumber();
+        const std::int64_t millis = seconds * 1000;
+        if (millis > INT32_MAX || millis < INT32_MIN) {
+            return false;
+        }
+        row.hasPenalty = !reader.failed();
+        row.penalty = static_cast<std::int32_t>(millis);
+    }
+    return !reader.failed();
+}
+
+RowOutcome readQuorrinRow(ExportReader& reader, ExportRow& row) {
+    if (readQuorrinRowStartNumber(reader, row) && readQuorrinRowLaps(reader, row) &&
+        readQuorrinRowTimeAndPenalty(reader, row)) {
+        return RowOutcome::Taken;
+    }
+    return RowOutcome::Abandoned;
+}
+
+RowOutcome readOmblenRow(ExportReader& reader, ExportRow& row) {
+    if (!readNumberAndNames(reader, row)) {
+        return RowOutcome::Abandoned;
+    }
+    row.time = reader.readTime();
+    if (reader.failed()) {
+        return RowOutcome::Abandoned;
+    }
+    if (row.time == 0) {
+        return RowOutcome::RowsEnd;
+    }
+    reader.skip(8);
+    reader.skipToTagEnd();
+    row.lapText = reader.readCellText(kLapTextCapacity);
+    reader.skip(36);
+    reader.skipToTagEnd();
+    row.speedKmh = reader.readDecimal();
+    reader.skip(1);
+    const char unit = reader.readByte();
+    if (reader.failed()) {
+        return RowOutcome::Abandoned;
+    }
+    if (unit == 'm') {
+        row.speedKmh *= kKmhPerMph;
+    }
+    return RowOutcome::Taken;
+}
+
+RowOutcome readDuvessaRow(ExportReader& reader, ExportRow& row) {
+    if (!readNumberAndNames(reader, row)) {
+        return RowOutcome::Abandoned;
+    }
+    row.laps = reader.readNumber();
+    if (reader.failed()) {
+        return RowOutcome::Abandoned;
+    }
+    if (row.laps < 1 || row.laps > 35) {
+        return RowOutcome::RowsEnd;
+    }
+    reader.skip(10);
+    reader.skipToTagEnd();
+    row.time = reader.readTime();
+    if (reader.failed()) {
+        return RowOutcome::Abandoned;
+    }
+    return RowOutcome::Taken;
+}
+
+}  // namespace league

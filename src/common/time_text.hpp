@@ -1,0 +1,21 @@
+#pragma once
+// Time texts of the pages: a signed count of milliseconds as "m:ss.mmm" or "s.mmm".
+
+#include <cstdint>
+#include <string>
+
+namespace league {
+
+/// The value that stands for "no time": every search for a smallest time starts here.
+inline constexpr std::int32_t kNoTime = 10000000;
+
+/// 83456 -> "1:23.456", 9050 -> "9.050", 600000 -> "10:00.000"; a negative value is
+/// "-" followed by the text of its absolute value (-877 -> "-0.877").
+std::string formatLapTime(std::int32_t ms);
+
+/// A gap behind a reference: "-" followed by formatLapTime (1234 -> "-1.234"). A
+/// negative difference means the rider is ahead of the reference and is written as
+/// "+" followed by the text of its absolute value (-1234 -> "+1.234").
+std::string formatTimeGap(std::int32_t ms);
+
+}  // namespace league

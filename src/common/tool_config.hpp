@@ -1,0 +1,45 @@
+#pragma once
+// The shared configuration file "Quorrin.ini", the fixed capacities of names and
+// paths, and the exit statuses of the three programs.
+
+#include "common/console.hpp"
+#include "common/folder.hpp"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+namespace league {
+
+/// Capacities of the fixed texts, terminator included: the usable length is one less.
+inline constexpr std::size_t kFolderCapacity = 50;
+inline constexpr std::size_t kInputPathCapacity = 80;
+inline constexpr std::size_t kPageNameCapacity = 60;
+inline constexpr std::size_t kAnswerWordCapacity = 40;
+
+/// Exit statuses: a completed Quorrin run ends with 0; every stop ends with 1, and so
+/// does every run of Omblen and Duvessa.
+inline constexpr int kExitCompleted = 0;
+inline constexpr int kExitStopped = 1;
+
+inline constexpr const char* kConfigFileName = "Quorrin.ini";
+
+struct ToolConfig {
+    /// The simulator's folder as typed into "Quorrin.ini"; a plain prefix of every
+    /// input path, so a usable value ends with a backslash.
+    std::string simulatorFolder;
+};
+
+/// Reads "Quorrin.ini" from the working folder: its bytes (CR LF taken as LF) up to the
+/// first zero byte, at most 49 characters. When the file cannot be opened, prints
+/// "Datei wrong!!!" without a line end and returns nothing; the caller ends the run.
+std::optional<ToolConfig> loadToolConfig(const Folder& folder, Console& console);
+
+/// True when a text fits a capacity that includes the terminator.
+bool fitsCapacity(const std::string& text, std::size_t capacity);
+
+/// Tells the user that a typed name or a path made from it is too long, and waits for
+/// a key; the caller then ends the run with kExitStopped.
+void refuseLongName(Console& console);
+
+}  // namespace league

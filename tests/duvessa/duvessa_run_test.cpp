@@ -1,0 +1,18 @@
+#include "duvessa/duvessa_run.hpp"
+
+#include "support/run_harness.hpp"
+
+#include <gtest/gtest.h>
+
+namespace league::duvessa {
+namespace {
+
+TEST(DuvessaRun, MissingConfigurationStopsAtOnce) {
+    const auto result = testing::runInProcess(runDuvessa, "race\n", {});
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_NE(result.console.find("Datei wrong!!!"), std::string::npos);
+    EXPECT_TRUE(result.files.empty());
+}
+
+}  // namespace
+}  // namespace league::duvessa

@@ -1,0 +1,35 @@
+#include "support/run_harness.hpp"
+
+#include <cstdlib>
+#include <sys/wait.h>
+
+namespace league::testing {
+
+namespace {
+
+std::string quoted(const std::string& text) {
+    std::string result = "'";
+    for (const char c : text) {
+        if (c == '\'') {
+            result += "'\\''";
+        } else {
+            result += c;
+        }
+    }
+    return result + "'";
+}
+
+}  // namespace
+
+int runCommandInFolder(const std::string& executable, const std::filesystem::path& folder,
+                       const std::filesystem::path& inputFile, const std::filesystem::path& outputFile) {
+    const std::string command = "cd " + quoted(folder.string()) + " && " + quoted(executable) + " < " +
+                                quoted(inputFile.string()) + " > " + quoted(outputFile.string()) + " 2>&1";
+    const int status = std::system(command.c_str());
+    if (status == -1 || !WIFEXITED(status)) {
+        return -1;
+    }
+    return WEXITSTATUS(status);
+}
+
+}  // namespace league::testing

@@ -1,0 +1,43 @@
+#pragma once
+// Runs a whole program, in-process over string streams or as the built executable
+// with piped input, in a fresh folder that holds the given files, and returns what
+// the user would see: the console text, the exit status and every file afterwards.
+
+#include "support/temp_folder.hpp"
+
+#include "common/console.hpp"
+#include "common/folder.hpp"
+
+#include <functional>
+#include <string>
+
+namespace league::testing {
+
+struct RunResult {
+    int exitStatus = -1;
+    std::string console;
+    /// Every file of the folder after the run, the input files included.
+    FileMap files;
+};
+
+using ProgramRun = std::function<int(Console&, const Folder&)>;
+
+/// The pause that the in-process console uses: the same prompt as the pause on
+/// systems other than Windows, then one byte of input.
+void testPause(std::istream& in, std::ostream& out);
+
+/// Runs `run` in-process with `input` as the typed answers.
+RunResult runInProcess(const ProgramRun& run, const std::string& input, const FileMap& files);
+
+/// Starts the built executable in a fresh folder with `input` piped to it.
+RunResult runExecutable(const std::string& executable, const std::string& input, const FileMap& files);
+
+/// Starts a command line in `folder` with standard input and output redirected to
+/// files; returns the exit status (the system-specific part of runExecutable).
+int runCommandInFolder(const std::string& executable, const std::filesystem::path& folder,
+                       const std::filesystem::path& inputFile, const std::filesystem::path& outputFile);
+
+/// The files that a run added or changed, compared with the files it was given.
+FileMap filesWritten(const RunResult& result, const FileMap& given);
+
+}  // namespace league::testing
