@@ -21,6 +21,10 @@ std::string quoted(const std::string& text) {
 
 }  // namespace
 
+std::string executablePausePrompt() {
+    return "Press any key to continue . . . ";
+}
+
 int runCommandInFolder(const std::string& executable, const std::filesystem::path& folder,
                        const std::filesystem::path& inputFile, const std::filesystem::path& outputFile) {
     const std::string command = "cd " + quoted(folder.string()) + " && " + quoted(executable) + " < " +

@@ -4,6 +4,10 @@
 
 namespace league::testing {
 
+std::string executablePausePrompt() {
+    return "Press any key to continue . . . ";
+}
+
 int runCommandInFolder(const std::string& executable, const std::filesystem::path& folder,
                        const std::filesystem::path& inputFile, const std::filesystem::path& outputFile) {
     // cmd.exe strips the outer quotes of a command line that starts with one.

@@ -37,6 +37,10 @@ RunResult runExecutable(const std::string& executable, const std::string& input,
 int runCommandInFolder(const std::string& executable, const std::filesystem::path& folder,
                        const std::filesystem::path& inputFile, const std::filesystem::path& outputFile);
 
+/// What the built executables print when they pause: the system's own prompt. Tests
+/// of whole executables build their expected console text with it.
+std::string executablePausePrompt();
+
 /// The files that a run added or changed, compared with the files it was given.
 FileMap filesWritten(const RunResult& result, const FileMap& given);
 
