@@ -4,6 +4,7 @@
 #include <cmath>
 #include <system_error>
 #include <fstream>
+#include <ios>
 #include <iterator>
 #include <limits>
 #include <utility>
@@ -27,7 +28,15 @@ bool ExportReader::openExport(const std::filesystem::path& path, std::int64_t en
     if (!file) {
         return false;
     }
-    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::string bytes;
+    try {
+        bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    } catch (const std::ios_base::failure&) {
+        // A folder that carries the export's name (or a name cut short by a zero byte,
+        // which then names the exports folder itself) opens on some systems but cannot
+        // be read: it is no export.
+        return false;
+    }
     openBytes(std::move(bytes), endMargin);
     return true;
 }
