@@ -65,16 +65,5 @@ TEST(Placement, OnlyPlacedEntriesAreMarked) {
     EXPECT_FALSE(table.entries[2].placed);
 }
 
-TEST(Placement, AFullTableOfNinetyNineIsPlacedWhole) {
-    std::vector<Ranked> entries;
-    std::vector<std::int32_t> expected;
-    for (std::int32_t index = 0; index < kMaxEntries; ++index) {
-        // Slower with every index, so the order is reversed.
-        entries.push_back({10, 2000000 - index});
-        expected.insert(expected.begin(), index);
-    }
-    EXPECT_EQ(order(entries), expected);
-}
-
 }  // namespace
 }  // namespace league::duvessa

@@ -21,12 +21,5 @@ TEST(ScoreTable, PointsForTheFirstTwentyPlacesOnly) {
     }
 }
 
-TEST(ScoreTable, EveryScoringPlaceEarnsFewerPointsThanTheOneBefore) {
-    for (std::int32_t position = 2; position <= kScoredPositions; ++position) {
-        EXPECT_LT(pointsForPosition(position).value_or(0), pointsForPosition(position - 1).value_or(0))
-            << "position " << position;
-    }
-}
-
 }  // namespace
 }  // namespace league::duvessa
