@@ -33,7 +33,7 @@ std::vector<std::int32_t> order(const std::vector<Ranked>& ranked, EntryTable* p
     return indexes;
 }
 
-constexpr std::int32_t E = kEmptyPosition;
+constexpr std::int32_t kEmpty = kEmptyPosition;
 
 TEST(Placement, MostRankedLapsFirstThenSmallestRankedTimeWithTiesToTheLowerIndex) {
     const struct {
@@ -46,10 +46,10 @@ TEST(Placement, MostRankedLapsFirstThenSmallestRankedTimeWithTiesToTheLowerIndex
         {"more laps than the reference first", {{10, 1000}, {12, 1100000}}, {1, 0}},
         {"equal times: lower index", {{10, 1200000}, {10, 1200000}, {10, 1200000}}, {0, 1, 2}},
         {"equal times after a faster one", {{10, 1300000}, {10, 1100000}, {10, 1300000}}, {1, 0, 2}},
-        {"time of kNoTime blocks the rest", {{10, 1200000}, {10, kNoTime}, {9, 1000}}, {0, E, E}},
+        {"time of kNoTime blocks the rest", {{10, 1200000}, {10, kNoTime}, {9, 1000}}, {0, kEmpty, kEmpty}},
         {"time just below kNoTime is placed", {{10, kNoTime - 1}, {10, 1200000}}, {1, 0}},
         {"a time of 0 and a negative one are placed", {{10, 0}, {10, -5}}, {1, 0}},
-        {"blocked lower laps wait behind", {{9, kNoTime}, {10, 1200000}, {8, 1}}, {1, E, E}},
+        {"blocked lower laps wait behind", {{9, kNoTime}, {10, 1200000}, {8, 1}}, {1, kEmpty, kEmpty}},
         {"no entries", {}, {}},
     };
     for (const auto& c : cases) {
