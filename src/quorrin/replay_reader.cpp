@@ -111,7 +111,7 @@ bool readLapRecords(ReplayFile& file, RaceRecord& race) {
     race.lapRecords.assign(static_cast<std::size_t>(*count), LapRecord{});
     std::int32_t lastMarker = 0;
     for (std::int32_t index = 0; index < *count; ++index) {
-        const char* record = table.data() + static_cast<std::size_t>(index) * kLapRecordSize;
+        const char* record = table.data() + static_cast<std::size_t>(std::int64_t{index} * kLapRecordSize);
         LapRecord& lap = race.lapRecords[static_cast<std::size_t>(index)];
         lap.slot = ReplayFile::littleEndianInt32(record + kRecordSlotField);
         lap.lapNumber = ReplayFile::littleEndianInt32(record + kRecordLapNumberField);
