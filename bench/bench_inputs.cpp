@@ -8,7 +8,6 @@ namespace {
 
 constexpr int kSlotCount = 33;
 constexpr int kLapCount = 39;
-constexpr int kRecordCapacity = 3000;
 
 std::string riderName(int index) {
     return "Rider " + std::to_string(index + 1);
@@ -34,14 +33,14 @@ std::string largePracticeExport(int rows) {
     return testing::practiceExport(practiceRows);
 }
 
-testing::ReplayBuilder largestRace() {
+testing::ReplayBuilder largestRace(int recordCount) {
     testing::ReplayBuilder replay;
     for (int slot = 0; slot < kSlotCount; ++slot) {
         replay.driver(slot, slot + 1, riderName(slot), "Bike " + std::to_string(slot % 7));
     }
-    // Practice laps before the race start fill the table up to its capacity.
+    // Practice laps before the race start fill the table up to the count asked for.
     const int raceRecords = kSlotCount * kLapCount;
-    const int practiceRecords = kRecordCapacity - raceRecords - 1;
+    const int practiceRecords = recordCount - raceRecords - 1;
     for (int i = 0; i < practiceRecords; ++i) {
         replay.lap(i % kSlotCount, i / kSlotCount % kLapCount + 1, 95000 + i % 500);
     }

@@ -20,8 +20,9 @@ std::string largeRaceExport(int rows, int laps);
 std::string largePracticeExport(int rows);
 
 /// The largest race the replay can hold: 33 riders over 39 laps (1287 race lap
-/// records) behind enough records before the race start for 3000 in all.
-testing::ReplayBuilder largestRace();
+/// records) behind enough records before the race start (practice laps) for
+/// `recordCount` records in all; 3000 is the most a replay's table may hold.
+testing::ReplayBuilder largestRace(int recordCount = 3000);
 
 /// A console over string streams: `answers` are typed, the output is kept (and
 /// thrown away with the console); the pause reads one byte.

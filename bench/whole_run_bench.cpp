@@ -15,25 +15,32 @@
 
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
 #include <functional>
 
 namespace {
 
 using ProgramRun = std::function<int(league::Console&, const league::Folder&)>;
 
+// Runs the program over the files again and again; a run that does not end with
+// `exitStatus` and `lastPage` written is not the run meant to be measured.
 void runRepeatedly(benchmark::State& state, const ProgramRun& run, const std::string& answers,
-                   const league::testing::FileMap& files) {
+                   const league::testing::FileMap& files, int exitStatus, const std::string& lastPage) {
     league::testing::TempFolder folder;
     folder.writeAll(files);
     const league::Folder work(folder.path());
+    int status = exitStatus;
     for (auto _ : state) {
         league::bench::StringConsole console(answers);
-        benchmark::DoNotOptimize(run(console.console(), work));
+        status = run(console.console(), work);
+    }
+    if (status != exitStatus || (!lastPage.empty() && !std::filesystem::exists(work.file(lastPage)))) {
+        state.SkipWithError("the run did not end as a whole run");
     }
 }
 
 void BM_EmptyRun(benchmark::State& state) {
-    runRepeatedly(state, league::quorrin::runQuorrin, "race\n", {});
+    runRepeatedly(state, league::quorrin::runQuorrin, "race\n", {}, 1, "");
 }
 BENCHMARK(BM_EmptyRun);
 
@@ -41,7 +48,8 @@ void BM_QuorrinLargestRace(benchmark::State& state) {
     runRepeatedly(state, league::quorrin::runQuorrin, "race\n0\n",
                   {{"Quorrin.ini", ""},
                    {"replays/race.rpy", league::bench::largestRace().bytes()},
-                   {"exports/race.html", league::bench::largeRaceExport(33, 39)}});
+                   {"exports/race.html", league::bench::largeRaceExport(33, 39)}},
+                  0, "race_G.html");
 }
 BENCHMARK(BM_QuorrinLargestRace)->Unit(benchmark::kMillisecond);
 
@@ -52,7 +60,8 @@ void BM_Omblen99Entries(benchmark::State& state) {
                    {"maxdriversingrid.ini", "20\n"},
                    {"exports/a.html", third},
                    {"exports/b.html", third},
-                   {"exports/c.html", third}});
+                   {"exports/c.html", third}},
+                  1, "grids_forum.txt");
 }
 BENCHMARK(BM_Omblen99Entries)->Unit(benchmark::kMillisecond);
 
@@ -61,7 +70,8 @@ void BM_Duvessa99Entries(benchmark::State& state) {
                   {{"Quorrin.ini", ""},
                    {"exports/a.html", league::bench::largeRaceExport(33, 20)},
                    {"exports/b.html", league::bench::largeRaceExport(33, 19)},
-                   {"exports/c.html", league::bench::largeRaceExport(33, 21)}});
+                   {"exports/c.html", league::bench::largeRaceExport(33, 21)}},
+                  1, "Xa.html");
 }
 BENCHMARK(BM_Duvessa99Entries)->Unit(benchmark::kMillisecond);
 
