@@ -1,9 +1,11 @@
-// Whole Quorrin dialogues over replays and exports laid out as the simulator writes
-// them, in a folder set up as a league admin has it: "Quorrin.ini" naming the relative
-// simulator folder "sim\", with the replay and the export below it.
+// Whole Quorrin runs over replays and exports laid out as the simulator writes them, in
+// a folder set up as a league admin has it: "Quorrin.ini" naming the relative simulator
+// folder "sim\", with the replay and the export below it. The dialogues are compared
+// whole, and so are the pages of a few small races.
 
 #include "quorrin/quorrin_run.hpp"
 
+#include "quorrin/race_page_fragments.hpp"
 #include "support/export_builder.hpp"
 #include "support/replay_builder.hpp"
 #include "support/run_harness.hpp"
@@ -18,10 +20,13 @@ namespace league::testing {
 namespace {
 
 using quorrin::runQuorrin;
+namespace page = quorrin::expected;
 
 const std::string kPrompt = "Please put in a name of a replay-file (without .rpy)!\n";
 const std::string kPaths = "sim\\replays\\race.rpy\nsim\\exports\\race.html\n\n";
 const std::string kPause = "Press any key to continue . . . ";
+const std::string& kColourPrompt = quorrin::expected::kColourPrompt;
+const std::string& kFailureLines = quorrin::expected::kFailureLines;
 
 struct Rider {
     int slot;
@@ -104,28 +109,55 @@ FileMap raceNight() {
 std::string raceNightDialogue() {
     return kPrompt + kPaths + entryList(kRiders) + question(3, kAnn) + question(6, kCleo, true) +
            trace(kBob, 630000, 5000) + trace(kAnn, 636900) + trace(kDan, 737503) + trace(kCleo, 640000) +
-           question(1, kDan);
+           question(1, kDan) + kColourPrompt;
 }
+
+// The names of the files a run wrote.
+std::vector<std::string> pagesWritten(const RunResult& result, const FileMap& given) {
+    std::vector<std::string> names;
+    for (const auto& entry : filesWritten(result, given)) {
+        names.push_back(entry.first);
+    }
+    return names;
+}
+
+const std::vector<std::string> kBothPages{"race.html", "race_G.html"};
+const std::vector<std::string> kTablesPageOnly{"race.html"};
 
 TEST(QuorrinDialogue, WholeRaceNight) {
     const FileMap files = raceNight();
-    const RunResult result = runInProcess(runQuorrin, "race\ny\nn\ny\n", files);
+    const RunResult result = runInProcess(runQuorrin, "race\ny\nn\ny\n12\n", files);
     EXPECT_EQ(result.exitStatus, 0);
     EXPECT_EQ(result.console, raceNightDialogue());
-    EXPECT_TRUE(filesWritten(result, files).empty());
+    EXPECT_EQ(pagesWritten(result, files), kBothPages);
 }
 
 TEST(QuorrinDialogue, WholeRaceNightFromTheBuiltProgram) {
     const FileMap files = raceNight();
-    const RunResult result = runExecutable(QUORRIN_EXE, "race\ny\nn\ny\n", files);
+    const RunResult result = runExecutable(QUORRIN_EXE, "race\ny\nn\ny\n12\n", files);
     EXPECT_EQ(result.exitStatus, 0);
     EXPECT_EQ(withUnixLineEnds(result.console), raceNightDialogue());
-    EXPECT_TRUE(filesWritten(result, files).empty());
+    EXPECT_EQ(pagesWritten(result, files), kBothPages);
+}
+
+// The table DEVELOPMENT OF FASTEST LAP as it stands in the race tables page of a run.
+std::string developmentTable(const RunResult& result) {
+    const auto found = result.files.find("race.html");
+    const std::string page = found == result.files.end() ? "" : found->second;
+    const std::string open = page::crlf(page::kDevelopmentOpen);
+    const std::string end = page::crlf(page::kDevelopmentEnd);
+    const std::size_t start = page.find(open);
+    const std::size_t stop = page.find(end, start);
+    if (start == std::string::npos || stop == std::string::npos) {
+        return "";
+    }
+    return page.substr(start, stop + end.size() - start);
 }
 
 TEST(QuorrinDialogue, OnlyTheLapsAfterTheLastRaceStartCount) {
     // Ann's race laps: best 90000, so her 94000 is no slow lap. Laps of 50000 before
-    // the race would lower the threshold to 92500 and make it one.
+    // the race would lower the threshold to 92500 and make it one; they would also be
+    // the fastest laps of the race.
     const Rider ann{0, 7, "Ann Rider", "Falcon 990", {95000, 90000, 94000}};
     const Rider bob{1, 12, "Bob Bolt", "Hornet RR", {96000, 91000, 91500}};
     ReplayBuilder twoMarkers;
@@ -139,19 +171,26 @@ TEST(QuorrinDialogue, OnlyTheLapsAfterTheLastRaceStartCount) {
 
     const std::string exportBytes = raceExport({row(ann, 3, 280000), row(bob, 3, 281000)});
     const std::string expected =
-        kPrompt + kPaths + entryList({ann, bob}) + trace(ann, 280000) + trace(bob, 281000);
+        kPrompt + kPaths + entryList({ann, bob}) + trace(ann, 280000) + trace(bob, 281000) + kColourPrompt;
+    const std::string development =
+        page::crlf(page::kDevelopmentOpen + page::developmentRow("1", "Ann Rider", "1:35.000") +
+                   page::developmentRow("2", "Ann Rider", "1:30.000") + page::kDevelopmentEnd);
     for (const ReplayBuilder* replay : {&twoMarkers, &noMarker}) {
-        const RunResult result = runInProcess(runQuorrin, "race\n", league(replay->bytes(), exportBytes));
+        const FileMap files = league(replay->bytes(), exportBytes);
+        const RunResult result = runInProcess(runQuorrin, "race\n0\n", files);
         EXPECT_EQ(result.exitStatus, 0);
         EXPECT_EQ(result.console, expected);
+        EXPECT_EQ(pagesWritten(result, files), kBothPages);
+        EXPECT_EQ(developmentTable(result), development);
     }
 }
 
 TEST(QuorrinDialogue, ExportWithMoreLapsThanTheReplay) {
     // Ann's lap 3 holds two laps. Declined, the replay has 5 laps against the export's 6:
-    // her row is used, the export does not fit, no further row is read and no first-lap
-    // question comes. Accepted, the counts agree and the race goes on; the first lap
-    // left by her race time (248497) is then questioned.
+    // her row is used, the export does not fit, no further row is read, no first-lap
+    // question comes, and the run ends with the failure lines after the race tables
+    // page. Accepted, the counts agree and the race goes on; the first lap left by her
+    // race time (248497) is then questioned.
     const Rider ann{0, 7, "Ann Rider", "Falcon 990", {95000, 90000, 180000, 91000, 90500}};
     const Rider bob{1, 12, "Bob Bolt", "Hornet RR", {94000, 90000, 90200, 90100, 90300, 90400}};
     const FileMap files =
@@ -160,14 +199,16 @@ TEST(QuorrinDialogue, ExportWithMoreLapsThanTheReplay) {
     const struct {
         const char* answers;
         std::string console;
+        std::vector<std::string> pages;
     } cases[] = {
-        {"race\nn\n", start},
-        {"race\ny\n", start + trace(bob, 545003) + question(1, ann)},
+        {"race\nn\n0\n", start + kColourPrompt + kFailureLines + kPause, kTablesPageOnly},
+        {"race\ny\nn\n0\n", start + trace(bob, 545003) + question(1, ann) + kColourPrompt, kBothPages},
     };
     for (const auto& c : cases) {
         const RunResult result = runInProcess(runQuorrin, c.answers, files);
         EXPECT_EQ(result.exitStatus, 0) << c.answers;
         EXPECT_EQ(result.console, c.console) << c.answers;
+        EXPECT_EQ(pagesWritten(result, files), c.pages) << c.answers;
     }
 }
 
@@ -182,17 +223,20 @@ TEST(QuorrinDialogue, ExportThatIsMissingOrMatchesNoRider) {
     const struct {
         const char* name;
         std::string exportBytes;
+        const char* answers;
         std::string console;
+        std::vector<std::string> pages;
     } cases[] = {
-        {"missing export", "", listed},
-        {"first row matches no slot", raceExport({row(stranger, 3, 280000), row(ann, 3, 281000)}),
-         listed + question(1, ann)},
+        {"missing export", "", "race\n0\n", listed + kColourPrompt + kFailureLines + kPause, kTablesPageOnly},
+        {"first row matches no slot", raceExport({row(stranger, 3, 280000), row(ann, 3, 281000)}), "race\nn\n0\n",
+         listed + question(1, ann) + kColourPrompt, kBothPages},
     };
     for (const auto& c : cases) {
         const FileMap files = league(replay, c.exportBytes);
-        const RunResult result = runInProcess(runQuorrin, "race\n", files);
+        const RunResult result = runInProcess(runQuorrin, c.answers, files);
         EXPECT_EQ(result.exitStatus, 0) << c.name;
         EXPECT_EQ(result.console, c.console) << c.name;
+        EXPECT_EQ(pagesWritten(result, files), c.pages) << c.name;
     }
 }
 
