@@ -285,5 +285,252 @@ TEST(QuorrinDialogue, BuiltProgramPausesWhenItStops) {
     }
 }
 
+// ---- Whole pages of small races ----
+
+using page::cell;
+using page::colour;
+using page::lastCell;
+using page::middleRowNumber;
+using page::rowNumber;
+using page::shaded;
+
+// The shade of a lap equal to the driver's best, and of a lap below it.
+const std::string kBestLapShade = "bgcolor=\"#FF5f5f\"";
+const std::string kBelowBestShade = "bgcolor=\"#FF0000\"";
+
+// Runs a race in-process and as the built program: both must show `console`, followed
+// by the pause prompt of their kind when `pauses`, end with status 0 and write exactly
+// `pages`.
+void expectWholeRun(const FileMap& files, const std::string& answers, const std::string& console, bool pauses,
+                    const FileMap& pages) {
+    {
+        SCOPED_TRACE("in-process");
+        const RunResult result = runInProcess(runQuorrin, answers, files);
+        EXPECT_EQ(result.exitStatus, 0);
+        EXPECT_EQ(result.console, console + (pauses ? kPause : ""));
+        EXPECT_EQ(filesWritten(result, files), pages);
+    }
+    {
+        SCOPED_TRACE("built program");
+        const RunResult result = runExecutable(QUORRIN_EXE, answers, files);
+        EXPECT_EQ(result.exitStatus, 0);
+        EXPECT_EQ(withUnixLineEnds(result.console), console + (pauses ? executablePausePrompt() : ""));
+        EXPECT_EQ(filesWritten(result, files), pages);
+    }
+}
+
+// A three-lap race: Ann and Bob finish, Cid is a lap down. No lap is slow enough to be
+// questioned, in the replay or after the export.
+const Rider kThreeLapAnn{0, 7, "Ann", "B1", {96000, 90000, 91400}};
+const Rider kThreeLapBob{1, 12, "Bob", "B2", {95500, 90500, 91000}};
+const Rider kThreeLapCid{2, 3, "Cid", "B3", {100000, 105000}};
+const std::vector<Rider> kThreeLapRiders{kThreeLapAnn, kThreeLapBob, kThreeLapCid};
+
+TEST(QuorrinPages, PlainSchemeWithPenaltyLappedRiderAndNegativeGap) {
+    // Bob's raw race time is the shortest, but his 5 s penalty puts Ann first in the
+    // export: she is the winner (red), and Bob, ahead of her by raw time in the final
+    // result, is 0.900 ahead of her ("+0.900"). The lap columns place Bob by his time
+    // less the penalty. Bob's number is typed at the colour prompt (yellow). The first
+    // laps come from the race times: Ann 276400 - 91400 - 90000 - 1 = 94999, Bob 93999,
+    // Cid 205000 - 105000 - 1 = 99999, a millisecond below his best.
+    const Rider& ann = kThreeLapAnn;
+    const Rider& bob = kThreeLapBob;
+    const Rider& cid = kThreeLapCid;
+    const FileMap files = league(replayOf(kThreeLapRiders).bytes(),
+                                 raceExport({row(ann, 3, 276400), row(bob, 3, 275500, 5), row(cid, 2, 205000)}));
+    const std::string console = kPrompt + kPaths + entryList(kThreeLapRiders) + trace(ann, 276400) +
+                                trace(bob, 275500, 5000) + trace(cid, 205000) + kColourPrompt;
+
+    const std::string& a = page::kRed;
+    const std::string& b = page::kYellow;
+    const std::string& c = page::kPlain;
+    const std::string tables =
+        page::pageHead("Harbour Loop") + page::boardOpen(3) +
+        rowNumber(1) + cell(b, "12") + cell(b, "12") + cell(b, "12") + middleRowNumber(1) + cell(b, "12") +
+        cell(b, "Bob") + cell(b, "B2") + cell(b, "3") + cell(b, "4:35.500") + cell(b, "+0.900") + lastCell(b, "") +
+        rowNumber(2) + cell(a, "7") + cell(a, "7") + cell(a, "7") + middleRowNumber(2) + cell(a, "7") +
+        cell(a, "Ann") + cell(a, "B1") + cell(a, "3") + cell(a, "4:36.400") + cell(a, "") + lastCell(a, "-0.900") +
+        rowNumber(3) + cell(c, "3") + cell(c, "3") + cell(page::kPlain, "") + middleRowNumber(3) + cell(c, "3") +
+        cell(c, "Cid") + cell(c, "B3") + cell(c, "2") + cell(c, "3:25.000") + cell(c, "") + lastCell(c, "") +
+        page::kBoardEnd +
+        page::comparatorOpen(1, 3) +
+        rowNumber(1) + cell(b, "12") + cell(a, "7") + cell(b, "12") + middleRowNumber(1) + cell(a, "7") +
+        cell(a, "Ann") + cell(a, "B1") + cell(a, "2/3") + cell(a, "1:30.000") + lastCell(a, "") +
+        rowNumber(2) + cell(a, "7") + cell(b, "12") + cell(a, "7") + middleRowNumber(2) + cell(b, "12") +
+        cell(b, "Bob") + cell(b, "B2") + cell(b, "2/3") + cell(b, "1:30.500") + lastCell(b, "-0.500") +
+        rowNumber(3) + cell(c, "3") + cell(c, "3") + cell(page::kPlain, "") + middleRowNumber(3) + cell(c, "3") +
+        cell(c, "Cid") + cell(c, "B3") + cell(c, "1/2") + cell(c, "1:40.000") + lastCell(c, "-10.000") +
+        page::kComparatorEnd +
+        page::kConsistencyOpen + page::consistencyRow(1, b, "12", "Bob", "1:30.500", "1:30.750", "-0.250", "3") +
+        page::consistencyRow(2, a, "7", "Ann", "1:30.000", "1:30.700", "-0.700", "3") +
+        page::consistencyRow(3, c, "3", "Cid", "1:40.000", "1:45.000", "-5.000", "2") + page::kConsistencyEnd +
+        // The replay's lap records as read, not the first laps derived from the export.
+        page::kDevelopmentOpen + page::developmentRow("1", "Ann", "1:36.000") +
+        page::developmentRow("1", "Bob", "1:35.500") + page::developmentRow("2", "Ann", "1:30.000") +
+        page::kDevelopmentEnd +
+        page::kCountsOpen + page::countRow("2", "Bob") + page::countRow("1", "Ann") + page::kCountsEnd +
+        page::lapChartOpen({"3", "7", "12"}) +
+        page::lapRow(1, {shaded("bgcolor=\"#FF5e5e\"", "1:39.999"), shaded("bgcolor=\"#b3b3FF\"", "1:34.999"),
+                         shaded("bgcolor=\"#d2d2FF\"", "1:33.999")}) +
+        page::lapRow(2, {shaded("bgcolor=\"#bdbdFF\"", "1:45.000"), shaded(kBestLapShade, "1:30.000"),
+                         shaded(kBestLapShade, "1:30.500")}) +
+        page::lapRow(3, {page::kRetired, shaded("bgcolor=\"#FFfafa\"bgcolor=\"#fefeFF\"", "1:31.400"),
+                         shaded("bgcolor=\"#FF9696\"", "1:31.000")}) +
+        page::kLapChartEndAndPageEnd;
+    // Rows by the time after lap 1; positions by raw elapsed time; differences to Ann's
+    // pace of 276400 / 3 per lap (92133, 184266, 276400).
+    const std::string graph =
+        page::graphPage(3,
+                        page::graphRow(b, "12", "Bob", 1, {"1", "1", "1"}) +
+                            page::graphRow(a, "7", "Ann", 2, {"2", "2", "2"}) +
+                            page::graphRow(c, "3", "Cid", 3, {"3", "3", ""}),
+                        page::graphRow(b, "12", "Bob", 0, {"1.866", "0.234", "-0.900"}) +
+                            page::graphRow(a, "7", "Ann", 0, {"2.866", "0.734", "0.000"}) +
+                            page::graphRow(c, "3", "Cid", 0, {"7.866", "20.734", ""}));
+
+    expectWholeRun(files, "race\n12\n", console, false,
+                   {{"race.html", page::crlf(tables)}, {"race_G.html", page::crlf(graph)}});
+}
+
+TEST(QuorrinPages, ColourfulSchemeWithSlowLapSplit) {
+    // Dan's third lap (175000, above 166500) holds two laps; split, he has the export's
+    // four laps and wins. Both halves lie below his best lap, so his average does too.
+    // Eve's start number 105 takes the colour of 5. The race has four laps because Eve
+    // drove four in the replay.
+    const Rider dan{0, 23, "Dan", "K1", {92000, 90000, 175000}};
+    const Rider eve{1, 105, "Eve", "K2", {93000, 91000, 90800, 91200}};
+    const FileMap files =
+        league(replayOf({dan, eve}).bytes(), raceExport({row(dan, 4, 357000), row(eve, 4, 366000)}));
+    const std::string console = kPrompt + kPaths + entryList({dan, eve}) + question(3, dan) +
+                                trace(dan, 357000) + trace(eve, 366000) + kColourPrompt;
+
+    const std::string d = colour("7c3f07");
+    const std::string e = colour("5a8fc1");
+    const std::string tables =
+        page::pageHead("Harbour Loop") + page::boardOpen(4) +
+        rowNumber(1) + cell(d, "23") + cell(d, "23") + cell(d, "23") + cell(d, "23") + middleRowNumber(1) +
+        cell(d, "23") + cell(d, "Dan") + cell(d, "K1") + cell(d, "4") + cell(d, "5:57.000") + cell(d, "") +
+        lastCell(d, "") +
+        rowNumber(2) + cell(e, "105") + cell(e, "105") + cell(e, "105") + cell(e, "105") + middleRowNumber(2) +
+        cell(e, "105") + cell(e, "Eve") + cell(e, "K2") + cell(e, "4") + cell(e, "6:06.000") + cell(e, "-9.000") +
+        lastCell(e, "-9.000") + page::kBoardEnd +
+        page::comparatorOpen(1, 4) +
+        rowNumber(1) + cell(d, "23") + cell(d, "23") + cell(d, "23") + cell(d, "23") + middleRowNumber(1) +
+        cell(d, "23") + cell(d, "Dan") + cell(d, "K1") + cell(d, "2/4") + cell(d, "1:30.000") + lastCell(d, "") +
+        rowNumber(2) + cell(e, "105") + cell(e, "105") + cell(e, "105") + cell(e, "105") + middleRowNumber(2) +
+        cell(e, "105") + cell(e, "Eve") + cell(e, "K2") + cell(e, "3/4") + cell(e, "1:30.800") +
+        lastCell(e, "-0.800") + page::kComparatorEnd +
+        page::kConsistencyOpen + page::consistencyRow(1, d, "23", "Dan", "1:30.000", "1:28.333", "+1.667", "4") +
+        page::consistencyRow(2, e, "105", "Eve", "1:30.800", "1:31.000", "-0.200", "4") + page::kConsistencyEnd +
+        // The 175 s lap as read is no fastest lap; its halves do not appear.
+        page::kDevelopmentOpen + page::developmentRow("1", "Dan", "1:32.000") +
+        page::developmentRow("2", "Dan", "1:30.000") + page::kDevelopmentEnd +
+        page::kCountsOpen + page::countRow("4", "Dan") + page::kCountsEnd +
+        page::lapChartOpen({"23", "105"}) +
+        page::lapRow(1, {shaded("bgcolor=\"#f1f1FF\"", "1:31.998"), shaded("bgcolor=\"#ededFF\"", "1:32.998")}) +
+        page::lapRow(2, {shaded(kBestLapShade, "1:30.000"), shaded("bgcolor=\"#FF7575\"", "1:31.000")}) +
+        page::lapRow(3, {shaded(kBelowBestShade, "1:27.500"), shaded(kBestLapShade, "1:30.800")}) +
+        page::lapRow(4, {shaded(kBelowBestShade, "1:27.500"), shaded("bgcolor=\"#FF8b8b\"", "1:31.200")}) +
+        page::kLapChartEndAndPageEnd;
+    // Dan's pace: 357000 / 4 per lap.
+    const std::string graph =
+        page::graphPage(4,
+                        page::graphRow(d, "23", "Dan", 1, {"1", "1", "1", "1"}) +
+                            page::graphRow(e, "105", "Eve", 2, {"2", "2", "2", "2"}),
+                        page::graphRow(d, "23", "Dan", 0, {"2.748", "3.500", "1.750", "0.000"}) +
+                            page::graphRow(e, "105", "Eve", 0, {"3.748", "5.500", "7.050", "9.000"}));
+
+    expectWholeRun(files, "race\ny\n0\n", console, false,
+                   {{"race.html", page::crlf(tables)}, {"race_G.html", page::crlf(graph)}});
+}
+
+TEST(QuorrinPages, FirstLapSplitAfterTheExport) {
+    // Gus's race time leaves a first lap of 366000 - 90500 - 90000 - 1 = 185499, above
+    // twice his best; split, he has 4 laps in a race of 3 (the highest lap of the
+    // replay stays), his elapsed times move up a lap with their laps, and his first
+    // lap ends at 92749. His fourth lap has no column; Hal's gap to him is taken at
+    // lap 3. The typed 99 is nobody's number: only the winner is coloured.
+    const Rider gus{0, 4, "Gus", "G1", {185500, 90000, 90500}};
+    const Rider hal{1, 9, "Hal", "H1", {93000, 91000, 91700}};
+    const FileMap files =
+        league(replayOf({gus, hal}).bytes(), raceExport({row(gus, 3, 366000), row(hal, 3, 276000)}));
+    const std::string console = kPrompt + kPaths + entryList({gus, hal}) + trace(gus, 366000) +
+                                trace(hal, 276000) + question(1, gus) + kColourPrompt;
+
+    const std::string& g = page::kRed;
+    const std::string& h = page::kPlain;
+    const std::string tables =
+        page::pageHead("Harbour Loop") + page::boardOpen(3) +
+        rowNumber(1) + cell(g, "4") + cell(h, "9") + cell(g, "4") + middleRowNumber(1) + cell(g, "4") +
+        cell(g, "Gus") + cell(g, "G1") + cell(g, "4") + cell(g, "6:06.000") + cell(g, "") + lastCell(g, "") +
+        rowNumber(2) + cell(h, "9") + cell(g, "4") + cell(h, "9") + middleRowNumber(2) + cell(h, "9") +
+        cell(h, "Hal") + cell(h, "H1") + cell(h, "3") + cell(h, "4:36.000") + cell(h, "-0.500") + lastCell(h, "") +
+        page::kBoardEnd +
+        page::comparatorOpen(1, 3) +
+        rowNumber(1) + cell(g, "4") + cell(h, "9") + cell(g, "4") + middleRowNumber(1) + cell(g, "4") +
+        cell(g, "Gus") + cell(g, "G1") + cell(g, "2/4") + cell(g, "1:30.000") + lastCell(g, "") +
+        rowNumber(2) + cell(h, "9") + cell(g, "4") + cell(h, "9") + middleRowNumber(2) + cell(h, "9") +
+        cell(h, "Hal") + cell(h, "H1") + cell(h, "2/3") + cell(h, "1:31.000") + lastCell(h, "-1.000") +
+        page::kComparatorEnd +
+        // The averages were taken before the split.
+        page::kConsistencyOpen + page::consistencyRow(1, g, "4", "Gus", "1:30.000", "1:30.250", "-0.250", "4") +
+        page::consistencyRow(2, h, "9", "Hal", "1:31.000", "1:31.350", "-0.350", "3") + page::kConsistencyEnd +
+        page::kDevelopmentOpen + page::developmentRow("1", "Gus", "3:05.500") +
+        page::developmentRow("1", "Hal", "1:33.000") + page::developmentRow("2", "Gus", "1:30.000") +
+        page::kDevelopmentEnd +
+        page::kCountsOpen + page::countRow("2", "Gus") + page::countRow("1", "Hal") + page::kCountsEnd +
+        page::lapChartOpen({"4", "9"}) +
+        page::lapRow(1, {shaded("bgcolor=\"#e1e1FF\"", "1:32.749"), shaded("bgcolor=\"#ebebFF\"", "1:33.299")}) +
+        page::lapRow(2, {shaded("bgcolor=\"#e1e1FF\"", "1:32.750"), shaded(kBestLapShade, "1:31.000")}) +
+        page::lapRow(3, {shaded(kBestLapShade, "1:30.000"), shaded("bgcolor=\"#FFabab\"", "1:31.700")}) +
+        page::kLapChartEndAndPageEnd;
+    // Gus's pace: his race time over his 4 laps, 91500 per lap.
+    const std::string graph =
+        page::graphPage(3,
+                        page::graphRow(g, "4", "Gus", 1, {"1", "2", "1"}) +
+                            page::graphRow(h, "9", "Hal", 2, {"2", "1", "2"}),
+                        page::graphRow(g, "4", "Gus", 0, {"1.249", "2.499", "1.000"}) +
+                            page::graphRow(h, "9", "Hal", 0, {"1.799", "1.300", "1.500"}));
+
+    expectWholeRun(files, "race\ny\n99\n", console, false,
+                   {{"race.html", page::crlf(tables)}, {"race_G.html", page::crlf(graph)}});
+}
+
+TEST(QuorrinPages, MissingExportLeavesOutBoardLapOneAndGraphPage) {
+    // The three-lap race without its export: no position board, the lap tables begin
+    // at lap 2, the replay's own laps stand, and the run ends with the failure lines
+    // and the pause. Colourful: #7 "b5d7c1", #12 "6b1f83", #3 "5a4760", no driver white.
+    const FileMap files = league(replayOf(kThreeLapRiders).bytes(), "");
+    const std::string console = kPrompt + kPaths + entryList(kThreeLapRiders) + kColourPrompt + kFailureLines;
+
+    const std::string a = colour("b5d7c1");
+    const std::string b = colour("6b1f83");
+    const std::string c = colour("5a4760");
+    const std::string tables =
+        page::pageHead("Harbour Loop") + page::comparatorOpen(2, 3) +
+        rowNumber(1) + cell(a, "7") + cell(b, "12") + middleRowNumber(1) + cell(a, "7") + cell(a, "Ann") +
+        cell(a, "B1") + cell(a, "2/3") + cell(a, "1:30.000") + lastCell(a, "") +
+        rowNumber(2) + cell(b, "12") + cell(a, "7") + middleRowNumber(2) + cell(b, "12") + cell(b, "Bob") +
+        cell(b, "B2") + cell(b, "2/3") + cell(b, "1:30.500") + lastCell(b, "-0.500") +
+        rowNumber(3) + cell(c, "3") + cell(page::kWhite, "") + middleRowNumber(3) + cell(c, "3") + cell(c, "Cid") +
+        cell(c, "B3") + cell(c, "1/2") + cell(c, "1:40.000") + lastCell(c, "-10.000") + page::kComparatorEnd +
+        page::kConsistencyOpen + page::consistencyRow(1, b, "12", "Bob", "1:30.500", "1:30.750", "-0.250", "3") +
+        page::consistencyRow(2, a, "7", "Ann", "1:30.000", "1:30.700", "-0.700", "3") +
+        page::consistencyRow(3, c, "3", "Cid", "1:40.000", "1:45.000", "-5.000", "2") + page::kConsistencyEnd +
+        page::kDevelopmentOpen + page::developmentRow("1", "Ann", "1:36.000") +
+        page::developmentRow("1", "Bob", "1:35.500") + page::developmentRow("2", "Ann", "1:30.000") +
+        page::kDevelopmentEnd +
+        // One fastest lap each: the lower slot first.
+        page::kCountsOpen + page::countRow("1", "Ann") + page::countRow("1", "Bob") + page::kCountsEnd +
+        page::lapChartOpen({"3", "7", "12"}) +
+        page::lapRow(2, {shaded("bgcolor=\"#bdbdFF\"", "1:45.000"), shaded(kBestLapShade, "1:30.000"),
+                         shaded(kBestLapShade, "1:30.500")}) +
+        page::lapRow(3, {page::kRetired, shaded("bgcolor=\"#FFfafa\"bgcolor=\"#fefeFF\"", "1:31.400"),
+                         shaded("bgcolor=\"#FF9696\"", "1:31.000")}) +
+        page::kLapChartEndAndPageEnd;
+
+    expectWholeRun(files, "race\n0\n", console, true, {{"race.html", page::crlf(tables)}});
+}
+
 }  // namespace
 }  // namespace league::testing
