@@ -140,18 +140,20 @@ TEST(QuorrinDialogue, WholeRaceNightFromTheBuiltProgram) {
     EXPECT_EQ(pagesWritten(result, files), kBothPages);
 }
 
-// The table DEVELOPMENT OF FASTEST LAP as it stands in the race tables page of a run.
-std::string developmentTable(const RunResult& result) {
+// One table of the race tables page of a run, from its opening to its end fragment.
+std::string tableOf(const RunResult& result, const std::string& open, const std::string& end) {
     const auto found = result.files.find("race.html");
     const std::string page = found == result.files.end() ? "" : found->second;
-    const std::string open = page::crlf(page::kDevelopmentOpen);
-    const std::string end = page::crlf(page::kDevelopmentEnd);
-    const std::size_t start = page.find(open);
-    const std::size_t stop = page.find(end, start);
+    const std::size_t start = page.find(page::crlf(open));
+    const std::size_t stop = page.find(page::crlf(end), start);
     if (start == std::string::npos || stop == std::string::npos) {
         return "";
     }
-    return page.substr(start, stop + end.size() - start);
+    return page.substr(start, stop + page::crlf(end).size() - start);
+}
+
+std::string developmentTable(const RunResult& result) {
+    return tableOf(result, page::kDevelopmentOpen, page::kDevelopmentEnd);
 }
 
 TEST(QuorrinDialogue, OnlyTheLapsAfterTheLastRaceStartCount) {
@@ -530,6 +532,78 @@ TEST(QuorrinPages, MissingExportLeavesOutBoardLapOneAndGraphPage) {
         page::kLapChartEndAndPageEnd;
 
     expectWholeRun(files, "race\n0\n", console, true, {{"race.html", page::crlf(tables)}});
+}
+
+TEST(QuorrinPages, RecordsTheLapTableSkipsStillLowerTheFastestLap) {
+    // Race lap records of slot 33, of lap 40 and of lap 0 have no place in the lap
+    // table: the laps, the lap counts and the highest lap stay those of the other
+    // records (the lap chart shows laps 1 to 3), while the development of the fastest
+    // lap shows every record as read, the one without a slot as a row without cells.
+    const Rider ann{0, 7, "Ann Rider", "Falcon 990", {95000, 90000, 94000}};
+    const Rider bob{1, 12, "Bob Bolt", "Hornet RR", {96000, 91000, 91500}};
+    ReplayBuilder replay;
+    replay.driver(0, 7, ann.name, ann.bike).driver(1, 12, bob.name, bob.bike).raceStart();
+    replay.lap(0, 1, 95000).lap(0, 2, 90000).lap(33, 2, 85000).lap(0, 3, 94000).lap(0, 40, 84000).lap(1, 0, 83000);
+    replay.laps(1, bob.laps);
+    const FileMap files = league(replay.bytes(), raceExport({row(ann, 3, 280000), row(bob, 3, 281000)}));
+
+    const RunResult result = runInProcess(runQuorrin, "race\n0\n", files);
+    EXPECT_EQ(result.exitStatus, 0);
+    EXPECT_EQ(result.console,
+              kPrompt + kPaths + entryList({ann, bob}) + trace(ann, 280000) + trace(bob, 281000) + kColourPrompt);
+    EXPECT_EQ(pagesWritten(result, files), kBothPages);
+    EXPECT_EQ(developmentTable(result),
+              page::crlf(page::kDevelopmentOpen + page::developmentRow("1", "Ann Rider", "1:35.000") +
+                         page::developmentRow("2", "Ann Rider", "1:30.000") + "<tr> \n</tr> \n" +
+                         page::developmentRow("40", "Ann Rider", "1:24.000") +
+                         page::developmentRow("0", "Bob Bolt", "1:23.000") + page::kDevelopmentEnd));
+    // First laps from the race times: 280000 - 94000 - 90000 - 1 and 281000 - 91500 - 91000 - 1.
+    EXPECT_EQ(tableOf(result, page::lapChartOpen({"7", "12"}), page::kLapChartEndAndPageEnd),
+              page::crlf(page::lapChartOpen({"7", "12"}) +
+                         page::lapRow(1, {shaded("bgcolor=\"#a0a0FF\"", "1:35.999"),
+                                          shaded("bgcolor=\"#8484FF\"", "1:38.499")}) +
+                         page::lapRow(2, {shaded(kBestLapShade, "1:30.000"), shaded(kBestLapShade, "1:31.000")}) +
+                         page::lapRow(3, {shaded("bgcolor=\"#c7c7FF\"", "1:34.000"),
+                                          shaded("bgcolor=\"#FF9595\"", "1:31.500")}) +
+                         page::kLapChartEndAndPageEnd));
+}
+
+TEST(QuorrinPages, PageThatCannotBeCreatedEndsTheRunWithStatusOne) {
+    // A folder in the way of a page name keeps the page from being created: the run
+    // says so, goes on with the other page or the failure lines, and ends with 1.
+    const std::string replay = replayOf(kThreeLapRiders).bytes();
+    const std::string exportBytes = raceExport(
+        {row(kThreeLapAnn, 3, 276400), row(kThreeLapBob, 3, 275500, 5), row(kThreeLapCid, 2, 205000)});
+    const std::string listed = kPrompt + kPaths + entryList(kThreeLapRiders);
+    const std::string traces =
+        trace(kThreeLapAnn, 276400) + trace(kThreeLapBob, 275500, 5000) + trace(kThreeLapCid, 205000);
+    const struct {
+        const char* name;
+        std::string exportBytes;
+        const char* blocked;
+        std::string console;
+        bool pauses;
+        std::vector<std::string> pages;
+    } cases[] = {
+        {"race tables page", exportBytes, "race.html", listed + traces + kColourPrompt + "Can't write race.html!\n",
+         false, {"race_G.html"}},
+        {"graph values page", exportBytes, "race_G.html",
+         listed + traces + kColourPrompt + "Can't write race_G.html!\n", false, {"race.html"}},
+        {"race tables page of a missing export", "", "race.html",
+         listed + kColourPrompt + "Can't write race.html!\n" + kFailureLines, true, {}},
+    };
+    for (const auto& c : cases) {
+        FileMap files = league(replay, c.exportBytes);
+        files[std::string(c.blocked) + "/keep"] = "";
+        const RunResult inProcess = runInProcess(runQuorrin, "race\n12\n", files);
+        EXPECT_EQ(inProcess.exitStatus, 1) << c.name;
+        EXPECT_EQ(inProcess.console, c.console + (c.pauses ? kPause : "")) << c.name;
+        EXPECT_EQ(pagesWritten(inProcess, files), c.pages) << c.name;
+        const RunResult built = runExecutable(QUORRIN_EXE, "race\n12\n", files);
+        EXPECT_EQ(built.exitStatus, 1) << c.name;
+        EXPECT_EQ(withUnixLineEnds(built.console), c.console + (c.pauses ? executablePausePrompt() : "")) << c.name;
+        EXPECT_EQ(pagesWritten(built, files), c.pages) << c.name;
+    }
 }
 
 }  // namespace
