@@ -8,23 +8,9 @@
 #include "run_workspace.hpp"
 
 #include "quorrin/quorrin_run.hpp"
-#include "quorrin/race_pages.hpp"
 
 #include <cstddef>
 #include <cstdint>
-
-namespace {
-
-// The run's steps up to the pages, then the pages.
-int runWithPages(league::Console& console, const league::Folder& folder) {
-    league::quorrin::RaceRecord race;
-    if (const auto stopped = league::quorrin::prepareRace(race, console, folder)) {
-        return *stopped;
-    }
-    return league::quorrin::writeRacePages(race, console, folder);
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static league::fuzz::RunWorkspace workspace;
@@ -39,6 +25,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (parts.size() > 3) {
         files["exports/race.html"] = parts[3];
     }
-    workspace.runAndCheck(runWithPages, league::fuzz::withoutSlashes(parts[0]), files);
+    workspace.runAndCheck(league::quorrin::runQuorrin, league::fuzz::withoutSlashes(parts[0]), files);
     return 0;
 }
