@@ -5,6 +5,7 @@
 #include <fstream>
 #include <istream>
 #include <iterator>
+#include <random>
 #include <sstream>
 #include <system_error>
 
@@ -14,10 +15,10 @@ namespace {
 
 std::filesystem::path processFolder() {
     // The fuzzer runs one input at a time, so one folder per process is enough; the
-    // address of a local makes the name differ between processes run side by side.
-    int marker = 0;
-    const auto stamp = reinterpret_cast<std::uintptr_t>(&marker);
-    return std::filesystem::temp_directory_path() / ("league-fuzz-" + std::to_string(stamp));
+    // random part keeps apart the folders of fuzzers run side by side.
+    std::random_device device;
+    return std::filesystem::temp_directory_path() /
+           ("league-fuzz-" + std::to_string(device()) + "-" + std::to_string(device()));
 }
 
 [[noreturn]] void finding(const std::string& what, const std::string& file) {
