@@ -1,17 +1,97 @@
 #include "omblen/omblen_run.hpp"
 
+#include "support/export_builder.hpp"
 #include "support/run_harness.hpp"
+#include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+#include <string>
 
 namespace league::omblen {
 namespace {
 
+using testing::FileMap;
+using testing::filesWritten;
+using testing::practiceExport;
+using testing::practiceRow;
+using testing::runInProcess;
+
+const std::string kFirstPrompt = "Please put in a name of an export file (without .html)!\n";
+const std::string kNextPrompt =
+    "Please put in a name of another export file (without .html)!\n"
+    "If you have no other export please put in number 0!\n";
+const std::string kPause = "Press any key to continue . . . ";
+
+const std::string kHeat = practiceExport({
+    practiceRow(7, "Ann Rider", "Falcon 990", 91000, "5", "160.1 km/h"),
+    practiceRow(3, "Cleo Marsh", "Kestrel 8", 91500, "4", "159.0 km/h"),
+});
+
 TEST(OmblenRun, MissingConfigurationStopsAtOnce) {
-    const auto result = testing::runInProcess(runOmblen, "race\n", {});
+    const auto result = runInProcess(runOmblen, "race\n", {});
     EXPECT_EQ(result.exitStatus, 1);
-    EXPECT_NE(result.console.find("Datei wrong!!!"), std::string::npos);
+    EXPECT_EQ(result.console, "Datei wrong!!!");
     EXPECT_TRUE(result.files.empty());
+}
+
+TEST(OmblenRun, NamesTooLongForTheirAnswerOrPathAreRefusedBeforeAnythingIsWritten) {
+    const std::string longestFolder = std::string(48, 'f') + "\\";  // 49 characters, all that is read
+    const struct {
+        std::string simulatorFolder;
+        std::string input;
+        std::string consoleTail;
+    } cases[] = {
+        // 40 characters are one too many for an answer; 39 are taken.
+        {"sim\\", std::string(40, 'n'), "The name is too long!\n" + kPause},
+        {"sim\\", std::string(39, 'n'),
+         "\nsim\\exports\\" + std::string(39, 'n') + ".html\n\nCan't find the export\n" + kPause},
+        // 49 + "exports\" + 18 + ".html" is 80 characters, one more than a path holds.
+        {longestFolder, std::string(18, 'n'), "The name is too long!\n" + kPause},
+        {longestFolder, std::string(17, 'n'),
+         "\n" + longestFolder + "exports\\" + std::string(17, 'n') + ".html\n\nCan't find the export\n" + kPause},
+        // Refused at the second prompt, after an export was read: still nothing written.
+        {"sim\\", "heat1\n" + std::string(40, 'n'),
+         "\nsim\\exports\\heat1.html\n\n" + kNextPrompt + "The name is too long!\n" + kPause},
+    };
+    for (const auto& c : cases) {
+        const FileMap given = {
+            {"Quorrin.ini", c.simulatorFolder}, {"maxdriversingrid.ini", "10"}, {"sim/exports/heat1.html", kHeat}};
+
+        const auto result = runInProcess(runOmblen, c.input + "\nx\n", given);
+
+        EXPECT_EQ(result.exitStatus, 1) << c.input;
+        EXPECT_EQ(result.console, kFirstPrompt + c.consoleTail) << c.input;
+        EXPECT_TRUE(filesWritten(result, given).empty()) << c.input;
+    }
+}
+
+TEST(OmblenRun, ZeroZeroIsAnExportName) {
+    const FileMap given = {{"Quorrin.ini", "sim\\"}, {"maxdriversingrid.ini", "10"}, {"sim/exports/00.html", kHeat}};
+
+    const auto result = runInProcess(runOmblen, "00\n0\n", given);
+
+    EXPECT_EQ(result.console, kFirstPrompt + "\nsim\\exports\\00.html\n\n" + kNextPrompt);
+    EXPECT_EQ(filesWritten(result, given).count("00.html"), 1u);
+}
+
+TEST(OmblenRun, APageThatCannotBeCreatedIsReportedAndTheOthersAreWritten) {
+    testing::TempFolder folder;
+    folder.writeAll({{"Quorrin.ini", "sim\\"}, {"maxdriversingrid.ini", "10"}, {"sim/exports/heat1.html", kHeat}});
+    std::filesystem::create_directory(folder.path() / "grids.html");
+    std::istringstream in("heat1\n0\n");
+    std::ostringstream out;
+    Console console(in, out, testing::testPause);
+
+    EXPECT_EQ(runOmblen(console, Folder(folder.path())), 1);
+
+    EXPECT_EQ(out.str(), kFirstPrompt + "\nsim\\exports\\heat1.html\n\n" + kNextPrompt + "Can't write grids.html!\n");
+    const FileMap files = folder.files();
+    EXPECT_EQ(files.count("heat1.html"), 1u);
+    const std::string& forum = files.at("grids_forum.txt");
+    EXPECT_EQ(forum.substr(0, 21), "GRID  1 - 2 DRIVERS\r\n");
 }
 
 }  // namespace

@@ -1,0 +1,51 @@
+#include "duvessa/entry_table.hpp"
+
+#include <ostream>
+
+namespace league::duvessa {
+
+bool addEntry(EntryTable& table, const ExportRow& row, std::int32_t raceNumber) {
+    if (table.entryCount >= kMaxEntries) {
+        return false;
+    }
+    MergeEntry& entry = table.entries[static_cast<std::size_t>(table.entryCount)];
+    entry = MergeEntry{};
+    entry.startNumber = row.startNumber;
+    entry.driverName = row.driverName;
+    entry.bikeName = row.bikeName;
+    entry.laps = row.laps;
+    entry.raceTime = row.time;
+    entry.raceNumber = raceNumber;
+    if (table.entryCount == 0) {
+        table.referenceLaps = entry.laps;
+    }
+    // The reference time can still drop while later exports are read.
+    if (entry.laps == table.referenceLaps && entry.raceTime < table.referenceTime) {
+        table.referenceTime = entry.raceTime;
+    }
+    ++table.entryCount;
+    return true;
+}
+
+void readRaceExport(ExportReader& reader, EntryTable& table, std::int32_t raceNumber, std::ostream& console) {
+    if (!reader.rowsAvailable()) {
+        return;
+    }
+    while (true) {
+        ExportRow row;
+        if (readDuvessaRow(reader, row) != RowOutcome::Taken) {
+            return;
+        }
+        if (!addEntry(table, row, raceNumber)) {
+            if (table.rowsLeftOut == 0) {
+                console << "Only 99 drivers fit in one table; the rest are left out!" << '\n';
+            }
+            ++table.rowsLeftOut;
+        }
+        if (reader.pastRegionEnd()) {
+            return;
+        }
+    }
+}
+
+}  // namespace league::duvessa

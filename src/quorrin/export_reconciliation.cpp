@@ -1,0 +1,113 @@
+#include "quorrin/export_reconciliation.hpp"
+
+#include "common/export_recipes.hpp"
+
+#include <cstddef>
+#include <ostream>
+
+namespace league::quorrin {
+
+namespace {
+
+std::size_t at(std::int32_t index) {
+    return static_cast<std::size_t>(index);
+}
+
+// Differences of times are taken in 64 bits and brought back to 32 bits modulo 2^32,
+// as the 32-bit arithmetic of the times has always done; only times from files that
+// do not belong together come near the limits.
+std::int32_t wrapped(std::int64_t value) {
+    return static_cast<std::int32_t>(value);
+}
+
+// The export's race time is the elapsed time at the end of the replay's last lap;
+// subtracting the replay's lap times backwards gives the elapsed time at every lap,
+// and what is left before lap 2, less half a millisecond per lap, is the first lap.
+void useRow(RaceRecord& race, std::int32_t slot, const ExportRow& row, Console& console) {
+    const std::int32_t lapsDone = race.lapsDone[at(slot)];
+    LapColumns& elapsed = race.raceTimeAtLap[at(slot)];
+    LapColumns& laps = race.lapTime[at(slot)];
+    elapsed[at(lapsDone)] = row.time;
+    // A row without a '+' cell keeps the penalty an earlier row of this driver gave.
+    if (row.hasPenalty) {
+        race.penalty[at(slot)] = row.penalty;
+    }
+    console.out() << row.startNumber << " taus=" << elapsed[at(lapsDone)] << " Straf=" << race.penalty[at(slot)]
+                  << '\n';
+    for (std::int32_t lap = lapsDone; lap >= 3; --lap) {
+        elapsed[at(lap - 1)] = wrapped(std::int64_t{elapsed[at(lap)]} - laps[at(lap)]);
+    }
+    const std::int32_t firstLap = wrapped(std::int64_t{elapsed[2]} - laps[2] - lapsDone / 2);
+    elapsed[1] = firstLap;
+    laps[1] = firstLap;
+}
+
+}  // namespace
+
+std::int32_t slotOfStartNumber(const RaceRecord& race, std::int32_t startNumber) {
+    std::int32_t found = kNoSlot;
+    for (std::int32_t slot = 0; slot < kSlotCount; ++slot) {
+        if (race.startNumber[at(slot)] == startNumber) {
+            found = slot;
+        }
+    }
+    return found;
+}
+
+void reconcileExport(ExportReader& reader, RaceRecord& race, Console& console) {
+    int rowsUsed = 0;
+    bool stop = false;
+    // A row that cannot be read whole (the file ends, a number is missing) is not used
+    // and ends the rows; what earlier rows gave stays.
+    while (!stop && reader.rowsAvailable()) {
+        ExportRow row;
+        if (!readQuorrinRowStartNumber(reader, row)) {
+            return;
+        }
+        const std::int32_t slot = slotOfStartNumber(race, row.startNumber);
+        if (rowsUsed == 0) {
+            race.winnerSlot = slot;
+        }
+        if (!readQuorrinRowLaps(reader, row)) {
+            return;
+        }
+        const std::int32_t lapsDone = slot == kNoSlot ? 0 : race.lapsDone[at(slot)];
+        // More laps in the export than in the replay: the files do not fit each other.
+        // The row is still used, but no later row is read.
+        if (row.laps > lapsDone && lapsDone > 1) {
+            stop = true;
+            race.positionTableFailed = true;
+        }
+        // A driver unknown to the replay, or with fewer than 2 laps in it, ends the
+        // reading quietly.
+        if (lapsDone < 2) {
+            return;
+        }
+        if (!readQuorrinRowTimeAndPenalty(reader, row)) {
+            return;
+        }
+        useRow(race, slot, row, console);
+        ++rowsUsed;
+    }
+}
+
+void computeAverages(RaceRecord& race) {
+    for (std::size_t slot = 0; slot < race.lapsDone.size(); ++slot) {
+        const std::int32_t lapsDone = race.lapsDone[slot];
+        if (lapsDone < 2) {
+            continue;
+        }
+        // Up to 38 laps of 32 bits each: the sum needs 64 bits.
+        std::int64_t sum = 0;
+        for (std::int32_t lap = 2; lap <= lapsDone; ++lap) {
+            sum += race.lapTime[slot][at(lap)];
+        }
+        race.averageLap[slot] = wrapped(sum);
+        if (sum > 0) {
+            race.averageLap[slot] = wrapped(sum / (lapsDone - 1));
+            race.averageMinusBest[slot] = wrapped(std::int64_t{race.averageLap[slot]} - race.lapTime[slot][0]);
+        }
+    }
+}
+
+}  // namespace league::quorrin

@@ -1,0 +1,425 @@
+#include "quorrin/race_pages.hpp"
+
+#include "expected_page.hpp"
+#include "support/run_harness.hpp"
+
+#include <gtest/gtest.h>
+
+namespace league::quorrin {
+namespace {
+
+using expected::cell;
+using expected::colour;
+using expected::kPlain;
+using expected::kRed;
+using expected::kYellow;
+using expected::lastCell;
+using expected::middleRowNumber;
+using expected::rowNumber;
+using testing::RunResult;
+
+const std::string kColourPrompt =
+    "If you like very colourful tables put in number 0!\n"
+    "Otherwise only the winner of the race will be assigned in red.\n"
+    "Put in the starting number of the driver that you would assign in yellow!\n"
+    "If you want only assigned the winner put in a non existing starting number!\n";
+
+const std::string kFailureLines =
+    "The Position table couldn't be made.\n"
+    "The export couldn't be found OR\n"
+    "the replay and the export are not from the same race\n"
+    "OR wouldn't saved at the same time or\n"
+    "Press any key to continue . . . ";
+
+// ---- Fragments of the race tables page ----
+
+std::string pageHead(const std::string& track) {
+    return "<html> \n<head> \n<title>Quorrin tables</title> <PRE> Track:   <b> " + track +
+           "</b>             </PRE> </head> \n<body> \n";
+}
+
+std::string boardOpen(int maxLap) {
+    return "<div> <table border=3 cellpadding=\"1\" align=\"left\"> "
+           "<caption align=\"center\">POSITION BOARD / FINAL RESULT </caption> \n "
+           " <tr bgcolor=\"#444444\"> <td align=\"center\" bgcolor=\"#444444\">pos" +
+           expected::lapHeaders(1, maxLap) +
+           " </td>\n<td bgcolor=\"#444444\">pos </td>\n<td align=\"center\">#"
+           " </td>\n <td align=\"center\">  driver </td>\n <td align=\"center\">  bike"
+           " </td>\n<td align=\"center\"> laps </td>\n <td align=\"center\"> time"
+           " </td>\n <td align=\"center\"> -first </td>\n<td align=\"center\"> -before </td>\n </tr><tr> \n";
+}
+const std::string kBoardEnd = "</border>  </table> </div><br clear=\"all\">  <BR>";
+
+std::string comparatorOpen(int firstLap, int maxLap) {
+    return "<div> <table border=3 cellpadding=\"1\" align=\"left\"> "
+           "<caption align=\"center\">LAP TIME COMPERATOR / FASTEST RACE LAPS </caption> \n "
+           " <tr bgcolor=\"#444444\"> <td align=\"center\" bgcolor=\"#444444\">pos" +
+           expected::lapHeaders(firstLap, maxLap) +
+           " </td>\n<td bgcolor=\"#444444\">pos </td>\n<td align=\"center\">#"
+           " </td>\n <td align=\"center\">  driver </td>\n <td align=\"center\">  bike"
+           " </td>\n<td align=\"center\"> lap </td>\n <td align=\"center\"> best time"
+           " </td>\n<td align=\"center\"> -first </td>\n </tr><tr> \n";
+}
+const std::string kComparatorEnd = "</border>  </table>";
+
+const std::string kConsistencyOpen =
+    "<table border=3 cellpadding=\"1\" align=\"left\"> <caption align=\"center\"> CONSISTENCY </caption> \n "
+    " <tr bgcolor=\"#444444\"> <td align=\"center\" bgcolor=\"#444444\">pos</td>\n<td align=\"center\">#"
+    " </td>\n <td align=\"center\">  driver </td>\n <td align=\"center\"> best time"
+    " </td>\n <td align=\"center\"> average </td>\n<td align=\"center\"> difference"
+    " </td>\n<td align=\"center\"> laps </td>\n </tr>";
+const std::string kConsistencyEnd = "</border>  </table></div>";
+
+std::string consistencyRow(int row, const std::string& open, const std::string& number, const std::string& name,
+                           const std::string& best, const std::string& average, const std::string& difference,
+                           const std::string& laps) {
+    return "<tr> \n" + rowNumber(row) + cell(open, number) + cell(open, name) + cell(open, best) +
+           cell(open, average) + cell(open, difference) + lastCell(open, laps);
+}
+
+const std::string kDevelopmentOpen =
+    "<div><table border=3 cellpadding=\"1\" align=\"center\"> "
+    "<caption align=\"center\"> DEVELOPMENT OF FASTEST LAP </caption> ";
+const std::string kDevelopmentEnd = "</border> </table> \n <BR> <BR></div>";
+
+std::string developmentRow(const std::string& lap, const std::string& name, const std::string& time) {
+    return "<tr> \n<td align=\"center\"> Lap " + lap + " </td> <td align=\"center\"> " + name +
+           " </td> <td align=\"center\"> " + time + " </td> </tr> \n";
+}
+
+const std::string kCountsOpen =
+    "<div><table border=3 cellpadding=\"1\" align=\"center\"> "
+    "<caption align=\"center\"> NUMBER OF FASTEST LAPS </caption> ";
+const std::string kCountsEnd = "</border> </table> \n </div><br clear=\"all\">  <BR> <BR> ";
+
+std::string countRow(const std::string& count, const std::string& name) {
+    return "<tr> \n<td> \n" + count + " * " + name + "</td> \n</tr> \n";
+}
+
+std::string lapChartOpen(std::initializer_list<const char*> startNumbers) {
+    std::string text =
+        "<div> <table border=3 cellpadding=\"1\" align=\"left\"> "
+        "<caption align=\"center\">ALL LAPTIMES OF ALL DRIVERS </caption> \n "
+        " <tr bgcolor=\"#444444\"> <td align=\"center\" bgcolor=\"#444444\">lap";
+    for (const char* number : startNumbers) {
+        text += "<td align=\"center\"> \n# " + std::string(number) + "</td> \n";
+    }
+    return text + "</tr> \n";
+}
+const std::string kLapChartEndAndPageEnd = "</border> </table> \n </div><br clear=\"all\">  <BR> </body> \n";
+
+std::string lapRow(int lap, std::initializer_list<std::string> cells) {
+    std::string text = "<tr> \n" + rowNumber(lap);
+    for (const std::string& c : cells) {
+        text += c;
+    }
+    return text + "</tr> \n";
+}
+
+std::string shaded(const std::string& attributes, const std::string& time) {
+    return "<td " + attributes + "> " + time + "</td> \n";
+}
+const std::string kRetired = "<td> </td> \n";
+
+// ---- Fragments of the graph values page ----
+
+std::string graphPage(int maxLap, const std::string& positionRows, const std::string& differenceRows) {
+    const std::string laps = expected::lapHeaders(1, maxLap);
+    return "<html> \n<head> \n<title>Quorrin graphic values</title></head> \n<body> \n"
+           "<div> <table border=3 cellpadding=\"1\" align=\"left\"> "
+           "<caption align=\"center\">VALUES FOR POSITION GRAPH </caption> \n "
+           " <tr bgcolor=\"#444444\"> <td align=\"center\" bgcolor=\"#444444\"># </td>\n <td align=\"center\">  driver"
+           " </td>\n<td bgcolor=\"#444444\">pos" + laps + " </td> </tr>" + positionRows +
+           "</border>  </table> </div><br clear=\"all\"> "
+           "<div> <table border=3 cellpadding=\"1\" align=\"left\"> "
+           "<caption align=\"center\">VALUES FOR DIFFERENCE GRAPH </caption> \n "
+           " <tr bgcolor=\"#444444\"> <td align=\"center\" bgcolor=\"#444444\">#"
+           " </td>\n <td align=\"center\">  driver" + laps + " </td> </tr>" + differenceRows +
+           "</border>  </table> </div> <BR> </body> \n";
+}
+
+std::string graphRow(const std::string& open, const std::string& number, const std::string& name, int position,
+                     std::initializer_list<const char*> values) {
+    std::string text = " <tr>" + cell(open, number) + cell(open, name);
+    if (position > 0) {
+        text += rowNumber(position);
+    }
+    for (const char* value : values) {
+        text += cell(open, value);
+    }
+    return text + " </tr>";
+}
+
+// ---- Races ----
+
+void addDriver(RaceRecord& race, std::int32_t slot, std::int32_t startNumber, const std::string& name,
+               const std::string& bike, std::initializer_list<std::int32_t> laps,
+               std::initializer_list<std::int32_t> elapsed) {
+    race.startNumber[slot] = startNumber;
+    race.driverName[slot] = name;
+    race.bikeName[slot] = bike;
+    std::int32_t lap = 0;
+    for (const std::int32_t time : laps) {
+        race.lapTime[slot][++lap] = time;
+    }
+    race.lapsDone[slot] = lap;
+    lap = 0;
+    for (const std::int32_t time : elapsed) {
+        race.raceTimeAtLap[slot][++lap] = time;
+    }
+}
+
+void setBest(RaceRecord& race, std::int32_t slot, std::int32_t best, std::int32_t lapNo, std::int32_t average) {
+    race.lapTime[slot][0] = best;
+    race.bestLapNo[slot] = lapNo;
+    race.averageLap[slot] = average;
+    race.averageMinusBest[slot] = average - best;
+}
+
+void setRecords(RaceRecord& race, std::vector<LapRecord> raceRecords) {
+    race.lapRecords = {{0, 4, 0}};
+    race.lapRecords.insert(race.lapRecords.end(), raceRecords.begin(), raceRecords.end());
+    race.firstRaceRecord = 1;
+    race.recordCount = static_cast<std::int32_t>(race.lapRecords.size());
+}
+
+void nameRace(RaceRecord& race) {
+    race.trackName = "Harbour Loop";
+    race.pageFileName = "race.html";
+    race.graphFileName = "race_G.html";
+}
+
+// Three laps. Bob (#12) has a 5 s penalty: the export puts Ann (#7) first, so she is
+// the winner, while Bob's raw race time is shorter. Cid (#3) is a lap down.
+RaceRecord penaltyRace() {
+    RaceRecord race;
+    nameRace(race);
+    addDriver(race, 0, 7, "Ann", "B1", {95000, 90000, 91400}, {95000, 185000, 276400});
+    addDriver(race, 1, 12, "Bob", "B2", {94000, 90500, 91000}, {94000, 184500, 275500});
+    addDriver(race, 2, 3, "Cid", "B3", {100000, 105000}, {100000, 205000});
+    race.penalty[1] = 5000;
+    setBest(race, 0, 90000, 2, 90700);
+    setBest(race, 1, 90500, 2, 90750);
+    setBest(race, 2, 100000, 1, 105000);
+    // The replay's own first laps differ from the ones derived from the export.
+    setRecords(race, {{0, 1, 96000}, {1, 1, 95500}, {2, 1, 100000}, {1, 2, 90500}, {0, 2, 90000},
+                      {2, 2, 105000}, {1, 3, 91000}, {0, 3, 91400}});
+    race.maxLap = 3;
+    race.driverCount = 3;
+    race.winnerSlot = 0;
+    return race;
+}
+
+// Four laps. Dan (#23) had two laps counted as one 175 s lap, split into two halves
+// below his best lap; Eve (#105) has a start number beyond the palette.
+RaceRecord repairedLapRace() {
+    RaceRecord race;
+    nameRace(race);
+    addDriver(race, 0, 23, "Dan", "K1", {92000, 90000, 87500, 87500}, {92000, 182000, 269500, 357000});
+    addDriver(race, 1, 105, "Eve", "K2", {93000, 91000, 90800, 91200}, {93000, 184000, 274800, 366000});
+    setBest(race, 0, 90000, 2, 88333);
+    setBest(race, 1, 90800, 3, 91000);
+    setRecords(race, {{0, 1, 92000}, {1, 1, 93000}, {0, 2, 90000}, {1, 2, 91000}, {0, 3, 175000},
+                      {1, 3, 90800}, {1, 4, 91200}});
+    race.maxLap = 4;
+    race.driverCount = 2;
+    race.winnerSlot = 0;
+    return race;
+}
+
+// Three laps without a usable export: no elapsed times, the winner from the replay.
+// Gus (#8) retired after lap 2, Hal (#9) after lap 1.
+RaceRecord failedExportRace() {
+    RaceRecord race;
+    nameRace(race);
+    addDriver(race, 0, 4, "Fay", "F1", {91000, 90000, 90500}, {});
+    addDriver(race, 1, 8, "Gus", "G1", {92000, 91500}, {});
+    addDriver(race, 2, 9, "Hal", "H1", {95000}, {});
+    setBest(race, 0, 90000, 2, 90250);
+    setBest(race, 1, 91500, 2, 91500);
+    setBest(race, 2, 95000, 1, 0);
+    race.averageMinusBest[2] = 0;
+    setRecords(race, {{0, 1, 91000}, {1, 1, 92000}, {2, 1, 95000}, {0, 2, 90000}, {1, 2, 91500}, {0, 3, 90500}});
+    race.maxLap = 3;
+    race.driverCount = 3;
+    race.winnerSlot = 0;
+    race.positionTableFailed = true;
+    return race;
+}
+
+RunResult writePagesOf(const RaceRecord& race, const std::string& input, const testing::FileMap& files = {}) {
+    return testing::runInProcess(
+        [&](Console& console, const Folder& folder) {
+            RaceRecord copy = race;
+            return writeRacePages(copy, console, folder);
+        },
+        input, files);
+}
+
+// ---- Expected pages ----
+
+std::string penaltyRacePage() {
+    const std::string& ann = kRed;
+    const std::string& bob = kYellow;
+    const std::string& cid = kPlain;
+    const std::string red = "bgcolor=\"#FF5f5f\"";
+    return pageHead("Harbour Loop") +
+           // Bob leads every lap column by time less penalty, but is behind Ann in the export.
+           boardOpen(3) +
+           rowNumber(1) + cell(bob, "12") + cell(bob, "12") + cell(bob, "12") + middleRowNumber(1) + cell(bob, "12") +
+           cell(bob, "Bob") + cell(bob, "B2") + cell(bob, "3") + cell(bob, "4:35.500") + cell(bob, "+0.900") +
+           lastCell(bob, "") +
+           rowNumber(2) + cell(ann, "7") + cell(ann, "7") + cell(ann, "7") + middleRowNumber(2) + cell(ann, "7") +
+           cell(ann, "Ann") + cell(ann, "B1") + cell(ann, "3") + cell(ann, "4:36.400") + cell(ann, "") +
+           lastCell(ann, "-0.900") +
+           rowNumber(3) + cell(cid, "3") + cell(cid, "3") + cell(kPlain, "") + middleRowNumber(3) + cell(cid, "3") +
+           cell(cid, "Cid") + cell(cid, "B3") + cell(cid, "2") + cell(cid, "3:25.000") + cell(cid, "") +
+           lastCell(cid, "") + kBoardEnd +
+           comparatorOpen(1, 3) +
+           rowNumber(1) + cell(bob, "12") + cell(ann, "7") + cell(bob, "12") + middleRowNumber(1) + cell(ann, "7") +
+           cell(ann, "Ann") + cell(ann, "B1") + cell(ann, "2/3") + cell(ann, "1:30.000") + lastCell(ann, "") +
+           rowNumber(2) + cell(ann, "7") + cell(bob, "12") + cell(ann, "7") + middleRowNumber(2) + cell(bob, "12") +
+           cell(bob, "Bob") + cell(bob, "B2") + cell(bob, "2/3") + cell(bob, "1:30.500") + lastCell(bob, "-0.500") +
+           rowNumber(3) + cell(cid, "3") + cell(cid, "3") + cell(kPlain, "") + middleRowNumber(3) + cell(cid, "3") +
+           cell(cid, "Cid") + cell(cid, "B3") + cell(cid, "1/2") + cell(cid, "1:40.000") + lastCell(cid, "-10.000") +
+           kComparatorEnd +
+           kConsistencyOpen + consistencyRow(1, bob, "12", "Bob", "1:30.500", "1:30.750", "-0.250", "3") +
+           consistencyRow(2, ann, "7", "Ann", "1:30.000", "1:30.700", "-0.700", "3") +
+           consistencyRow(3, cid, "3", "Cid", "1:40.000", "1:45.000", "-5.000", "2") + kConsistencyEnd +
+           // The replay's records as read: first laps of 96 s and 95.5 s.
+           kDevelopmentOpen + developmentRow("1", "Ann", "1:36.000") + developmentRow("1", "Bob", "1:35.500") +
+           developmentRow("2", "Bob", "1:30.500") + developmentRow("2", "Ann", "1:30.000") + kDevelopmentEnd +
+           kCountsOpen + countRow("2", "Bob") + countRow("1", "Ann") + kCountsEnd +
+           lapChartOpen({"3", "7", "12"}) +
+           lapRow(1, {shaded(red, "1:40.000"), shaded("bgcolor=\"#b3b3FF\"", "1:35.000"),
+                      shaded("bgcolor=\"#d2d2FF\"", "1:34.000")}) +
+           lapRow(2, {shaded("bgcolor=\"#bdbdFF\"", "1:45.000"), shaded(red, "1:30.000"), shaded(red, "1:30.500")}) +
+           lapRow(3, {kRetired, shaded("bgcolor=\"#FFfafa\"bgcolor=\"#fefeFF\"", "1:31.400"),
+                      shaded("bgcolor=\"#FF9696\"", "1:31.000")}) +
+           kLapChartEndAndPageEnd;
+}
+
+std::string penaltyRaceGraphPage() {
+    // Rows by the time after lap 1; positions by raw elapsed time; differences to
+    // Ann's average pace of 276400 / 3 per lap.
+    return graphPage(3,
+                     graphRow(kYellow, "12", "Bob", 1, {"1", "1", "1"}) +
+                         graphRow(kRed, "7", "Ann", 2, {"2", "2", "2"}) +
+                         graphRow(kPlain, "3", "Cid", 3, {"3", "3", ""}),
+                     graphRow(kYellow, "12", "Bob", 0, {"1.867", "0.234", "-0.900"}) +
+                         graphRow(kRed, "7", "Ann", 0, {"2.867", "0.734", "0.000"}) +
+                         graphRow(kPlain, "3", "Cid", 0, {"7.867", "20.734", ""}));
+}
+
+TEST(RacePages, PlainSchemeWithPenaltyLappedRiderAndNegativeGap) {
+    const RunResult result = writePagesOf(penaltyRace(), "12\n");
+    EXPECT_EQ(result.exitStatus, 0);
+    EXPECT_EQ(result.console, kColourPrompt);
+    const testing::FileMap pages = {{"race.html", expected::crlf(penaltyRacePage())},
+                                    {"race_G.html", expected::crlf(penaltyRaceGraphPage())}};
+    EXPECT_EQ(result.files, pages);
+}
+
+TEST(RacePages, ColourfulSchemeWithRepairedLap) {
+    const std::string dan = colour("7c3f07");
+    const std::string eve = colour("5a8fc1");
+    const std::string red = "bgcolor=\"#FF5f5f\"";
+    const std::string fullRed = "bgcolor=\"#FF0000\"";
+    const std::string page =
+        pageHead("Harbour Loop") + boardOpen(4) +
+        rowNumber(1) + cell(dan, "23") + cell(dan, "23") + cell(dan, "23") + cell(dan, "23") + middleRowNumber(1) +
+        cell(dan, "23") + cell(dan, "Dan") + cell(dan, "K1") + cell(dan, "4") + cell(dan, "5:57.000") +
+        cell(dan, "") + lastCell(dan, "") +
+        rowNumber(2) + cell(eve, "105") + cell(eve, "105") + cell(eve, "105") + cell(eve, "105") +
+        middleRowNumber(2) + cell(eve, "105") + cell(eve, "Eve") + cell(eve, "K2") + cell(eve, "4") +
+        cell(eve, "6:06.000") + cell(eve, "-9.000") + lastCell(eve, "-9.000") + kBoardEnd +
+        comparatorOpen(1, 4) +
+        rowNumber(1) + cell(dan, "23") + cell(dan, "23") + cell(dan, "23") + cell(dan, "23") + middleRowNumber(1) +
+        cell(dan, "23") + cell(dan, "Dan") + cell(dan, "K1") + cell(dan, "2/4") + cell(dan, "1:30.000") +
+        lastCell(dan, "") +
+        rowNumber(2) + cell(eve, "105") + cell(eve, "105") + cell(eve, "105") + cell(eve, "105") +
+        middleRowNumber(2) + cell(eve, "105") + cell(eve, "Eve") + cell(eve, "K2") + cell(eve, "3/4") +
+        cell(eve, "1:30.800") + lastCell(eve, "-0.800") + kComparatorEnd +
+        // Dan's halves pull his average below his best lap.
+        kConsistencyOpen + consistencyRow(1, dan, "23", "Dan", "1:30.000", "1:28.333", "+1.667", "4") +
+        consistencyRow(2, eve, "105", "Eve", "1:30.800", "1:31.000", "-0.200", "4") + kConsistencyEnd +
+        // The 175 s lap as read is no fastest lap; its halves do not appear.
+        kDevelopmentOpen + developmentRow("1", "Dan", "1:32.000") + developmentRow("2", "Dan", "1:30.000") +
+        kDevelopmentEnd +
+        kCountsOpen + countRow("4", "Dan") + kCountsEnd +
+        lapChartOpen({"23", "105"}) +
+        lapRow(1, {shaded("bgcolor=\"#f1f1FF\"", "1:32.000"), shaded("bgcolor=\"#ededFF\"", "1:33.000")}) +
+        lapRow(2, {shaded(red, "1:30.000"), shaded("bgcolor=\"#FF7575\"", "1:31.000")}) +
+        lapRow(3, {shaded(fullRed, "1:27.500"), shaded(red, "1:30.800")}) +
+        lapRow(4, {shaded(fullRed, "1:27.500"), shaded("bgcolor=\"#FF8b8b\"", "1:31.200")}) +
+        kLapChartEndAndPageEnd;
+    const std::string graph =
+        graphPage(4,
+                  graphRow(dan, "23", "Dan", 1, {"1", "1", "1", "1"}) +
+                      graphRow(eve, "105", "Eve", 2, {"2", "2", "2", "2"}),
+                  graphRow(dan, "23", "Dan", 0, {"2.750", "3.500", "1.750", "0.000"}) +
+                      graphRow(eve, "105", "Eve", 0, {"3.750", "5.500", "7.050", "9.000"}));
+
+    const RunResult result = writePagesOf(repairedLapRace(), "0\n");
+    EXPECT_EQ(result.exitStatus, 0);
+    EXPECT_EQ(result.console, kColourPrompt);
+    const testing::FileMap pages = {{"race.html", expected::crlf(page)}, {"race_G.html", expected::crlf(graph)}};
+    EXPECT_EQ(result.files, pages);
+}
+
+TEST(RacePages, FailedExportLeavesOutBoardAndLapOneAndEndsWithTheMessage) {
+    const std::string& fay = kRed;
+    const std::string& other = kPlain;
+    const std::string red = "bgcolor=\"#FF5f5f\"";
+    const std::string page =
+        pageHead("Harbour Loop") + comparatorOpen(2, 3) +
+        rowNumber(1) + cell(fay, "4") + cell(fay, "4") + middleRowNumber(1) + cell(fay, "4") + cell(fay, "Fay") +
+        cell(fay, "F1") + cell(fay, "2/3") + cell(fay, "1:30.000") + lastCell(fay, "") +
+        rowNumber(2) + cell(other, "8") + cell(kPlain, "") + middleRowNumber(2) + cell(other, "8") +
+        cell(other, "Gus") + cell(other, "G1") + cell(other, "2/2") + cell(other, "1:31.500") +
+        lastCell(other, "-1.500") +
+        rowNumber(3) + cell(kPlain, "") + cell(kPlain, "") + middleRowNumber(3) + cell(other, "9") +
+        cell(other, "Hal") + cell(other, "H1") + cell(other, "1/1") + cell(other, "1:35.000") +
+        lastCell(other, "-5.000") + kComparatorEnd +
+        // Hal's single lap keeps him out: one closing pair for his row index.
+        kConsistencyOpen + consistencyRow(1, other, "8", "Gus", "1:31.500", "1:31.500", "-0.000", "2") +
+        consistencyRow(2, fay, "4", "Fay", "1:30.000", "1:30.250", "-0.250", "3") + " </td> </tr> " +
+        kConsistencyEnd +
+        kDevelopmentOpen + developmentRow("1", "Fay", "1:31.000") + developmentRow("2", "Fay", "1:30.000") +
+        kDevelopmentEnd +
+        kCountsOpen + countRow("2", "Fay") + kCountsEnd +
+        lapChartOpen({"4", "8"}) +
+        lapRow(2, {shaded(red, "1:30.000"), shaded(red, "1:31.500")}) +
+        lapRow(3, {shaded("bgcolor=\"#FF9696\"", "1:30.500"), kRetired}) +
+        kLapChartEndAndPageEnd;
+
+    const RunResult result = writePagesOf(failedExportRace(), "99\n");
+    EXPECT_EQ(result.exitStatus, 0);
+    EXPECT_EQ(result.console, kColourPrompt + kFailureLines);
+    const testing::FileMap pages = {{"race.html", expected::crlf(page)}};
+    EXPECT_EQ(result.files, pages);
+}
+
+TEST(RacePages, PageThatCannotBeCreatedIsReportedAndEndsWithStatusOne) {
+    // A folder in the way of a page name keeps the page from being created; the other
+    // page is still written.
+    const struct {
+        const char* blocked;
+        const char* written;
+        std::string bytes;
+    } cases[] = {
+        {"race.html", "race_G.html", expected::crlf(penaltyRaceGraphPage())},
+        {"race_G.html", "race.html", expected::crlf(penaltyRacePage())},
+    };
+    for (const auto& c : cases) {
+        const testing::FileMap given = {{std::string(c.blocked) + "/keep", ""}};
+        const RunResult result = writePagesOf(penaltyRace(), "12\n", given);
+        EXPECT_EQ(result.exitStatus, 1) << c.blocked;
+        EXPECT_EQ(result.console, kColourPrompt + "Can't write " + c.blocked + "!\n");
+        const testing::FileMap pages = {{c.written, c.bytes}};
+        EXPECT_EQ(testing::filesWritten(result, given), pages);
+    }
+}
+
+}  // namespace
+}  // namespace league::quorrin
