@@ -316,14 +316,20 @@ SampleLeague buildSampleLeague() {
         practiceSession("practice_g3", true, {61, 80, 29, 15, 52, 36, 19, 77}, 0x5EED0013),
     };
 
+    // The slower grids race a little longer, so that every full-distance time is at least
+    // the first grid's winning time: Duvessa then brings each one to the first grid's
+    // distance by the rider's average lap.
     const std::vector<std::vector<std::int32_t>> grids = newGrids(league.practices, league.maxDriversInGrid);
-    const std::int32_t gridLaps[] = {12, 10, 8};
+    const std::int32_t gridLaps[] = {10, 11, 12};
     for (std::size_t g = 0; g < grids.size() && g < 3; ++g) {
         RaceSetup race;
         race.name = "race_g" + std::to_string(g + 1);
         race.laps = gridLaps[g];
         race.entryList = grids[g];
         race.seed = 0x5EED0021 + g;
+        if (g == 0) {
+            race.incidents = {{grids[g][5], 0, 2, 70000, 3500, 0, 0, 0}};  // crashes on lap 2 and is lapped
+        }
         if (g == 2) {
             race.incidents = {{grids[g][3], 0, 0, 0, 0, 4, 0, 0}};  // retires after lap 4
         }
