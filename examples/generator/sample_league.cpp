@@ -16,13 +16,13 @@ namespace {
 const std::vector<Rider>& leagueRiders() {
     static const std::vector<Rider> riders = {
         {7, "Tomas Verhal", "Vexa RR-1000", 93850},
-        {14, "Iska Brandt", "Dornal 990 GP", 94100},
-        {3, "Leon Varnet", "Kiruna S1", 94200},
-        {21, "Ottavio Ruscelli", "Stavro V4 Corsa", 94380},
-        {55, "Pim van Daalen", "Vexa RR-1000", 94500},
-        {8, "Sanna Kettu", "Helden R 1000", 94650},
-        {31, "Jory Hallam", "Tarsk MX9", 94780},
-        {11, "Mika Oranen", "Kiruna S1", 94900},
+        {14, "Iska Brandt", "Dornal 990 GP", 93980},
+        {3, "Leon Varnet", "Kiruna S1", 94050},
+        {21, "Ottavio Ruscelli", "Stavro V4 Corsa", 94150},
+        {55, "Pim van Daalen", "Vexa RR-1000", 94260},
+        {8, "Sanna Kettu", "Helden R 1000", 94330},
+        {31, "Jory Hallam", "Tarsk MX9", 94450},
+        {11, "Mika Oranen", "Kiruna S1", 94520},
         {68, "Dario Fenelli", "Stavro V4 Corsa", 95050},
         {23, "Conor Blythe", "Dornal 990 GP", 95150},
         {5, "Aksel Norrby", "Helden R 1000", 95300},
@@ -130,7 +130,7 @@ SampleRace rideRace(const RaceSetup& setup) {
         // The rider's form on the evening moves their pace a little.
         const std::int32_t form = dice.between(-350, 350);
         for (std::int32_t lap = 1; lap <= lastLap; ++lap) {
-            std::int32_t time = rider.pace + form + dice.between(-400, 400) + lap * 15;
+            std::int32_t time = rider.pace + form + dice.between(-650, 650) - lap * 40;
             if (lap == 1) {
                 time += 3200 + gridPosition * 140 + incident.lapOneLoss;
             }
