@@ -132,8 +132,8 @@ TEST(Demo, OmblenRanksThePracticesAndWritesTheGridsForTheForum) {
 }
 
 TEST(Demo, DuvessaScoresTheThreeGridRacesOnOnePage) {
-    const examples::SampleRace& firstRace = examples::buildSampleLeague().gridRaces.at(0);
-    const examples::RaceFinisher& winner = firstRace.finishers.at(0);
+    const examples::SampleLeague league = examples::buildSampleLeague();
+    const examples::RaceFinisher& winner = league.gridRaces.at(0).finishers.at(0);
     const std::string laps = std::to_string(winner.lapTimes.size());
     const std::string plain = "<td align=\"center\"> ";
     // The overall winner is the first grid's winner: full distance, no gap, 50 points.
