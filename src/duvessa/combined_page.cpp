@@ -61,10 +61,10 @@ void writePlacedEntry(ReportWriter& page, const MergeEntry& entry, const Positio
     page.writeNumber(entry.startNumber);
     page.writeFragment(kCellEnd);
     page.writeFragment(kPlainCell);
-    page.writeFragment(entry.driverName);
+    page.writeValueText(entry.driverName);
     page.writeFragment(kCellEnd);
     page.writeFragment(kPlainCell);
-    page.writeFragment(entry.bikeName);
+    page.writeValueText(entry.bikeName);
     page.writeFragment(kCellEnd);
 
     page.writeFragment(shaded);

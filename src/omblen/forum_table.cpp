@@ -24,10 +24,10 @@ void writeForumEntryCells(ReportWriter& text, const QualifyingEntry& entry) {
     text.writeNumber(entry.startNumber);
     text.writeFragment(" [/td] ");
     text.writeFragment("[td]");
-    text.writeFragment(entry.driverName);
+    text.writeValueText(entry.driverName);
     text.writeFragment(" [/td] ");
     text.writeFragment("[td]");
-    text.writeFragment(entry.bikeName);
+    text.writeValueText(entry.bikeName);
     text.writeFragment(" [/td] ");
     text.writeFragment("[td]");
     text.formatLapTime(entry.bestLap);

@@ -62,10 +62,10 @@ void writeEntryCells(ReportWriter& page, const QualifyingTable& table, int entry
     page.writeNumber(e.startNumber);
     page.writeFragment(kCellEnd);
     page.writeFragment(cellOpening);
-    page.writeFragment(e.driverName);
+    page.writeValueText(e.driverName);
     page.writeFragment(kCellEnd);
     page.writeFragment(cellOpening);
-    page.writeFragment(e.bikeName);
+    page.writeValueText(e.bikeName);
     page.writeFragment(kCellEnd);
     page.writeFragment(cellOpening);
     page.formatLapTime(e.bestLap);
@@ -81,7 +81,7 @@ void writeEntryCells(ReportWriter& page, const QualifyingTable& table, int entry
     }
     page.writeFragment(kCellEnd);
     page.writeFragment(cellOpening);
-    page.writeFragment(e.lapText);
+    page.writeValueText(e.lapText);
     page.writeFragment(kCellEnd);
     page.writeFragment(cellOpening);
     page.writeOneDecimal(e.speedKmh);

@@ -53,7 +53,7 @@ void writeConsistencyRow(ReportWriter& page, const RaceRecord& race, RacePageSta
     page.writeFragment(" </td> ");
 
     openCell();
-    page.writeFragment(race.driverName[slot]);
+    page.writeValueText(race.driverName[slot]);
     page.writeFragment(" </td> ");
     state.listedFlag[slot] = true;
 

@@ -60,12 +60,12 @@ void writeBestLapCells(ReportWriter& page, const RaceRecord& race, RacePageState
     page.writeFragment(" </td> ");
 
     openCell();
-    page.writeFragment(race.driverName[slot]);
+    page.writeValueText(race.driverName[slot]);
     page.writeFragment(" </td> ");
     state.listedFlag[slot] = true;
 
     openCell();
-    page.writeFragment(race.bikeName[slot]);
+    page.writeValueText(race.bikeName[slot]);
     page.writeFragment(" </td> ");
 
     // "7/12": the best lap was lap 7 of 12.

@@ -54,7 +54,7 @@ void writeDriverCells(ReportWriter& page, const RaceRecord& race, const RacePage
     page.writeNumber(race.startNumber[slot]);
     page.writeFragment(" </td> ");
     driverCellOpen(page, race, state.colourChoice, slot);
-    page.writeFragment(race.driverName[slot]);
+    page.writeValueText(race.driverName[slot]);
     page.writeFragment(" </td> ");
 }
 

@@ -77,12 +77,12 @@ void writeFinalResultCells(ReportWriter& page, const RaceRecord& race, RacePageS
     page.writeFragment(" </td> ");
 
     openCell();
-    page.writeFragment(race.driverName[slot]);
+    page.writeValueText(race.driverName[slot]);
     page.writeFragment(" </td> ");
     state.listedFlag[slot] = true;
 
     openCell();
-    page.writeFragment(race.bikeName[slot]);
+    page.writeValueText(race.bikeName[slot]);
     page.writeFragment(" </td> ");
 
     openCell();

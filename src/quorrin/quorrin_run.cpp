@@ -3,6 +3,7 @@
 #include "quorrin/export_reconciliation.hpp"
 #include "quorrin/lap_table.hpp"
 #include "quorrin/missing_lap_repair.hpp"
+#include "quorrin/race_pages.hpp"
 #include "quorrin/replay_reader.hpp"
 
 #include "common/export_reader.hpp"
@@ -107,9 +108,9 @@ int runQuorrin(Console& console, const Folder& folder) {
     if (const auto stopped = prepareRace(race, console, folder)) {
         return *stopped;
     }
-    // Here follow the colour dialogue, the race tables page, and either the failure
-    // message or the graph values page; their exit status is the run's.
-    return kExitCompleted;
+    // The colour dialogue, the race tables page, and either the failure message or the
+    // graph values page; their exit status is the run's.
+    return writeRacePages(race, console, folder);
 }
 
 }  // namespace league::quorrin

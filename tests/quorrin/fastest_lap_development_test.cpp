@@ -1,16 +1,13 @@
 #include "quorrin/fastest_lap_development.hpp"
 
-#include "expected_page.hpp"
+#include "race_page_fragments.hpp"
 
 #include <gtest/gtest.h>
 
 namespace league::quorrin {
 namespace {
 
-std::string developmentRow(const std::string& lap, const std::string& name, const std::string& time) {
-    return "<tr> \n<td align=\"center\"> Lap " + lap + " </td> <td align=\"center\"> " + name +
-           " </td> <td align=\"center\"> " + time + " </td> </tr> \n";
-}
+using expected::developmentRow;
 
 TEST(FastestLapDevelopment, RowsForEveryStrictlyFasterRaceLapRecordAsRead) {
     RaceRecord race;

@@ -1,6 +1,6 @@
 #include "quorrin/graph_values_page.hpp"
 
-#include "expected_page.hpp"
+#include "race_page_fragments.hpp"
 
 #include <gtest/gtest.h>
 
@@ -33,18 +33,7 @@ std::string graphPageOf(const RaceRecord& race, std::int32_t colourChoice) {
 }
 
 std::string pageWith(int maxLap, const std::string& positionRows, const std::string& differenceRows) {
-    const std::string laps = expected::lapHeaders(1, maxLap);
-    return expected::crlf(
-        "<html> \n<head> \n<title>Quorrin graphic values</title></head> \n<body> \n"
-        "<div> <table border=3 cellpadding=\"1\" align=\"left\"> "
-        "<caption align=\"center\">VALUES FOR POSITION GRAPH </caption> \n "
-        " <tr bgcolor=\"#444444\"> <td align=\"center\" bgcolor=\"#444444\"># </td>\n <td align=\"center\">  driver"
-        " </td>\n<td bgcolor=\"#444444\">pos" + laps + " </td> </tr>" + positionRows +
-        "</border>  </table> </div><br clear=\"all\"> "
-        "<div> <table border=3 cellpadding=\"1\" align=\"left\"> "
-        "<caption align=\"center\">VALUES FOR DIFFERENCE GRAPH </caption> \n "
-        " <tr bgcolor=\"#444444\"> <td align=\"center\" bgcolor=\"#444444\"># </td>\n <td align=\"center\">  driver" +
-        laps + " </td> </tr>" + differenceRows + "</border>  </table> </div> <BR> </body> \n");
+    return expected::crlf(expected::graphPage(maxLap, positionRows, differenceRows));
 }
 
 TEST(GraphValues, EqualTimesShareTheLargerPositionAndNoWinnerPaceMeansNoDifferences) {

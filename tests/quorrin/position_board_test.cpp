@@ -1,13 +1,15 @@
 #include "quorrin/position_board.hpp"
 
-#include "expected_page.hpp"
+#include "race_page_fragments.hpp"
 
 #include <gtest/gtest.h>
 
 namespace league::quorrin {
 namespace {
 
+using expected::boardOpen;
 using expected::cell;
+using expected::kBoardEnd;
 using expected::kPlain;
 using expected::kRed;
 using expected::kYellow;
@@ -20,21 +22,6 @@ std::string boardOf(const RaceRecord& race, std::int32_t colourChoice) {
     state.colourChoice = colourChoice;
     return expected::pageBytes([&](ReportWriter& page) { writePositionBoard(page, race, state); });
 }
-
-std::string tableOpen(int maxLap) {
-    return "<div> <table border=3 cellpadding=\"1\" align=\"left\"> "
-           "<caption align=\"center\">POSITION BOARD / FINAL RESULT </caption> \n "
-           " <tr bgcolor=\"#444444\"> <td align=\"center\" bgcolor=\"#444444\">pos" +
-           expected::lapHeaders(1, maxLap) +
-           " </td>\n<td bgcolor=\"#444444\">pos </td>\n<td align=\"center\">#"
-           " </td>\n <td align=\"center\">  driver </td>\n <td align=\"center\">  bike"
-           " </td>\n<td align=\"center\"> laps </td>\n <td align=\"center\"> time"
-           " </td>\n <td align=\"center\"> -first </td>\n<td align=\"center\"> -before"
-           " </td>\n </tr>"
-           "<tr> \n";
-}
-
-const std::string kTableEnd = "</border>  </table> </div><br clear=\"all\">  <BR>";
 
 void addDriver(RaceRecord& race, std::int32_t slot, std::int32_t startNumber, const std::string& name,
                const std::string& bike, std::initializer_list<std::int32_t> elapsed) {
@@ -71,7 +58,7 @@ TEST(PositionBoard, AnnAndBobRowsOfTheTwoLapRace) {
               "</td> <td align=\"center\" bgcolor=\"#FF0000\"> 2 </td> <td align=\"center\" bgcolor=\"#FF0000\"> "
               "3:05.123 </td> <td align=\"center\" bgcolor=\"#FF0000\">  </td> <td align=\"center\" "
               "bgcolor=\"#FF0000\">  </td> </tr> ");
-    EXPECT_EQ(boardOf(race, 12), expected::crlf(tableOpen(2) + row1 + row2 + kTableEnd));
+    EXPECT_EQ(boardOf(race, 12), expected::crlf(boardOpen(2) + row1 + row2 + kBoardEnd));
 }
 
 TEST(PositionBoard, LapColumnsCountThePenaltyAndTheFinalResultDoesNot) {
@@ -92,7 +79,7 @@ TEST(PositionBoard, LapColumnsCountThePenaltyAndTheFinalResultDoesNot) {
                              rowNumber(2) + cell(kRed, "2") + middleRowNumber(2) + cell(kRed, "2") + cell(kRed, "B") +
                              cell(kRed, "K") + cell(kRed, "1") + cell(kRed, "1:05.000") + cell(kRed, "") +
                              lastCell(kRed, "-5.000");
-    EXPECT_EQ(boardOf(race, 99), expected::crlf(tableOpen(1) + rows + kTableEnd));
+    EXPECT_EQ(boardOf(race, 99), expected::crlf(boardOpen(1) + rows + kBoardEnd));
 }
 
 TEST(PositionBoard, LappedRiderAndNoWinnerLeaveGapCellsEmpty) {
@@ -116,7 +103,7 @@ TEST(PositionBoard, LappedRiderAndNoWinnerLeaveGapCellsEmpty) {
         rowNumber(3) + cell(kPlain, "5") + cell(kPlain, "") + middleRowNumber(3) + cell(kPlain, "5") +
         cell(kPlain, "C") + cell(kPlain, "K") + cell(kPlain, "1") + cell(kPlain, "1:10.000") + cell(kPlain, "") +
         lastCell(kPlain, "");
-    EXPECT_EQ(boardOf(race, 3), expected::crlf(tableOpen(2) + rows + kTableEnd));
+    EXPECT_EQ(boardOf(race, 3), expected::crlf(boardOpen(2) + rows + kBoardEnd));
 }
 
 TEST(PositionBoard, SlotWithoutExportTimeEmptiesTheRemainingFinalRows) {
@@ -136,7 +123,7 @@ TEST(PositionBoard, SlotWithoutExportTimeEmptiesTheRemainingFinalRows) {
                              lastCell(white, "") +
                              rowNumber(2) + cell(white, "") + cell(white, "") + middleRowNumber(2) +
                              lastCell(white, "");
-    EXPECT_EQ(boardOf(race, 0), expected::crlf(tableOpen(2) + rows + kTableEnd));
+    EXPECT_EQ(boardOf(race, 0), expected::crlf(boardOpen(2) + rows + kBoardEnd));
 }
 
 }  // namespace

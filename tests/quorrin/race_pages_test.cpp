@@ -1,6 +1,6 @@
 #include "quorrin/race_pages.hpp"
 
-#include "expected_page.hpp"
+#include "race_page_fragments.hpp"
 #include "support/run_harness.hpp"
 
 #include <gtest/gtest.h>
@@ -8,147 +8,10 @@
 namespace league::quorrin {
 namespace {
 
-using expected::cell;
-using expected::colour;
-using expected::kPlain;
-using expected::kRed;
-using expected::kYellow;
-using expected::lastCell;
-using expected::middleRowNumber;
-using expected::rowNumber;
+using namespace expected;
 using testing::RunResult;
 
-const std::string kColourPrompt =
-    "If you like very colourful tables put in number 0!\n"
-    "Otherwise only the winner of the race will be assigned in red.\n"
-    "Put in the starting number of the driver that you would assign in yellow!\n"
-    "If you want only assigned the winner put in a non existing starting number!\n";
-
-const std::string kFailureLines =
-    "The Position table couldn't be made.\n"
-    "The export couldn't be found OR\n"
-    "the replay and the export are not from the same race\n"
-    "OR wouldn't saved at the same time or\n"
-    "Press any key to continue . . . ";
-
-// ---- Fragments of the race tables page ----
-
-std::string pageHead(const std::string& track) {
-    return "<html> \n<head> \n<title>Quorrin tables</title> <PRE> Track:   <b> " + track +
-           "</b>             </PRE> </head> \n<body> \n";
-}
-
-std::string boardOpen(int maxLap) {
-    return "<div> <table border=3 cellpadding=\"1\" align=\"left\"> "
-           "<caption align=\"center\">POSITION BOARD / FINAL RESULT </caption> \n "
-           " <tr bgcolor=\"#444444\"> <td align=\"center\" bgcolor=\"#444444\">pos" +
-           expected::lapHeaders(1, maxLap) +
-           " </td>\n<td bgcolor=\"#444444\">pos </td>\n<td align=\"center\">#"
-           " </td>\n <td align=\"center\">  driver </td>\n <td align=\"center\">  bike"
-           " </td>\n<td align=\"center\"> laps </td>\n <td align=\"center\"> time"
-           " </td>\n <td align=\"center\"> -first </td>\n<td align=\"center\"> -before </td>\n </tr><tr> \n";
-}
-const std::string kBoardEnd = "</border>  </table> </div><br clear=\"all\">  <BR>";
-
-std::string comparatorOpen(int firstLap, int maxLap) {
-    return "<div> <table border=3 cellpadding=\"1\" align=\"left\"> "
-           "<caption align=\"center\">LAP TIME COMPERATOR / FASTEST RACE LAPS </caption> \n "
-           " <tr bgcolor=\"#444444\"> <td align=\"center\" bgcolor=\"#444444\">pos" +
-           expected::lapHeaders(firstLap, maxLap) +
-           " </td>\n<td bgcolor=\"#444444\">pos </td>\n<td align=\"center\">#"
-           " </td>\n <td align=\"center\">  driver </td>\n <td align=\"center\">  bike"
-           " </td>\n<td align=\"center\"> lap </td>\n <td align=\"center\"> best time"
-           " </td>\n<td align=\"center\"> -first </td>\n </tr><tr> \n";
-}
-const std::string kComparatorEnd = "</border>  </table>";
-
-const std::string kConsistencyOpen =
-    "<table border=3 cellpadding=\"1\" align=\"left\"> <caption align=\"center\"> CONSISTENCY </caption> \n "
-    " <tr bgcolor=\"#444444\"> <td align=\"center\" bgcolor=\"#444444\">pos</td>\n<td align=\"center\">#"
-    " </td>\n <td align=\"center\">  driver </td>\n <td align=\"center\"> best time"
-    " </td>\n <td align=\"center\"> average </td>\n<td align=\"center\"> difference"
-    " </td>\n<td align=\"center\"> laps </td>\n </tr>";
-const std::string kConsistencyEnd = "</border>  </table></div>";
-
-std::string consistencyRow(int row, const std::string& open, const std::string& number, const std::string& name,
-                           const std::string& best, const std::string& average, const std::string& difference,
-                           const std::string& laps) {
-    return "<tr> \n" + rowNumber(row) + cell(open, number) + cell(open, name) + cell(open, best) +
-           cell(open, average) + cell(open, difference) + lastCell(open, laps);
-}
-
-const std::string kDevelopmentOpen =
-    "<div><table border=3 cellpadding=\"1\" align=\"center\"> "
-    "<caption align=\"center\"> DEVELOPMENT OF FASTEST LAP </caption> ";
-const std::string kDevelopmentEnd = "</border> </table> \n <BR> <BR></div>";
-
-std::string developmentRow(const std::string& lap, const std::string& name, const std::string& time) {
-    return "<tr> \n<td align=\"center\"> Lap " + lap + " </td> <td align=\"center\"> " + name +
-           " </td> <td align=\"center\"> " + time + " </td> </tr> \n";
-}
-
-const std::string kCountsOpen =
-    "<div><table border=3 cellpadding=\"1\" align=\"center\"> "
-    "<caption align=\"center\"> NUMBER OF FASTEST LAPS </caption> ";
-const std::string kCountsEnd = "</border> </table> \n </div><br clear=\"all\">  <BR> <BR> ";
-
-std::string countRow(const std::string& count, const std::string& name) {
-    return "<tr> \n<td> \n" + count + " * " + name + "</td> \n</tr> \n";
-}
-
-std::string lapChartOpen(std::initializer_list<const char*> startNumbers) {
-    std::string text =
-        "<div> <table border=3 cellpadding=\"1\" align=\"left\"> "
-        "<caption align=\"center\">ALL LAPTIMES OF ALL DRIVERS </caption> \n "
-        " <tr bgcolor=\"#444444\"> <td align=\"center\" bgcolor=\"#444444\">lap";
-    for (const char* number : startNumbers) {
-        text += "<td align=\"center\"> \n# " + std::string(number) + "</td> \n";
-    }
-    return text + "</tr> \n";
-}
-const std::string kLapChartEndAndPageEnd = "</border> </table> \n </div><br clear=\"all\">  <BR> </body> \n";
-
-std::string lapRow(int lap, std::initializer_list<std::string> cells) {
-    std::string text = "<tr> \n" + rowNumber(lap);
-    for (const std::string& c : cells) {
-        text += c;
-    }
-    return text + "</tr> \n";
-}
-
-std::string shaded(const std::string& attributes, const std::string& time) {
-    return "<td " + attributes + "> " + time + "</td> \n";
-}
-const std::string kRetired = "<td> </td> \n";
-
-// ---- Fragments of the graph values page ----
-
-std::string graphPage(int maxLap, const std::string& positionRows, const std::string& differenceRows) {
-    const std::string laps = expected::lapHeaders(1, maxLap);
-    return "<html> \n<head> \n<title>Quorrin graphic values</title></head> \n<body> \n"
-           "<div> <table border=3 cellpadding=\"1\" align=\"left\"> "
-           "<caption align=\"center\">VALUES FOR POSITION GRAPH </caption> \n "
-           " <tr bgcolor=\"#444444\"> <td align=\"center\" bgcolor=\"#444444\"># </td>\n <td align=\"center\">  driver"
-           " </td>\n<td bgcolor=\"#444444\">pos" + laps + " </td> </tr>" + positionRows +
-           "</border>  </table> </div><br clear=\"all\"> "
-           "<div> <table border=3 cellpadding=\"1\" align=\"left\"> "
-           "<caption align=\"center\">VALUES FOR DIFFERENCE GRAPH </caption> \n "
-           " <tr bgcolor=\"#444444\"> <td align=\"center\" bgcolor=\"#444444\">#"
-           " </td>\n <td align=\"center\">  driver" + laps + " </td> </tr>" + differenceRows +
-           "</border>  </table> </div> <BR> </body> \n";
-}
-
-std::string graphRow(const std::string& open, const std::string& number, const std::string& name, int position,
-                     std::initializer_list<const char*> values) {
-    std::string text = " <tr>" + cell(open, number) + cell(open, name);
-    if (position > 0) {
-        text += rowNumber(position);
-    }
-    for (const char* value : values) {
-        text += cell(open, value);
-    }
-    return text + " </tr>";
-}
+const std::string kPause = "Press any key to continue . . . ";
 
 // ---- Races ----
 
@@ -395,7 +258,7 @@ TEST(RacePages, FailedExportLeavesOutBoardAndLapOneAndEndsWithTheMessage) {
 
     const RunResult result = writePagesOf(failedExportRace(), "99\n");
     EXPECT_EQ(result.exitStatus, 0);
-    EXPECT_EQ(result.console, kColourPrompt + kFailureLines);
+    EXPECT_EQ(result.console, kColourPrompt + kFailureLines + kPause);
     const testing::FileMap pages = {{"race.html", expected::crlf(page)}};
     EXPECT_EQ(result.files, pages);
 }
