@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 
 namespace league::testing {
@@ -60,6 +61,30 @@ void expectCommittedPages(const DemoRun& run, const std::vector<std::string>& na
     }
 }
 
+// A time as the pages write it: minutes only from one minute on.
+std::string timeText(std::int32_t ms) {
+    char text[32];
+    if (ms >= 60000) {
+        std::snprintf(text, sizeof text, "%d:%02d.%03d", ms / 60000, ms / 1000 % 60, ms % 1000);
+    } else {
+        std::snprintf(text, sizeof text, "%d.%03d", ms / 1000, ms % 1000);
+    }
+    return text;
+}
+
+// The colour of a start number in the colourful scheme: from white, each number
+// changes one component of the one before (second, third, first in turn).
+std::string colourOf(std::int32_t startNumber) {
+    int colour[3] = {255, 255, 255};
+    const int step[3] = {91, 72, 97};
+    for (std::int32_t i = 1; i <= startNumber; ++i) {
+        colour[i % 3] = (colour[i % 3] + step[i % 3]) % 256;
+    }
+    char text[8];
+    std::snprintf(text, sizeof text, "%02x%02x%02x", colour[0], colour[1], colour[2]);
+    return text;
+}
+
 std::string exportPrompts(const std::vector<std::string>& names) {
     std::string text = "Please put in a name of an export file (without .html)!\n";
     for (const std::string& name : names) {
@@ -96,6 +121,31 @@ TEST(Demo, QuorrinAsksOneRepairQuestionAndWritesBothPages) {
     EXPECT_EQ(run.result.exitStatus, 0);
     EXPECT_EQ(withUnixLineEnds(run.result.console), console);
     expectCommittedPages(run, {"cup_race.html", "cup_race_G.html"});
+
+    // The final result beside the position board, in the export's order: the lapped
+    // rider and the one who retired after the full-distance riders, each with the time
+    // of their last lap, gaps only to riders with as many laps.
+    const std::string page = pageOf(run, "cup_race.html");
+    const examples::RaceFinisher& winner = cup.finishers.front();
+    for (std::size_t i = 0; i < cup.finishers.size(); ++i) {
+        const examples::RaceFinisher& rider = cup.finishers[i];
+        const std::size_t laps = rider.lapTimes.size();
+        const std::string open = "<td align=\"center\" bgcolor=\"#" + colourOf(rider.rider.startNumber) + "\"> ";
+        std::string first;
+        std::string before;
+        if (i > 0 && laps == winner.lapTimes.size()) {
+            first = "-" + timeText(rider.raceTime - winner.raceTime);
+        }
+        if (i > 0 && laps == cup.finishers[i - 1].lapTimes.size()) {
+            before = "-" + timeText(rider.raceTime - cup.finishers[i - 1].raceTime);
+        }
+        const std::string row = "<td align=\"center\" bgcolor=\"#444444\"> " + std::to_string(i + 1) +
+                                " <bgcolor=\"#FFFFFF\" td> " + open + std::to_string(rider.rider.startNumber) +
+                                " </td> " + open + rider.rider.name + " </td> " + open + rider.rider.bike + " </td> " +
+                                open + std::to_string(laps) + " </td> " + open + timeText(rider.raceTime) + " </td> " +
+                                open + first + " </td> " + open + before + " </td> </tr> ";
+        EXPECT_NE(page.find(row), std::string::npos) << "final result row " << i + 1 << ":\n" << row;
+    }
 }
 
 TEST(Demo, OmblenRanksThePracticesAndWritesTheGridsForTheForum) {
