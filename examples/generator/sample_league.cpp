@@ -225,7 +225,8 @@ std::vector<std::vector<std::int32_t>> newGrids(const std::vector<SamplePractice
 // in km/h or in mph. Integer arithmetic keeps the text the same on every system.
 std::string speedText(std::int32_t bestLap, bool inMph) {
     constexpr std::int64_t kTrackMetres = 4352;
-    // Tenths of km/h = metres / ms * 3600 * 10; tenths of mph divide by 1.609344 km too.
+    // Tenths of km/h = metres / ms * 36000, rounded; for mph also divided by 1.609344,
+    // as 1609344 / 1000000. The numerators exceed 32 bits, hence 64-bit arithmetic.
     const std::int64_t tenths = inMph ? (kTrackMetres * 36000 * 1000000 + 1609344LL * bestLap / 2) /
                                             (1609344LL * bestLap)
                                       : (kTrackMetres * 36000 + bestLap / 2) / bestLap;

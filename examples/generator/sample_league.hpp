@@ -73,13 +73,15 @@ struct SampleLeague {
 /// The whole evening, the same on every call.
 SampleLeague buildSampleLeague();
 
-/// The race records of the cup race's replay in the order the simulator wrote them
-/// (by the moment each lap was completed), with the uncounted lap merged into the next.
+/// One race lap record of the cup race's replay.
 struct CupLapRecord {
     int slot = 0;
     std::int32_t lapNumber = 0;
     std::int32_t lapTime = 0;
 };
+
+/// The race records of the cup race's replay in the order the simulator wrote them
+/// (by the moment each lap was completed), with the uncounted lap merged into the next.
 std::vector<CupLapRecord> cupRaceRecords(const SampleRace& cupRace);
 
 /// Every file of the sample league folder, relative path ('/' separated) -> bytes.
