@@ -1,5 +1,7 @@
 #include "omblen/table_pieces.hpp"
 
+#include "common/export_dialogue.hpp"
+
 #include <algorithm>
 #include <array>
 #include <limits>
