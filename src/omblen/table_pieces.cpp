@@ -1,10 +1,9 @@
 #include "omblen/table_pieces.hpp"
 
 #include "common/export_dialogue.hpp"
+#include "common/time_text.hpp"
 
-#include <algorithm>
 #include <array>
-#include <limits>
 
 namespace league::omblen {
 
@@ -92,12 +91,6 @@ void writeEntryCells(ReportWriter& page, const QualifyingTable& table, int entry
     if (e.exportNo >= 1 && e.exportNo <= kMaxExports) {
         page.writeFragment(kGridCells[static_cast<std::size_t>(e.exportNo - 1)]);
     }
-}
-
-std::int32_t timeDifference(std::int32_t later, std::int32_t earlier) {
-    const std::int64_t difference = std::int64_t{later} - std::int64_t{earlier};
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(difference, std::numeric_limits<std::int32_t>::min(),
-                                                              std::numeric_limits<std::int32_t>::max()));
 }
 
 }  // namespace league::omblen
