@@ -1,5 +1,9 @@
 #include "quorrin/table_cells.hpp"
 
+#include "quorrin/colour_scheme.hpp"
+
+#include <string>
+
 namespace league::quorrin {
 
 void writeRowNumberCell(ReportWriter& page, std::int32_t row) {
@@ -12,6 +16,28 @@ void writeMiddleRowNumberCell(ReportWriter& page, std::int32_t row) {
     page.writeFragment("<td align=\"center\" bgcolor=\"#444444\"> ");
     page.writeNumber(row);
     page.writeFragment(" <bgcolor=\"#FFFFFF\" td> ");
+}
+
+void writeDriverCell(ReportWriter& page, const RaceRecord& race, std::int32_t colourChoice, std::int32_t slot,
+                     std::string_view text) {
+    driverCellOpen(page, race, colourChoice, slot);
+    page.writeValueText(text);
+    page.writeFragment(" </td> ");
+}
+
+void writeNumberAndNameCells(ReportWriter& page, const RaceRecord& race, std::int32_t colourChoice,
+                             std::int32_t slot) {
+    writeDriverCell(page, race, colourChoice, slot, std::to_string(race.startNumber[slot]));
+    writeDriverCell(page, race, colourChoice, slot, race.driverName[slot]);
+}
+
+void writeLapColumnCell(ReportWriter& page, const RaceRecord& race, std::int32_t colourChoice, std::int32_t slot) {
+    if (slot == kNoSlot) {
+        emptyCellOpen(page, colourChoice);
+        page.writeFragment(" </td> ");
+        return;
+    }
+    writeDriverCell(page, race, colourChoice, slot, std::to_string(race.startNumber[slot]));
 }
 
 void writeLapHeaderCells(ReportWriter& page, std::int32_t firstLap, std::int32_t lastLap) {
