@@ -22,8 +22,11 @@ struct RunResult {
 
 using ProgramRun = std::function<int(Console&, const Folder&)>;
 
-/// The pause that the in-process console uses: the same prompt as the pause on
-/// systems other than Windows, then one byte of input.
+/// The prompt of the in-process console's pause, the same as the pause's prompt on
+/// systems other than Windows.
+inline const std::string kTestPausePrompt = "Press any key to continue . . . ";
+
+/// The pause that the in-process console uses: kTestPausePrompt, then one byte of input.
 void testPause(std::istream& in, std::ostream& out);
 
 /// Runs `run` in-process with `input` as the typed answers.
