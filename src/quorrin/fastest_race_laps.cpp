@@ -12,12 +12,7 @@ namespace league::quorrin {
 namespace {
 
 void writeHeaderRow(ReportWriter& page, const RaceRecord& race, const RacePageState& state) {
-    page.writeFragment(" <tr bgcolor=\"#444444\"> <td align=\"center\" bgcolor=\"#444444\">pos");
-    writeLapHeaderCells(page, state.firstShownLap, lastShownLap(race));
-    page.writeFragment(" </td>\n<td bgcolor=\"#444444\">pos ");
-    page.writeFragment("</td>\n<td align=\"center\">#");
-    page.writeFragment(" </td>\n <td align=\"center\">  driver");
-    page.writeFragment(" </td>\n <td align=\"center\">  bike");
+    writeLapTableHeaderStart(page, state.firstShownLap, lastShownLap(race));
     page.writeFragment(" </td>\n<td align=\"center\"> lap");
     page.writeFragment(" </td>\n <td align=\"center\"> best time");
     page.writeFragment(" </td>\n<td align=\"center\"> -first");

@@ -12,12 +12,7 @@ namespace league::quorrin {
 namespace {
 
 void writeHeaderRow(ReportWriter& page, const RaceRecord& race) {
-    page.writeFragment(" <tr bgcolor=\"#444444\"> <td align=\"center\" bgcolor=\"#444444\">pos");
-    writeLapHeaderCells(page, 1, lastShownLap(race));
-    page.writeFragment(" </td>\n<td bgcolor=\"#444444\">pos ");
-    page.writeFragment("</td>\n<td align=\"center\">#");
-    page.writeFragment(" </td>\n <td align=\"center\">  driver");
-    page.writeFragment(" </td>\n <td align=\"center\">  bike");
+    writeLapTableHeaderStart(page, 1, lastShownLap(race));
     page.writeFragment(" </td>\n<td align=\"center\"> laps");
     page.writeFragment(" </td>\n <td align=\"center\"> time");
     page.writeFragment(" </td>\n <td align=\"center\"> -first");

@@ -47,4 +47,13 @@ void writeLapHeaderCells(ReportWriter& page, std::int32_t firstLap, std::int32_t
     }
 }
 
+void writeLapTableHeaderStart(ReportWriter& page, std::int32_t firstLap, std::int32_t lastLap) {
+    page.writeFragment(" <tr bgcolor=\"#444444\"> <td align=\"center\" bgcolor=\"#444444\">pos");
+    writeLapHeaderCells(page, firstLap, lastLap);
+    page.writeFragment(" </td>\n<td bgcolor=\"#444444\">pos ");
+    page.writeFragment("</td>\n<td align=\"center\">#");
+    page.writeFragment(" </td>\n <td align=\"center\">  driver");
+    page.writeFragment(" </td>\n <td align=\"center\">  bike");
+}
+
 }  // namespace league::quorrin

@@ -32,4 +32,8 @@ void writeLapColumnCell(ReportWriter& page, const RaceRecord& race, std::int32_t
 /// One header cell per lap from `firstLap` to `lastLap`, each closing the cell before it.
 void writeLapHeaderCells(ReportWriter& page, std::int32_t firstLap, std::int32_t lastLap);
 
+/// The header row of the two-part tables (position board and comparator) up to the
+/// bike column: "pos", the laps `firstLap` to `lastLap`, "pos", "#", driver and bike.
+void writeLapTableHeaderStart(ReportWriter& page, std::int32_t firstLap, std::int32_t lastLap);
+
 }  // namespace league::quorrin
