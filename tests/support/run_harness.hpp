@@ -36,7 +36,7 @@ RunResult runInProcess(const ProgramRun& run, const std::string& input, const Fi
 RunResult runExecutable(const std::string& executable, const std::string& input, const FileMap& files);
 
 /// Starts a command line in `folder` with standard input and output redirected to
-/// files; returns the exit status (the system-specific part of runExecutable).
+/// files; returns the exit status (the part of runExecutable that differs by system).
 int runCommandInFolder(const std::string& executable, const std::filesystem::path& folder,
                        const std::filesystem::path& inputFile, const std::filesystem::path& outputFile);
 
