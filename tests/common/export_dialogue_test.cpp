@@ -1,6 +1,7 @@
 #include "common/export_dialogue.hpp"
 
 #include "support/export_builder.hpp"
+#include "support/export_dialogue_text.hpp"
 #include "support/run_harness.hpp"
 #include "support/temp_folder.hpp"
 
@@ -36,9 +37,10 @@ Dialogue runDialogue(const TempFolder& temp, const std::string& answers) {
     return dialogue;
 }
 
-const char* const kFirstPrompt = "Please put in a name of an export file (without .html)!\n";
-const char* const kNextPrompt =
-    "Please put in a name of another export file (without .html)!\nIf you have no other export please put in number 0!\n";
+using testing::exportEcho;
+using testing::kFirstExportPrompt;
+using testing::kNextExportPrompt;
+using testing::kTestPausePrompt;
 
 TEST(ExportDialogue, AsksForAtMostFourExportsAndZeroEndsTheList) {
     TempFolder temp;
@@ -50,14 +52,14 @@ TEST(ExportDialogue, AsksForAtMostFourExportsAndZeroEndsTheList) {
     EXPECT_EQ(four.list.firstName, "a");
     EXPECT_EQ(four.exportNos, (std::vector<std::int32_t>{1, 2, 3, 4}));
     EXPECT_EQ(four.paths.back(), "sim\\exports\\d.html");
-    EXPECT_EQ(four.console, std::string(kFirstPrompt) + "\nsim\\exports\\a.html\n\n" + kNextPrompt +
-                                "\nsim\\exports\\b.html\n\n" + kNextPrompt + "\nsim\\exports\\c.html\n\n" +
-                                kNextPrompt + "\nsim\\exports\\d.html\n\n");
+    EXPECT_EQ(four.console, kFirstExportPrompt + exportEcho("sim\\", "a") + kNextExportPrompt +
+                                exportEcho("sim\\", "b") + kNextExportPrompt + exportEcho("sim\\", "c") +
+                                kNextExportPrompt + exportEcho("sim\\", "d"));
 
     const Dialogue zeroFirst = runDialogue(temp, "0 a");
     EXPECT_EQ(zeroFirst.list.firstName, "");
     EXPECT_TRUE(zeroFirst.exportNos.empty());
-    EXPECT_EQ(zeroFirst.console, kFirstPrompt);
+    EXPECT_EQ(zeroFirst.console, kFirstExportPrompt);
 
     const Dialogue zeroLater = runDialogue(temp, "00 0");
     EXPECT_EQ(zeroLater.list.firstName, "00");
@@ -68,8 +70,8 @@ TEST(ExportDialogue, AsksForAtMostFourExportsAndZeroEndsTheList) {
     const Dialogue endOfInput = runDialogue(temp, "a");
     EXPECT_TRUE(endOfInput.list.stopped);
     EXPECT_EQ(endOfInput.exportNos, (std::vector<std::int32_t>{1}));
-    EXPECT_EQ(endOfInput.console, std::string(kFirstPrompt) + "\nsim\\exports\\a.html\n\n" + kNextPrompt +
-                                      "\nsim\\exports\\.html\n\nCan't find the export\nPress any key to continue . . . ");
+    EXPECT_EQ(endOfInput.console, kFirstExportPrompt + exportEcho("sim\\", "a") + kNextExportPrompt +
+                                      exportEcho("sim\\", "") + "Can't find the export\n" + kTestPausePrompt);
 }
 
 TEST(ExportDialogue, MissingExportsFoldersAndLongNamesStopTheRun) {
@@ -80,14 +82,14 @@ TEST(ExportDialogue, MissingExportsFoldersAndLongNamesStopTheRun) {
         std::string answers;
         std::string message;
     } cases[] = {
-        {"a missing", "\nsim\\exports\\missing.html\n\nCan't find the export\n"},
-        {"folder", "\nsim\\exports\\folder.html\n\nCan't find the export\n"},
+        {"a missing", exportEcho("sim\\", "missing") + "Can't find the export\n"},
+        {"folder", exportEcho("sim\\", "folder") + "Can't find the export\n"},
         {"a " + std::string(40, 'n'), "The name is too long!\n"},
     };
     for (const auto& c : cases) {
         const Dialogue dialogue = runDialogue(temp, c.answers);
         EXPECT_TRUE(dialogue.list.stopped) << c.answers;
-        const std::string expectedEnd = c.message + "Press any key to continue . . . ";
+        const std::string expectedEnd = c.message + kTestPausePrompt;
         ASSERT_GE(dialogue.console.size(), expectedEnd.size()) << c.answers;
         EXPECT_EQ(dialogue.console.substr(dialogue.console.size() - expectedEnd.size()), expectedEnd) << c.answers;
     }
@@ -99,7 +101,7 @@ TEST(ExportDialogue, MissingExportsFoldersAndLongNamesStopTheRun) {
     const ExportList list = askForExports(console, Folder(temp.path()), ToolConfig{std::string(31, 'f')},
                                           kOmblenEndMargin, [](ExportReader&, std::int32_t, const std::string&) {});
     EXPECT_TRUE(list.stopped);
-    EXPECT_EQ(out.str(), std::string(kFirstPrompt) + "The name is too long!\nPress any key to continue . . . ");
+    EXPECT_EQ(out.str(), kFirstExportPrompt + "The name is too long!\n" + kTestPausePrompt);
 }
 
 }  // namespace
