@@ -1,8 +1,39 @@
 #!/usr/bin/env bash
-# Builds the three programs and runs them on the bundled sample league.
+# Builds everything and runs the three programs on the bundled sample league: each program
+# works in a fresh copy of examples/league (build/demo-league) and reads its answers
+# from examples/demo/, so nothing waits for a key. Lists the pages written at the end.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+root="$(pwd)"
 scripts/install-deps.sh
 cmake --preset default >/dev/null
-cmake --build --preset default --target Quorrin Omblen Duvessa
-echo "Built: build/default/src/quorrin/Quorrin, build/default/src/omblen/Omblen, build/default/src/duvessa/Duvessa"
+cmake --build --preset default
+
+league="$root/build/demo-league"
+rm -rf "$league"
+cp -R examples/league "$league"
+
+# Runs one program in the league folder with its scripted answers. Omblen and Duvessa
+# end with status 1 even after a complete run, so the status is shown, not checked.
+run_program() {
+  local program="$1" executable="$2" answers="$root/examples/demo/$3"
+  echo
+  echo "== $program, answering: $(tr '\n' ' ' < "$answers")"
+  local status=0
+  (cd "$league" && "$root/$executable" < "$answers") || status=$?
+  echo
+  echo "== $program ended with exit status $status"
+}
+
+run_program Quorrin build/default/src/quorrin/Quorrin quorrin_answers.txt
+run_program Omblen build/default/src/omblen/Omblen omblen_answers.txt
+run_program Duvessa build/default/src/duvessa/Duvessa duvessa_answers.txt
+
+echo
+echo "Pages written in build/demo-league (open the .html files in a browser):"
+for file in "$league"/*; do
+  name="$(basename "$file")"
+  if [ -f "$file" ] && [ ! -e "examples/league/$name" ]; then
+    echo "  build/demo-league/$name"
+  fi
+done

@@ -24,6 +24,11 @@ bool isDigit(char byte) {
 }  // namespace
 
 bool ExportReader::openExport(const std::filesystem::path& path, std::int64_t endMargin) {
+    // A folder is no export, also on systems that let a folder be opened for reading.
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+        return false;
+    }
     std::ifstream file(path, std::ios::binary | std::ios::in);
     if (!file) {
         return false;

@@ -48,6 +48,13 @@ void ReportWriter::writeFragment(std::string_view text) {
     sink_->write(text.data() + start, static_cast<std::streamsize>(text.size() - start));
 }
 
+void ReportWriter::writeValueText(std::string_view text) {
+    if (sink_ == nullptr) {
+        return;
+    }
+    sink_->write(text.data(), static_cast<std::streamsize>(text.size()));
+}
+
 void ReportWriter::writeNumber(std::int32_t value) {
     writeFragment(std::to_string(value));
 }

@@ -33,6 +33,9 @@ public:
     bool isOpen() const { return sink_ != nullptr; }
 
     void writeFragment(std::string_view text);
+    /// Writes a text read from the replay or an export (track, driver and bike names,
+    /// lap texts) byte for byte: a line break inside it is kept as it was read.
+    void writeValueText(std::string_view text);
     void writeNumber(std::int32_t value);
     /// "0" below 16, then lower-case hexadecimal: 0 -> "00", 90 -> "5a", 255 -> "ff".
     void writeHexByte(std::int32_t value);

@@ -1,6 +1,8 @@
 #include "common/time_text.hpp"
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 
 namespace league {
 
@@ -38,6 +40,13 @@ std::int64_t absoluteValue(std::int32_t ms) {
 }
 
 }  // namespace
+
+std::int32_t timeDifference(std::int32_t later, std::int32_t earlier) {
+    // In 64 bits, where the difference of any two 32-bit times fits.
+    const std::int64_t difference = std::int64_t{later} - std::int64_t{earlier};
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(difference, std::numeric_limits<std::int32_t>::min(),
+                                                              std::numeric_limits<std::int32_t>::max()));
+}
 
 std::string formatLapTime(std::int32_t ms) {
     if (ms < 0) {

@@ -9,6 +9,10 @@ namespace league {
 /// The value that stands for "no time": every search for a smallest time starts here.
 inline constexpr std::int32_t kNoTime = 10000000;
 
+/// `later` - `earlier` in milliseconds, held to the 32-bit range: two times read from
+/// files that do not fit each other can lie further apart than 32 bits hold.
+std::int32_t timeDifference(std::int32_t later, std::int32_t earlier);
+
 /// 83456 -> "1:23.456", 9050 -> "9.050", 600000 -> "10:00.000"; a negative value is
 /// "-" followed by the text of its absolute value (-877 -> "-0.877").
 std::string formatLapTime(std::int32_t ms);

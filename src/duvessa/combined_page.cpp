@@ -2,6 +2,9 @@
 
 #include "duvessa/position_values.hpp"
 
+#include "common/time_text.hpp"
+
+#include <string>
 #include <string_view>
 
 namespace league::duvessa {
@@ -55,56 +58,35 @@ std::string_view gridCell(std::int32_t raceNumber) {
     }
 }
 
+// One cell: its opening, `text` byte for byte, and the cell end.
+void writeCell(ReportWriter& page, std::string_view cellOpening, std::string_view text) {
+    page.writeFragment(cellOpening);
+    page.writeValueText(text);
+    page.writeFragment(kCellEnd);
+}
+
 // The cells after the start-number opening of a filled position, up to the row end.
 void writePlacedEntry(ReportWriter& page, const MergeEntry& entry, const PositionValues& values) {
     const std::string_view shaded = values.grey ? kGreyCell : kPlainCell;
     page.writeNumber(entry.startNumber);
     page.writeFragment(kCellEnd);
-    page.writeFragment(kPlainCell);
-    page.writeFragment(entry.driverName);
-    page.writeFragment(kCellEnd);
-    page.writeFragment(kPlainCell);
-    page.writeFragment(entry.bikeName);
-    page.writeFragment(kCellEnd);
+    writeCell(page, kPlainCell, entry.driverName);
+    writeCell(page, kPlainCell, entry.bikeName);
 
-    page.writeFragment(shaded);
-    page.writeNumber(entry.laps);
-    page.writeFragment(kCellEnd);
-    page.writeFragment(shaded);
-    page.formatLapTime(entry.raceTime);
-    page.writeFragment(kCellEnd);
-
-    page.writeFragment(shaded);
-    if (values.fullDistance) {
-        page.writeFragment("+");
-        page.writeNumber(values.missingLaps);
-        page.writeFragment("*");
-        page.formatLapTime(values.averageLap);
-        page.writeFragment("=");
-    }
-    page.writeFragment(kCellEnd);
-    page.writeFragment(shaded);
-    if (values.fullDistance) {
-        page.formatLapTime(entry.rankTime);
-    }
-    page.writeFragment(kCellEnd);
-    page.writeFragment(shaded);
-    if (values.fullDistance) {
-        page.formatTimeGap(values.gapToFirst);
-    }
-    page.writeFragment(kCellEnd);
-    page.writeFragment(shaded);
-    if (values.showsGapToBefore) {
-        page.formatTimeGap(values.gapToBefore);
-    }
-    page.writeFragment(kCellEnd);
+    writeCell(page, shaded, std::to_string(entry.laps));
+    writeCell(page, shaded, formatLapTime(entry.raceTime));
+    // The laps short of the full distance times the average lap, then the scaled time
+    // and its gap, only for riders ranked over the full distance.
+    writeCell(page, shaded,
+              values.fullDistance
+                  ? "+" + std::to_string(values.missingLaps) + "*" + formatLapTime(values.averageLap) + "="
+                  : "");
+    writeCell(page, shaded, values.fullDistance ? formatLapTime(entry.rankTime) : "");
+    writeCell(page, shaded, values.fullDistance ? formatTimeGap(values.gapToFirst) : "");
+    writeCell(page, shaded, values.showsGapToBefore ? formatTimeGap(values.gapToBefore) : "");
 
     page.writeFragment(gridCell(entry.raceNumber));
-    page.writeFragment("<td align=\"center\" bgcolor=\"#FF0000\">");
-    if (values.points) {
-        page.writeNumber(*values.points);
-    }
-    page.writeFragment(kCellEnd);
+    writeCell(page, "<td align=\"center\" bgcolor=\"#FF0000\">", values.points ? std::to_string(*values.points) : "");
 }
 
 void writeTableEnd(ReportWriter& page) {

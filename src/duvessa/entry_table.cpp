@@ -1,5 +1,7 @@
 #include "duvessa/entry_table.hpp"
 
+#include "common/export_dialogue.hpp"
+
 #include <ostream>
 
 namespace league::duvessa {
@@ -28,24 +30,14 @@ bool addEntry(EntryTable& table, const ExportRow& row, std::int32_t raceNumber) 
 }
 
 void readRaceExport(ExportReader& reader, EntryTable& table, std::int32_t raceNumber, std::ostream& console) {
-    if (!reader.rowsAvailable()) {
-        return;
-    }
-    while (true) {
-        ExportRow row;
-        if (readDuvessaRow(reader, row) != RowOutcome::Taken) {
-            return;
-        }
+    readExportRows(reader, readDuvessaRow, [&](const ExportRow& row) {
         if (!addEntry(table, row, raceNumber)) {
             if (table.rowsLeftOut == 0) {
-                console << "Only 99 drivers fit in one table; the rest are left out!" << '\n';
+                reportRowsLeftOut(console);
             }
             ++table.rowsLeftOut;
         }
-        if (reader.pastRegionEnd()) {
-            return;
-        }
-    }
+    });
 }
 
 }  // namespace league::duvessa

@@ -16,8 +16,6 @@ namespace league::duvessa {
 
 /// At most this many entries over all exports of a run together.
 inline constexpr std::int32_t kMaxEntries = 99;
-/// At most this many exports in one run; their order numbers are 1 to 4.
-inline constexpr std::int32_t kMaxRaces = 4;
 
 /// One row taken from an export. Riders are not matched across exports: the same
 /// start number in two exports gives two entries.

@@ -1,17 +1,10 @@
 #include "duvessa/position_values.hpp"
 
-#include "duvessa/scaling.hpp"
 #include "duvessa/score_table.hpp"
 
 namespace league::duvessa {
 
 namespace {
-
-// A difference of two times; widened, because two far-apart 32-bit times can differ
-// by more than 32 bits hold.
-std::int32_t timeDifference(std::int32_t later, std::int32_t earlier) {
-    return saturatedTime(std::int64_t{later} - earlier);
-}
 
 const MergeEntry& entryBefore(const EntryTable& table, const Placement& placement, std::int32_t position) {
     for (std::int32_t earlier = position - 1; earlier >= 1; --earlier) {

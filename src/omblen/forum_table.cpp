@@ -1,6 +1,22 @@
 #include "omblen/forum_table.hpp"
 
+#include "common/time_text.hpp"
+
+#include <string>
+#include <string_view>
+
 namespace league::omblen {
+
+namespace {
+
+// One forum cell holding `cellText` byte for byte.
+void writeForumCell(ReportWriter& text, std::string_view cellText) {
+    text.writeFragment("[td]");
+    text.writeValueText(cellText);
+    text.writeFragment(" [/td] ");
+}
+
+}  // namespace
 
 void writeForumGridOpening(ReportWriter& text, std::int32_t grid, std::int32_t size) {
     text.writeFragment("GRID  ");
@@ -20,18 +36,10 @@ void writeForumPositionCell(ReportWriter& text, std::int32_t position) {
 }
 
 void writeForumEntryCells(ReportWriter& text, const QualifyingEntry& entry) {
-    text.writeFragment("[td]");
-    text.writeNumber(entry.startNumber);
-    text.writeFragment(" [/td] ");
-    text.writeFragment("[td]");
-    text.writeFragment(entry.driverName);
-    text.writeFragment(" [/td] ");
-    text.writeFragment("[td]");
-    text.writeFragment(entry.bikeName);
-    text.writeFragment(" [/td] ");
-    text.writeFragment("[td]");
-    text.formatLapTime(entry.bestLap);
-    text.writeFragment(" [/td] ");
+    writeForumCell(text, std::to_string(entry.startNumber));
+    writeForumCell(text, entry.driverName);
+    writeForumCell(text, entry.bikeName);
+    writeForumCell(text, formatLapTime(entry.bestLap));
 }
 
 void writeForumRowEnd(ReportWriter& text) {

@@ -1,6 +1,6 @@
 #include "omblen/omblen_run.hpp"
 
-#include "common/export_reader.hpp"
+#include "common/export_dialogue.hpp"
 #include "common/report_writer.hpp"
 #include "common/tool_config.hpp"
 #include "omblen/forum_table.hpp"
@@ -16,53 +16,25 @@
 
 namespace league::omblen {
 
-namespace {
-
-void askForExport(Console& console, std::int32_t exportNo) {
-    if (exportNo == 1) {
-        console.out() << "Please put in a name of an export file (without .html)!" << '\n';
-    } else {
-        console.out() << "Please put in a name of another export file (without .html)!" << '\n'
-                      << "If you have no other export please put in number 0!" << '\n';
-    }
-}
-
-}  // namespace
-
 // Omblen ends with exit status 1 on every path, the completed run included.
 int runOmblen(Console& console, const Folder& folder) {
     const auto config = loadToolConfig(folder, console);
     if (!config) {
         return kExitStopped;
     }
-    const std::string exportsFolder = config->simulatorFolder + "exports\\";
-
     QualifyingTable table;
-    for (table.currentExport = 1; table.currentExport <= kMaxExports; ++table.currentExport) {
-        table.exportPath = exportsFolder;
-        askForExport(console, table.currentExport);
-        const std::string name = readAnswerWord(console);
-        if (name == "0") {
-            break;
-        }
-        table.exportPath += name + ".html";
-        if (!fitsCapacity(name, kAnswerWordCapacity) || !fitsCapacity(table.exportPath, kInputPathCapacity)) {
-            refuseLongName(console);
-            return kExitStopped;
-        }
-        console.out() << '\n' << table.exportPath << '\n' << '\n';
-        if (table.currentExport == 1) {
-            // At most 39 + 5 characters: always within a page name's 59.
-            table.pageFileName = name + ".html";
-        }
-
-        ExportReader reader;
-        if (!reader.openExport(folder.inputFile(table.exportPath), kOmblenEndMargin)) {
-            console.out() << "Can't find the export" << '\n';
-            pauseConsole(console);
-            return kExitStopped;
-        }
-        readQualifyingExport(reader, table, console);
+    const ExportList exports = askForExports(
+        console, folder, *config, kOmblenEndMargin,
+        [&](ExportReader& reader, std::int32_t exportNo, const std::string& exportPath) {
+            table.currentExport = exportNo;
+            table.exportPath = exportPath;
+            readQualifyingExport(reader, table, console);
+        });
+    if (exports.stopped) {
+        return kExitStopped;
+    }
+    if (!exports.firstName.empty()) {
+        table.pageFileName = exports.firstName + ".html";
     }
 
     // The result page stays open while the grids are written, and the three files are

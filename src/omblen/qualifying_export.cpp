@@ -1,6 +1,6 @@
 #include "omblen/qualifying_export.hpp"
 
-#include "common/export_recipes.hpp"
+#include "common/export_dialogue.hpp"
 
 #include <ostream>
 
@@ -23,19 +23,12 @@ QualifyingEntry entryOf(const ExportRow& row, std::int32_t exportNo) {
 }  // namespace
 
 void readQualifyingExport(ExportReader& reader, QualifyingTable& table, Console& console) {
-    if (!reader.rowsAvailable()) {
-        return;
-    }
-    do {
-        ExportRow row;
-        if (readOmblenRow(reader, row) != RowOutcome::Taken) {
-            return;
-        }
+    readExportRows(reader, readOmblenRow, [&](const ExportRow& row) {
         if (!addEntry(table, entryOf(row, table.currentExport)) && !table.rowsLeftOut) {
             table.rowsLeftOut = true;
-            console.out() << "Only 99 drivers fit in one table; the rest are left out!" << '\n';
+            reportRowsLeftOut(console.out());
         }
-    } while (!reader.pastRegionEnd());
+    });
 }
 
 }  // namespace league::omblen

@@ -12,8 +12,6 @@ namespace league::omblen {
 
 /// All exports together fill at most this many entries.
 inline constexpr int kMaxEntries = 99;
-/// The exports of at most four grids are merged.
-inline constexpr int kMaxExports = 4;
 
 /// One driver row taken from an export.
 struct QualifyingEntry {

@@ -1,8 +1,10 @@
 #include "omblen/table_pieces.hpp"
 
-#include <algorithm>
+#include "common/export_dialogue.hpp"
+#include "common/time_text.hpp"
+
 #include <array>
-#include <limits>
+#include <string>
 
 namespace league::omblen {
 
@@ -16,7 +18,12 @@ constexpr std::array<std::string_view, kMaxExports> kGridCells = {
     "<td align=\"center\" bgcolor=\"#0000FF\">G4</td> ",
 };
 
-constexpr std::string_view kCellEnd = " </td> ";
+// One cell: its opening, `text` byte for byte, and the cell end.
+void writeCell(ReportWriter& page, std::string_view cellOpening, std::string_view text) {
+    page.writeFragment(cellOpening);
+    page.writeValueText(text);
+    page.writeFragment(" </td> ");
+}
 
 }  // namespace
 
@@ -58,44 +65,17 @@ void writeEntryCells(ReportWriter& page, const QualifyingTable& table, int entry
     // before him, but slower than the best, gets -0.000 to the previous.
     const bool behindBest = e.bestLap > table.bestOverall;
 
-    page.writeFragment(cellOpening);
-    page.writeNumber(e.startNumber);
-    page.writeFragment(kCellEnd);
-    page.writeFragment(cellOpening);
-    page.writeFragment(e.driverName);
-    page.writeFragment(kCellEnd);
-    page.writeFragment(cellOpening);
-    page.writeFragment(e.bikeName);
-    page.writeFragment(kCellEnd);
-    page.writeFragment(cellOpening);
-    page.formatLapTime(e.bestLap);
-    page.writeFragment(kCellEnd);
-    page.writeFragment(cellOpening);
-    if (behindBest) {
-        page.formatTimeGap(timeDifference(e.bestLap, table.bestOverall));
-    }
-    page.writeFragment(kCellEnd);
-    page.writeFragment(cellOpening);
-    if (behindBest) {
-        page.formatTimeGap(timeDifference(e.bestLap, previous.bestLap));
-    }
-    page.writeFragment(kCellEnd);
-    page.writeFragment(cellOpening);
-    page.writeFragment(e.lapText);
-    page.writeFragment(kCellEnd);
-    page.writeFragment(cellOpening);
-    page.writeOneDecimal(e.speedKmh);
-    page.writeFragment(" km/h");
-    page.writeFragment(kCellEnd);
+    writeCell(page, cellOpening, std::to_string(e.startNumber));
+    writeCell(page, cellOpening, e.driverName);
+    writeCell(page, cellOpening, e.bikeName);
+    writeCell(page, cellOpening, formatLapTime(e.bestLap));
+    writeCell(page, cellOpening, behindBest ? formatTimeGap(timeDifference(e.bestLap, table.bestOverall)) : "");
+    writeCell(page, cellOpening, behindBest ? formatTimeGap(timeDifference(e.bestLap, previous.bestLap)) : "");
+    writeCell(page, cellOpening, e.lapText);
+    writeCell(page, cellOpening, oneDecimalText(e.speedKmh) + " km/h");
     if (e.exportNo >= 1 && e.exportNo <= kMaxExports) {
         page.writeFragment(kGridCells[static_cast<std::size_t>(e.exportNo - 1)]);
     }
-}
-
-std::int32_t timeDifference(std::int32_t later, std::int32_t earlier) {
-    const std::int64_t difference = std::int64_t{later} - std::int64_t{earlier};
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(difference, std::numeric_limits<std::int32_t>::min(),
-                                                              std::numeric_limits<std::int32_t>::max()));
 }
 
 }  // namespace league::omblen

@@ -30,8 +30,4 @@ void writePositionCell(ReportWriter& page, std::int32_t position);
 void writeEntryCells(ReportWriter& page, const QualifyingTable& table, int entry, int previousPlaced,
                      std::string_view cellOpening);
 
-/// `later` - `earlier` in milliseconds. Times from odd exports can lie so far apart that
-/// the difference leaves 32 bits; it is worked out in 64 bits and held at the 32-bit limits.
-std::int32_t timeDifference(std::int32_t later, std::int32_t earlier);
-
 }  // namespace league::omblen

@@ -24,10 +24,6 @@ constexpr ColourPalette kColourPalette = buildColourPalette();
 
 }  // namespace
 
-const ColourPalette& colourPalette() {
-    return kColourPalette;
-}
-
 const PaletteColour& paletteColourOf(std::int32_t startNumber) {
     if (startNumber < 0) {
         return kColourPalette[0];

@@ -18,12 +18,10 @@ inline constexpr int kPaletteSize = 100;
 using PaletteColour = std::array<std::int32_t, 3>;
 using ColourPalette = std::array<PaletteColour, kPaletteSize>;
 
-/// The colour of each start number 0..99: white for 0, then each entry changes one
+/// The palette entry of a start number: white for 0, then each entry changes one
 /// component of the one before, so that neighbouring numbers look clearly different.
-const ColourPalette& colourPalette();
-
-/// The palette entry of a start number: numbers above 99 wrap around (105 takes the
-/// colour of 5), negative numbers take entry 0, white.
+/// Numbers above 99 wrap around (105 takes the colour of 5), negative numbers take
+/// entry 0, white.
 const PaletteColour& paletteColourOf(std::int32_t startNumber);
 
 /// Shows the four lines of the colour prompt and reads the answer: 0 chooses the

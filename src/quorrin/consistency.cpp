@@ -4,6 +4,7 @@
 #include "quorrin/table_cells.hpp"
 
 #include <cstdint>
+#include <string_view>
 
 namespace league::quorrin {
 
@@ -43,33 +44,20 @@ std::int32_t nextMostConsistent(const RaceRecord& race, const RacePageState& sta
 
 void writeConsistencyRow(ReportWriter& page, const RaceRecord& race, RacePageState& state, std::int32_t slot,
                          std::int32_t row) {
-    const auto openCell = [&] { driverCellOpen(page, race, state.colourChoice, slot); };
+    const auto writeCell = [&](std::string_view text) {
+        writeDriverCell(page, race, state.colourChoice, slot, text);
+    };
 
     page.writeFragment("<tr> \n");
     writeRowNumberCell(page, row);
-
-    openCell();
-    page.writeNumber(race.startNumber[slot]);
-    page.writeFragment(" </td> ");
-
-    openCell();
-    page.writeFragment(race.driverName[slot]);
-    page.writeFragment(" </td> ");
+    writeNumberAndNameCells(page, race, state.colourChoice, slot);
     state.listedFlag[slot] = true;
+    writeCell(formatLapTime(race.lapTime[slot][0]));
+    writeCell(formatLapTime(race.averageLap[slot]));
+    writeCell(formatTimeGap(race.averageMinusBest[slot]));
 
-    openCell();
-    page.formatLapTime(race.lapTime[slot][0]);
-    page.writeFragment(" </td> ");
-
-    openCell();
-    page.formatLapTime(race.averageLap[slot]);
-    page.writeFragment(" </td> ");
-
-    openCell();
-    page.formatTimeGap(race.averageMinusBest[slot]);
-    page.writeFragment(" </td> ");
-
-    openCell();
+    // The last cell of the row closes without its trailing blank.
+    driverCellOpen(page, race, state.colourChoice, slot);
     page.writeNumber(race.lapsDone[slot]);
     page.writeFragment(" </td>");
     page.writeFragment(" </tr> ");

@@ -37,7 +37,7 @@ void writeFastestLapCounts(ReportWriter& page, const RaceRecord& race, RacePageS
         page.writeFragment("<td> \n");
         page.writeNumber(state.fastestLapCount[slot]);
         page.writeFragment(" * ");
-        page.writeFragment(race.driverName[slot]);
+        page.writeValueText(race.driverName[slot]);
         page.writeFragment("</td> \n");
         page.writeFragment("</tr> \n");
         state.listedFlag[slot] = true;

@@ -33,7 +33,7 @@ void writeFastestLapDevelopment(ReportWriter& page, const RaceRecord& race) {
             page.writeNumber(record.lapNumber);
             page.writeFragment(" </td> ");
             page.writeFragment("<td align=\"center\"> ");
-            page.writeFragment(race.driverName[record.slot]);
+            page.writeValueText(race.driverName[record.slot]);
             page.writeFragment(" </td> ");
             page.writeFragment("<td align=\"center\"> ");
             page.formatLapTime(record.lapTime);

@@ -4,18 +4,15 @@
 #include "quorrin/table_cells.hpp"
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace league::quorrin {
 
 namespace {
 
 void writeHeaderRow(ReportWriter& page, const RaceRecord& race, const RacePageState& state) {
-    page.writeFragment(" <tr bgcolor=\"#444444\"> <td align=\"center\" bgcolor=\"#444444\">pos");
-    writeLapHeaderCells(page, state.firstShownLap, lastShownLap(race));
-    page.writeFragment(" </td>\n<td bgcolor=\"#444444\">pos ");
-    page.writeFragment("</td>\n<td align=\"center\">#");
-    page.writeFragment(" </td>\n <td align=\"center\">  driver");
-    page.writeFragment(" </td>\n <td align=\"center\">  bike");
+    writeLapTableHeaderStart(page, state.firstShownLap, lastShownLap(race));
     page.writeFragment(" </td>\n<td align=\"center\"> lap");
     page.writeFragment(" </td>\n <td align=\"center\"> best time");
     page.writeFragment(" </td>\n<td align=\"center\"> -first");
@@ -53,34 +50,20 @@ std::int32_t nextBestLap(const RaceRecord& race, const RacePageState& state) {
 
 void writeBestLapCells(ReportWriter& page, const RaceRecord& race, RacePageState& state, std::int32_t slot,
                        std::int32_t row, std::int32_t fastestSlot) {
-    const auto openCell = [&] { driverCellOpen(page, race, state.colourChoice, slot); };
+    const auto writeCell = [&](std::string_view text) {
+        writeDriverCell(page, race, state.colourChoice, slot, text);
+    };
 
-    openCell();
-    page.writeNumber(race.startNumber[slot]);
-    page.writeFragment(" </td> ");
-
-    openCell();
-    page.writeFragment(race.driverName[slot]);
-    page.writeFragment(" </td> ");
+    writeNumberAndNameCells(page, race, state.colourChoice, slot);
     state.listedFlag[slot] = true;
-
-    openCell();
-    page.writeFragment(race.bikeName[slot]);
-    page.writeFragment(" </td> ");
-
+    writeCell(race.bikeName[slot]);
     // "7/12": the best lap was lap 7 of 12.
-    openCell();
-    page.writeNumber(race.bestLapNo[slot]);
-    page.writeFragment("/");
-    page.writeNumber(race.lapsDone[slot]);
-    page.writeFragment(" </td> ");
+    writeCell(std::to_string(race.bestLapNo[slot]) + "/" + std::to_string(race.lapsDone[slot]));
+    writeCell(formatLapTime(race.lapTime[slot][0]));
 
-    openCell();
-    page.formatLapTime(race.lapTime[slot][0]);
-    page.writeFragment(" </td> ");
-
-    openCell();
     // The gap to the race's best lap; the holder of that lap is row 1 and shows none.
+    // The last cell of the row closes without its trailing blank.
+    driverCellOpen(page, race, state.colourChoice, slot);
     if (row > 1 && isSlot(fastestSlot)) {
         page.formatTimeGap(timeDifference(race.lapTime[slot][0], race.lapTime[fastestSlot][0]));
     }
@@ -106,14 +89,10 @@ void writeFastestRaceLaps(ReportWriter& page, const RaceRecord& race, RacePageSt
 
         for (std::int32_t lap = state.firstShownLap; lap <= lastShownLap(race); ++lap) {
             const std::int32_t slot = nextFastestOnLap(race, state, lap);
+            writeLapColumnCell(page, race, state.colourChoice, slot);
             if (slot == kNoSlot) {
-                emptyCellOpen(page, state.colourChoice);
-                page.writeFragment(" </td> ");
                 continue;
             }
-            driverCellOpen(page, race, state.colourChoice, slot);
-            page.writeNumber(race.startNumber[slot]);
-            page.writeFragment(" </td> ");
             if (row == 1) {
                 ++state.fastestLapCount[slot];
             }

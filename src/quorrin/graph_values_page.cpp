@@ -48,16 +48,6 @@ void writeTableOpen(ReportWriter& page, const char* caption) {
     page.writeFragment(caption);
 }
 
-// Start number and name cells of a row's driver.
-void writeDriverCells(ReportWriter& page, const RaceRecord& race, const RacePageState& state, std::int32_t slot) {
-    driverCellOpen(page, race, state.colourChoice, slot);
-    page.writeNumber(race.startNumber[slot]);
-    page.writeFragment(" </td> ");
-    driverCellOpen(page, race, state.colourChoice, slot);
-    page.writeFragment(race.driverName[slot]);
-    page.writeFragment(" </td> ");
-}
-
 // Writes the body rows of one table in the order of the first lap; `writeLapCells`
 // writes what follows a driver's name cells.
 template <typename WriteLapCells>
@@ -67,7 +57,7 @@ void writeBodyRows(ReportWriter& page, const RaceRecord& race, RacePageState& st
         page.writeFragment(" <tr>");
         const std::int32_t slot = nextRowSlot(race, state);
         if (slot != kNoSlot) {
-            writeDriverCells(page, race, state, slot);
+            writeNumberAndNameCells(page, race, state.colourChoice, slot);
             writeLapCells(row, slot);
             state.listedFlag[slot] = true;
         }

@@ -4,18 +4,15 @@
 #include "quorrin/table_cells.hpp"
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace league::quorrin {
 
 namespace {
 
 void writeHeaderRow(ReportWriter& page, const RaceRecord& race) {
-    page.writeFragment(" <tr bgcolor=\"#444444\"> <td align=\"center\" bgcolor=\"#444444\">pos");
-    writeLapHeaderCells(page, 1, lastShownLap(race));
-    page.writeFragment(" </td>\n<td bgcolor=\"#444444\">pos ");
-    page.writeFragment("</td>\n<td align=\"center\">#");
-    page.writeFragment(" </td>\n <td align=\"center\">  driver");
-    page.writeFragment(" </td>\n <td align=\"center\">  bike");
+    writeLapTableHeaderStart(page, 1, lastShownLap(race));
     page.writeFragment(" </td>\n<td align=\"center\"> laps");
     page.writeFragment(" </td>\n <td align=\"center\"> time");
     page.writeFragment(" </td>\n <td align=\"center\"> -first");
@@ -70,40 +67,28 @@ std::int32_t nextFinisher(const RaceRecord& race, const RacePageState& state, st
 void writeFinalResultCells(ReportWriter& page, const RaceRecord& race, RacePageState& state, std::int32_t slot,
                            std::int32_t rowLaps, std::int32_t previousSlot) {
     const std::int32_t raceTime = lapColumn(race.raceTimeAtLap[slot], rowLaps);
-    const auto openCell = [&] { driverCellOpen(page, race, state.colourChoice, slot); };
+    const auto writeCell = [&](std::string_view text) {
+        writeDriverCell(page, race, state.colourChoice, slot, text);
+    };
 
-    openCell();
-    page.writeNumber(race.startNumber[slot]);
-    page.writeFragment(" </td> ");
-
-    openCell();
-    page.writeFragment(race.driverName[slot]);
-    page.writeFragment(" </td> ");
+    writeNumberAndNameCells(page, race, state.colourChoice, slot);
     state.listedFlag[slot] = true;
-
-    openCell();
-    page.writeFragment(race.bikeName[slot]);
-    page.writeFragment(" </td> ");
-
-    openCell();
-    page.writeNumber(race.lapsDone[slot]);
-    page.writeFragment(" </td> ");
-
-    openCell();
-    page.formatLapTime(raceTime);
-    page.writeFragment(" </td> ");
+    writeCell(race.bikeName[slot]);
+    writeCell(std::to_string(race.lapsDone[slot]));
+    writeCell(formatLapTime(raceTime));
 
     // Behind the winner only for drivers on the winner's lap; without a known winner
     // there is no reference time and the cell stays empty.
-    openCell();
+    std::string gapToWinner;
     if (rowLaps == race.maxLap && isSlot(race.winnerSlot) && slot != race.winnerSlot) {
         const std::int32_t winnerTime = lapColumn(race.raceTimeAtLap[race.winnerSlot], race.maxLap);
-        page.formatTimeGap(timeDifference(raceTime, winnerTime));
+        gapToWinner = formatTimeGap(timeDifference(raceTime, winnerTime));
     }
-    page.writeFragment(" </td> ");
+    writeCell(gapToWinner);
 
-    // Behind the driver of the row above, when both completed the same laps.
-    openCell();
+    // Behind the driver of the row above, when both completed the same laps; the last
+    // cell of the row closes without its trailing blank.
+    driverCellOpen(page, race, state.colourChoice, slot);
     if (isSlot(previousSlot) && race.lapsDone[previousSlot] == rowLaps) {
         const std::int32_t previousTime = lapColumn(race.raceTimeAtLap[previousSlot], rowLaps);
         page.formatTimeGap(timeDifference(raceTime, previousTime));
@@ -127,16 +112,10 @@ void writePositionBoard(ReportWriter& page, const RaceRecord& race, RacePageStat
 
         for (std::int32_t lap = 1; lap <= lastShownLap(race); ++lap) {
             const std::int32_t slot = nextOnLap(race, state, lap);
-            if (slot == kNoSlot) {
-                // Fewer drivers completed this lap than there are rows.
-                emptyCellOpen(page, state.colourChoice);
-                page.writeFragment(" </td> ");
-                continue;
+            writeLapColumnCell(page, race, state.colourChoice, slot);
+            if (slot != kNoSlot) {
+                state.lapCellUsed[slot][lap] = true;
             }
-            driverCellOpen(page, race, state.colourChoice, slot);
-            page.writeNumber(race.startNumber[slot]);
-            page.writeFragment(" </td> ");
-            state.lapCellUsed[slot][lap] = true;
         }
 
         writeMiddleRowNumberCell(page, row);

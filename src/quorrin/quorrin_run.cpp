@@ -70,7 +70,7 @@ std::optional<int> readReplayLaps(RaceRecord& race, Console& console, const Fold
 void joinExport(RaceRecord& race, Console& console, const Folder& folder) {
     const std::filesystem::path exportFile = folder.inputFile(race.exportPath);
     ExportReader reader;
-    if (isFolder(exportFile) || !reader.openExport(exportFile, kQuorrinEndMargin)) {
+    if (!reader.openExport(exportFile, kQuorrinEndMargin)) {
         race.positionTableFailed = true;
         return;
     }

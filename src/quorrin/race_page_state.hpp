@@ -43,19 +43,6 @@ inline std::int32_t lastShownLap(const RaceRecord& race) {
     return race.maxLap < kMaxLap ? race.maxLap : kMaxLap;
 }
 
-/// a − b, held to the 32-bit range: two times read from files that do not fit each
-/// other can lie further apart than a 32-bit difference holds.
-inline std::int32_t timeDifference(std::int32_t a, std::int32_t b) {
-    const std::int64_t difference = static_cast<std::int64_t>(a) - b;
-    if (difference > INT32_MAX) {
-        return INT32_MAX;
-    }
-    if (difference < INT32_MIN) {
-        return INT32_MIN;
-    }
-    return static_cast<std::int32_t>(difference);
-}
-
 /// True for a slot index that addresses one of the 33 driver slots.
 inline bool isSlot(std::int32_t slot) {
     return slot >= 0 && slot < kSlotCount;

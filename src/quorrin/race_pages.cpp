@@ -25,7 +25,7 @@ void writePageHead(ReportWriter& page, const RaceRecord& race) {
     page.writeFragment(" <PRE> ");
     page.writeFragment("Track:   ");
     page.writeFragment("<b> ");
-    page.writeFragment(race.trackName);
+    page.writeValueText(race.trackName);
     page.writeFragment("</b>            ");
     page.writeFragment(" </PRE> ");
     page.writeFragment("</head> \n");

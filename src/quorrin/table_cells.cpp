@@ -1,5 +1,9 @@
 #include "quorrin/table_cells.hpp"
 
+#include "quorrin/colour_scheme.hpp"
+
+#include <string>
+
 namespace league::quorrin {
 
 void writeRowNumberCell(ReportWriter& page, std::int32_t row) {
@@ -14,11 +18,42 @@ void writeMiddleRowNumberCell(ReportWriter& page, std::int32_t row) {
     page.writeFragment(" <bgcolor=\"#FFFFFF\" td> ");
 }
 
+void writeDriverCell(ReportWriter& page, const RaceRecord& race, std::int32_t colourChoice, std::int32_t slot,
+                     std::string_view text) {
+    driverCellOpen(page, race, colourChoice, slot);
+    page.writeValueText(text);
+    page.writeFragment(" </td> ");
+}
+
+void writeNumberAndNameCells(ReportWriter& page, const RaceRecord& race, std::int32_t colourChoice,
+                             std::int32_t slot) {
+    writeDriverCell(page, race, colourChoice, slot, std::to_string(race.startNumber[slot]));
+    writeDriverCell(page, race, colourChoice, slot, race.driverName[slot]);
+}
+
+void writeLapColumnCell(ReportWriter& page, const RaceRecord& race, std::int32_t colourChoice, std::int32_t slot) {
+    if (slot == kNoSlot) {
+        emptyCellOpen(page, colourChoice);
+        page.writeFragment(" </td> ");
+        return;
+    }
+    writeDriverCell(page, race, colourChoice, slot, std::to_string(race.startNumber[slot]));
+}
+
 void writeLapHeaderCells(ReportWriter& page, std::int32_t firstLap, std::int32_t lastLap) {
     for (std::int32_t lap = firstLap; lap <= lastLap; ++lap) {
         page.writeFragment(" </td>\n <td align=\"center\">");
         page.writeNumber(lap);
     }
+}
+
+void writeLapTableHeaderStart(ReportWriter& page, std::int32_t firstLap, std::int32_t lastLap) {
+    page.writeFragment(" <tr bgcolor=\"#444444\"> <td align=\"center\" bgcolor=\"#444444\">pos");
+    writeLapHeaderCells(page, firstLap, lastLap);
+    page.writeFragment(" </td>\n<td bgcolor=\"#444444\">pos ");
+    page.writeFragment("</td>\n<td align=\"center\">#");
+    page.writeFragment(" </td>\n <td align=\"center\">  driver");
+    page.writeFragment(" </td>\n <td align=\"center\">  bike");
 }
 
 }  // namespace league::quorrin

@@ -32,6 +32,19 @@ TEST(ReportWriter, StoresEveryLineBreakAsCrLfAndNothingElse) {
     EXPECT_EQ(console.str(), "");
 }
 
+TEST(ReportWriter, ValueTextsAreWrittenByteForByte) {
+    // A name read from an export may hold a line break of its own; it is not a fragment
+    // and keeps its bytes, while the fragments around it get CR LF.
+    std::ostringstream sink;
+    ReportWriter page;
+    page.openStream(sink);
+    page.writeFragment("<td>\n");
+    page.writeValueText("Ann\nRider\r\n&amp;<b>");
+    page.writeFragment("</td>\n");
+    page.closePage();
+    EXPECT_EQ(sink.str(), "<td>\r\nAnn\nRider\r\n&amp;<b></td>\r\n");
+}
+
 TEST(ReportWriter, HexBytesNumbersAndTimes) {
     std::ostringstream sink;
     ReportWriter page;

@@ -73,7 +73,7 @@ TEST(ToolConfig, RefusingALongNameExplainsAndPauses) {
     std::ostringstream out;
     Console console(in, out, testing::testPause);
     refuseLongName(console);
-    EXPECT_EQ(out.str(), "The name is too long!\nPress any key to continue . . . ");
+    EXPECT_EQ(out.str(), "The name is too long!\n" + testing::kTestPausePrompt);
     EXPECT_EQ(in.get(), std::char_traits<char>::eof());
 }
 

@@ -1,6 +1,7 @@
 #include "duvessa/duvessa_run.hpp"
 
 #include "support/export_builder.hpp"
+#include "support/export_dialogue_text.hpp"
 #include "support/run_harness.hpp"
 
 #include <gtest/gtest.h>
@@ -14,11 +15,9 @@ using testing::FileMap;
 using testing::raceExport;
 using testing::raceRow;
 
-const std::string kFirstPrompt = "Please put in a name of an export file (without .html)!\n";
-const std::string kNextPrompt =
-    "Please put in a name of another export file (without .html)!\n"
-    "If you have no other export please put in number 0!\n";
-const std::string kPause = "Press any key to continue . . . ";
+const std::string& kFirstPrompt = testing::kFirstExportPrompt;
+const std::string& kNextPrompt = testing::kNextExportPrompt;
+const std::string& kPause = testing::kTestPausePrompt;
 
 TEST(DuvessaRun, MissingConfigurationStopsAtOnce) {
     const auto result = testing::runInProcess(runDuvessa, "race\n", {});

@@ -4,7 +4,9 @@
 
 #include "duvessa/duvessa_run.hpp"
 
+#include "support/expected_page.hpp"
 #include "support/export_builder.hpp"
+#include "support/export_dialogue_text.hpp"
 #include "support/run_harness.hpp"
 
 #include <gtest/gtest.h>
@@ -32,23 +34,18 @@ FileMap leagueFolder(const std::vector<std::pair<std::string, std::vector<RaceRo
 
 // --- The console -----------------------------------------------------------------------
 
-const std::string kFirstPrompt = "Please put in a name of an export file (without .html)!\n";
-const std::string kNextPrompt =
-    "Please put in a name of another export file (without .html)!\n"
-    "If you have no other export please put in number 0!\n";
-
 std::string echo(const std::string& exportName) {
-    return "\nsim\\exports\\" + exportName + ".html\n\n";
+    return exportEcho("sim\\", exportName);
 }
 
 // The prompts and echoes of a run that reads `names` and then, when fewer than four,
 // is given "0".
 std::string dialogue(const std::vector<std::string>& names) {
-    std::string text = kFirstPrompt;
+    std::string text = kFirstExportPrompt;
     for (std::size_t i = 0; i < names.size(); ++i) {
         text += echo(names[i]);
         if (i + 1 < 4) {
-            text += kNextPrompt;
+            text += kNextExportPrompt;
         }
     }
     return text;
@@ -56,18 +53,7 @@ std::string dialogue(const std::vector<std::string>& names) {
 
 // --- The page ------------------------------------------------------------------------
 
-std::string withCrLf(const std::string& text) {
-    std::string bytes;
-    for (const char c : text) {
-        if (c == '\n') {
-            bytes += '\r';
-        }
-        bytes += c;
-    }
-    return bytes;
-}
-
-const std::string kPageHead = withCrLf(
+const std::string kPageHead = crlf(
     "<html> \n<head><title>Duvessa table</title></head> \n<BR><body> \n"
     "<div> <table border=3 cellpadding=\"1\" align=\"left\"> "
     "<caption align=\"center\">POSITION BOARD / FINAL RESULT </caption> \n "
@@ -113,18 +99,17 @@ std::string positionCell(int position) {
 std::string rowText(const PageRow& row) {
     const std::string plain = "<td align=\"center\"> ";
     const std::string shaded = row.shade == Grey ? "<td align=\"center\" bgcolor=\"#DDDDDD\"> " : plain;
-    const std::string close = " </td> ";
     const std::array<std::string, 4> gridCells = {
         "<td align=\"center\" bgcolor=\"#DDDD00\">R1</td> ",
         "<td align=\"center\" bgcolor=\"#0033FF\">R2</td> ",
         "<td align=\"center\" bgcolor=\"#DD0000\">R3</td> ",
         "<td align=\"center\" bgcolor=\"#0000FF\">R4</td> ",
     };
-    return positionCell(row.position) + plain + row.startNumber + close + plain + row.driver + close + plain +
-           row.bike + close + shaded + row.laps + close + shaded + row.time + close + shaded +
-           row.lapsTimesAverage + close + shaded + row.timePlus + close + shaded + row.first + close + shaded +
-           row.before + close + gridCells[static_cast<std::size_t>(row.grid - 1)] +
-           "<td align=\"center\" bgcolor=\"#FF0000\">" + row.score + close + " </tr> ";
+    return positionCell(row.position) + cell(plain, row.startNumber) + cell(plain, row.driver) +
+           cell(plain, row.bike) + cell(shaded, row.laps) + cell(shaded, row.time) +
+           cell(shaded, row.lapsTimesAverage) + cell(shaded, row.timePlus) + cell(shaded, row.first) +
+           cell(shaded, row.before) + gridCells[static_cast<std::size_t>(row.grid - 1)] +
+           cell("<td align=\"center\" bgcolor=\"#FF0000\">", row.score) + " </tr> ";
 }
 
 std::string emptyRowText(int position) {
@@ -305,9 +290,9 @@ TEST(DuvessaEndToEnd, RowsBeyondNinetyNineAreLeftOutWithOneMessage) {
     const FileMap given = leagueFolder(grids);
     const RunResult result = runInProcess(runDuvessa, "grid1 grid2 grid3 0\n", given);
     EXPECT_EQ(result.exitStatus, 1);
-    EXPECT_EQ(result.console, kFirstPrompt + echo("grid1") + kNextPrompt + echo("grid2") + kNextPrompt +
-                                  echo("grid3") + "Only 99 drivers fit in one table; the rest are left out!\n" +
-                                  kNextPrompt);
+    EXPECT_EQ(result.console, kFirstExportPrompt + echo("grid1") + kNextExportPrompt + echo("grid2") +
+                                  kNextExportPrompt + echo("grid3") +
+                                  "Only 99 drivers fit in one table; the rest are left out!\n" + kNextExportPrompt);
     EXPECT_EQ(filesWritten(result, given), (FileMap{{"Xgrid1.html", page(rows)}}));
 }
 
@@ -315,7 +300,7 @@ TEST(DuvessaEndToEnd, ZeroAtTheFirstPromptWritesNothing) {
     const FileMap given = leagueFolder({{"race1", kGridOne}});
     const RunResult result = runInProcess(runDuvessa, "0\nrace1\n", given);
     EXPECT_EQ(result.exitStatus, 1);
-    EXPECT_EQ(result.console, kFirstPrompt);
+    EXPECT_EQ(result.console, kFirstExportPrompt);
     EXPECT_EQ(filesWritten(result, given), FileMap{});
 }
 
@@ -323,8 +308,8 @@ TEST(DuvessaEndToEnd, AMisspelledSecondExportStopsTheRunWithoutAPage) {
     const FileMap given = leagueFolder({{"race1", kGridOne}, {"race2", kGridTwo}});
     const RunResult result = runInProcess(runDuvessa, "race1\nrcae2\nk", given);
     EXPECT_EQ(result.exitStatus, 1);
-    EXPECT_EQ(result.console, kFirstPrompt + echo("race1") + kNextPrompt + echo("rcae2") +
-                                  "Can't find the export\nPress any key to continue . . . ");
+    EXPECT_EQ(result.console, kFirstExportPrompt + echo("race1") + kNextExportPrompt + echo("rcae2") +
+                                  "Can't find the export\n" + kTestPausePrompt);
     EXPECT_EQ(filesWritten(result, given), FileMap{});
 }
 
@@ -352,7 +337,7 @@ TEST(DuvessaExecutable, StopsAndPausesAtAMissingExport) {
     const FileMap given = leagueFolder({{"race1", kGridOne}});
     const RunResult result = runExecutable(DUVESSA_EXE, "race1\nrace9\nk", given);
     EXPECT_EQ(result.exitStatus, 1);
-    EXPECT_EQ(withUnixLineEnds(result.console), kFirstPrompt + echo("race1") + kNextPrompt + echo("race9") +
+    EXPECT_EQ(withUnixLineEnds(result.console), kFirstExportPrompt + echo("race1") + kNextExportPrompt + echo("race9") +
                                                     "Can't find the export\n" + executablePausePrompt());
     EXPECT_EQ(filesWritten(result, given), FileMap{});
 }
@@ -361,7 +346,7 @@ TEST(DuvessaExecutable, ZeroAtTheFirstPromptEndsWithoutPageOrPause) {
     const FileMap given = leagueFolder({{"race1", kGridOne}});
     const RunResult result = runExecutable(DUVESSA_EXE, "0\n", given);
     EXPECT_EQ(result.exitStatus, 1);
-    EXPECT_EQ(withUnixLineEnds(result.console), kFirstPrompt);
+    EXPECT_EQ(withUnixLineEnds(result.console), kFirstExportPrompt);
     EXPECT_EQ(filesWritten(result, given), FileMap{});
 }
 

@@ -4,7 +4,9 @@
 
 #include "omblen/omblen_run.hpp"
 
+#include "support/expected_page.hpp"
 #include "support/export_builder.hpp"
+#include "support/export_dialogue_text.hpp"
 #include "support/run_harness.hpp"
 
 #include <gtest/gtest.h>
@@ -17,18 +19,6 @@ namespace league::testing {
 namespace {
 
 using omblen::runOmblen;
-
-// A text as it reads in an editor; every "\n" is stored as CR LF in the files.
-std::string crlf(std::string_view text) {
-    std::string bytes;
-    for (const char c : text) {
-        if (c == '\n') {
-            bytes += '\r';
-        }
-        bytes += c;
-    }
-    return bytes;
-}
 
 // What one ranked driver shows on the pages; `speed` without its unit.
 struct Shown {
@@ -75,9 +65,9 @@ std::string pageRow(int position, const Shown& d, bool shadeSlowRows) {
     std::string row = "<td align=\"center\" bgcolor=\"#00FF00\"> " + std::to_string(position) +
                       " <bgcolor=\"#FFFFFF\" /td> ";
     for (const std::string& text : {d.number, d.driver, d.bike, d.time, d.gapFirst, d.gapBefore, d.lap}) {
-        row += open + text + " </td> ";
+        row += cell(open, text);
     }
-    return row + open + d.speed + " km/h </td> " + gridCells[d.grid - 1] + " </tr> ";
+    return row + cell(open, d.speed + " km/h") + gridCells[d.grid - 1] + " </tr> ";
 }
 
 std::string resultPage(const std::vector<Shown>& ranked, bool gridDivisionRan) {
@@ -123,13 +113,9 @@ std::string forumText(const std::vector<Shown>& ranked, const std::vector<int>& 
     return text + "[br]";
 }
 
-const std::string kFirstPrompt = "Please put in a name of an export file (without .html)!\n";
-const std::string kNextPrompt =
-    "Please put in a name of another export file (without .html)!\n"
-    "If you have no other export please put in number 0!\n";
 
 std::string echo(const std::string& name) {
-    return "\nsim\\exports\\" + name + ".html\n\n";
+    return exportEcho("sim\\", name);
 }
 
 // A league's folder: "Quorrin.ini" naming "sim\", the exports below it, and the grid
@@ -220,8 +206,8 @@ TEST(OmblenEndToEnd, ThreeHeatsOfTwentyFiveDriversMakeGridsOfNineEightAndEight) 
     const RunResult result = runInProcess(runOmblen, "heat1\nheat2\nheat3\n0\n", given);
 
     EXPECT_EQ(result.exitStatus, 1);
-    EXPECT_EQ(result.console, kFirstPrompt + echo("heat1") + kNextPrompt + echo("heat2") + kNextPrompt +
-                                  echo("heat3") + kNextPrompt);
+    EXPECT_EQ(result.console, kFirstExportPrompt + echo("heat1") + kNextExportPrompt + echo("heat2") +
+                                  kNextExportPrompt + echo("heat3") + kNextExportPrompt);
     const std::vector<Shown> ranked = shownField();
     const FileMap expected = {
         {"heat1.html", resultPage(ranked, true)},
@@ -249,8 +235,8 @@ TEST(OmblenEndToEnd, MissingGridSettingsLeaveTheResultPageOpenEndedAndWriteNoGri
     const RunResult result = runInProcess(runOmblen, "heat1 heat2 0\n", given);
 
     EXPECT_EQ(result.exitStatus, 1);
-    EXPECT_EQ(result.console,
-              kFirstPrompt + echo("heat1") + kNextPrompt + echo("heat2") + kNextPrompt + "Datei wrong!!!");
+    EXPECT_EQ(result.console, kFirstExportPrompt + echo("heat1") + kNextExportPrompt + echo("heat2") +
+                                  kNextExportPrompt + "Datei wrong!!!");
     EXPECT_EQ(filesWritten(result, given), (FileMap{{"heat1.html", resultPage(kSmallField, false)}}));
 }
 
@@ -268,7 +254,7 @@ TEST(OmblenEndToEnd, NoEntriesGiveOneEmptyGridOrNone) {
         const RunResult result = runInProcess(runOmblen, "empty\n0\n", given);
 
         EXPECT_EQ(result.exitStatus, 1) << c.gridSize;
-        EXPECT_EQ(result.console, kFirstPrompt + echo("empty") + kNextPrompt) << c.gridSize;
+        EXPECT_EQ(result.console, kFirstExportPrompt + echo("empty") + kNextExportPrompt) << c.gridSize;
         const FileMap expected = {
             {"empty.html", resultPage({}, true)},
             {"grids.html", gridsPage({}, c.gridSizes)},
@@ -284,7 +270,7 @@ TEST(OmblenEndToEnd, ZeroAtTheFirstPromptWritesTheGridsButNoResultPage) {
     const RunResult result = runInProcess(runOmblen, "0\n", given);
 
     EXPECT_EQ(result.exitStatus, 1);
-    EXPECT_EQ(result.console, kFirstPrompt);
+    EXPECT_EQ(result.console, kFirstExportPrompt);
     const FileMap expected = {
         {"grids.html", gridsPage({}, {0})},
         {"grids_forum.txt", forumText({}, {0})},
@@ -298,9 +284,9 @@ TEST(OmblenEndToEnd, MissingFourthExportStopsBeforeAnyFileIsWritten) {
     const RunResult result = runInProcess(runOmblen, "heat1\nheat2\nheat3\nheat4\nrest\n", given);
 
     EXPECT_EQ(result.exitStatus, 1);
-    EXPECT_EQ(result.console, kFirstPrompt + echo("heat1") + kNextPrompt + echo("heat2") + kNextPrompt +
-                                  echo("heat3") + kNextPrompt + echo("heat4") + "Can't find the export\n" +
-                                  "Press any key to continue . . . ");
+    EXPECT_EQ(result.console, kFirstExportPrompt + echo("heat1") + kNextExportPrompt + echo("heat2") +
+                                  kNextExportPrompt + echo("heat3") + kNextExportPrompt + echo("heat4") +
+                                  "Can't find the export\n" + kTestPausePrompt);
     EXPECT_TRUE(filesWritten(result, given).empty());
 }
 
@@ -314,8 +300,8 @@ TEST(OmblenEndToEnd, FourHeatsEndTheDialogueWithoutAFifthPrompt) {
 
     const RunResult result = runInProcess(runOmblen, "a b c d e\n", given);
 
-    EXPECT_EQ(result.console, kFirstPrompt + echo("a") + kNextPrompt + echo("b") + kNextPrompt + echo("c") +
-                                  kNextPrompt + echo("d"));
+    EXPECT_EQ(result.console, kFirstExportPrompt + echo("a") + kNextExportPrompt + echo("b") + kNextExportPrompt +
+                                  echo("c") + kNextExportPrompt + echo("d"));
     std::vector<Shown> ranked = kSmallField;
     ranked[0].grid = 4;
     const FileMap expected = {
@@ -333,7 +319,7 @@ TEST(OmblenExecutable, MergesTwoHeatsIntoTwoGrids) {
 
     EXPECT_EQ(result.exitStatus, 1);
     EXPECT_EQ(withUnixLineEnds(result.console),
-              kFirstPrompt + echo("heat1") + kNextPrompt + echo("heat2") + kNextPrompt);
+              kFirstExportPrompt + echo("heat1") + kNextExportPrompt + echo("heat2") + kNextExportPrompt);
     const FileMap expected = {
         {"heat1.html", resultPage(kSmallField, true)},
         {"grids.html", gridsPage(kSmallField, {2, 1})},
@@ -348,7 +334,7 @@ TEST(OmblenExecutable, MissingExportPausesAndWritesNothing) {
     const RunResult result = runExecutable(OMBLEN_EXE, "heat1\nheat9\nx\n", given);
 
     EXPECT_EQ(result.exitStatus, 1);
-    EXPECT_EQ(withUnixLineEnds(result.console), kFirstPrompt + echo("heat1") + kNextPrompt + echo("heat9") +
+    EXPECT_EQ(withUnixLineEnds(result.console), kFirstExportPrompt + echo("heat1") + kNextExportPrompt + echo("heat9") +
                                                     "Can't find the export\n" + executablePausePrompt());
     EXPECT_TRUE(filesWritten(result, given).empty());
 }
@@ -359,9 +345,9 @@ TEST(OmblenExecutable, GridSettingsWithoutASizePauseAndWriteNoGrids) {
     const RunResult result = runExecutable(OMBLEN_EXE, "heat1\nheat2\n0\nx\n", given);
 
     EXPECT_EQ(result.exitStatus, 1);
-    EXPECT_EQ(withUnixLineEnds(result.console), kFirstPrompt + echo("heat1") + kNextPrompt + echo("heat2") +
-                                                    kNextPrompt + "maxdriversingrid.ini holds no grid size above 0!\n" +
-                                                    executablePausePrompt());
+    EXPECT_EQ(withUnixLineEnds(result.console),
+              kFirstExportPrompt + echo("heat1") + kNextExportPrompt + echo("heat2") + kNextExportPrompt +
+                  "maxdriversingrid.ini holds no grid size above 0!\n" + executablePausePrompt());
     EXPECT_EQ(filesWritten(result, given), (FileMap{{"heat1.html", resultPage(kSmallField, false)}}));
 }
 

@@ -24,7 +24,7 @@ namespace page = quorrin::expected;
 
 const std::string kPrompt = "Please put in a name of a replay-file (without .rpy)!\n";
 const std::string kPaths = "sim\\replays\\race.rpy\nsim\\exports\\race.html\n\n";
-const std::string kPause = "Press any key to continue . . . ";
+const std::string& kPause = kTestPausePrompt;
 const std::string& kColourPrompt = quorrin::expected::kColourPrompt;
 const std::string& kFailureLines = quorrin::expected::kFailureLines;
 

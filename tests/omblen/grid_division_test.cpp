@@ -1,5 +1,7 @@
 #include "omblen/grid_division.hpp"
 
+#include "ranked_entries.hpp"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -9,20 +11,13 @@
 namespace league::omblen {
 namespace {
 
+using expected::positionCell;
+
+// Every entry from export 2, already placed once, as the result page leaves them.
 QualifyingTable tableOf(const std::vector<std::int32_t>& bestLaps) {
-    QualifyingTable table;
-    for (std::size_t i = 0; i < bestLaps.size(); ++i) {
-        QualifyingEntry entry;
-        entry.startNumber = static_cast<std::int32_t>(i) + 1;
-        entry.driverName = "Rider " + std::to_string(i + 1);
-        entry.bikeName = "Bike";
-        entry.bestLap = bestLaps[i];
-        entry.lapText = "3/5";
-        entry.speedKmh = 150.0;
-        entry.exportNo = 2;
-        addEntry(table, entry);
-        // As the result page leaves them: every entry already placed once.
-        table.entries[i].placed = true;
+    QualifyingTable table = expected::tableOf(bestLaps, 150.0, 2);
+    for (std::int32_t i = 0; i < table.entryCount; ++i) {
+        table.entries[static_cast<std::size_t>(i)].placed = true;
     }
     return table;
 }
@@ -47,17 +42,11 @@ Written gridsOf(QualifyingTable& table, std::int32_t maxDriversInGrid) {
     return {result.str(), grids.str(), forum.str()};
 }
 
-std::string positionCell(int position) {
-    return "<td align=\"center\" bgcolor=\"#00FF00\"> " + std::to_string(position) + " <bgcolor=\"#FFFFFF\" /td> ";
-}
-
+// No row of a grid is grey.
 std::string gridRow(int position, int number, const std::string& time, const std::string& gapFirst,
                     const std::string& gapBefore) {
-    const std::string open = "<td align=\"center\"> ";
-    return positionCell(position) + open + std::to_string(number) + " </td> " + open + "Rider " +
-           std::to_string(number) + " </td> " + open + "Bike </td> " + open + time + " </td> " + open + gapFirst +
-           " </td> " + open + gapBefore + " </td> " + open + "3/5 </td> " + open + "150.0 km/h </td> " +
-           "<td align=\"center\" bgcolor=\"#0033FF\">G2</td>  </tr> ";
+    return expected::entryRow(position, number, time, gapFirst, gapBefore, expected::kPlainCell,
+                              "<td align=\"center\" bgcolor=\"#0033FF\">G2</td> ");
 }
 
 std::string forumRow(int position, int number, const std::string& time) {

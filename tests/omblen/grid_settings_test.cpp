@@ -8,17 +8,18 @@
 #include <limits>
 #include <optional>
 #include <sstream>
+#include <string>
 
 namespace league::omblen {
 namespace {
 
-const char* const kNoSize = "maxdriversingrid.ini holds no grid size above 0!\nPress any key to continue . . . ";
+const std::string kNoSize = "maxdriversingrid.ini holds no grid size above 0!\n" + testing::kTestPausePrompt;
 
 TEST(ReadMaxDriversInGrid, TakesTheFirstNumberAndRefusesSizesBelowOne) {
     const struct {
         const char* text;
         std::optional<std::int32_t> size;
-        const char* console;
+        std::string console;
     } cases[] = {
         {"10", 10, ""},
         {" \r\n\t 7 drivers", 7, ""},

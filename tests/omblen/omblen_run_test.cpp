@@ -1,6 +1,7 @@
 #include "omblen/omblen_run.hpp"
 
 #include "support/export_builder.hpp"
+#include "support/export_dialogue_text.hpp"
 #include "support/run_harness.hpp"
 #include "support/temp_folder.hpp"
 
@@ -19,11 +20,9 @@ using testing::practiceExport;
 using testing::practiceRow;
 using testing::runInProcess;
 
-const std::string kFirstPrompt = "Please put in a name of an export file (without .html)!\n";
-const std::string kNextPrompt =
-    "Please put in a name of another export file (without .html)!\n"
-    "If you have no other export please put in number 0!\n";
-const std::string kPause = "Press any key to continue . . . ";
+const std::string& kFirstPrompt = testing::kFirstExportPrompt;
+const std::string& kNextPrompt = testing::kNextExportPrompt;
+const std::string& kPause = testing::kTestPausePrompt;
 
 const std::string kHeat = practiceExport({
     practiceRow(7, "Ann Rider", "Falcon 990", 91000, "5", "160.1 km/h"),

@@ -1,51 +1,33 @@
 #include "omblen/result_page.hpp"
 
+#include "ranked_entries.hpp"
+
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace league::omblen {
 namespace {
 
+using expected::kGreyCell;
+using expected::kPlainCell;
+using expected::positionCell;
+
+// Every entry from export 1; 150.04 km/h shows as "150.0 km/h".
 QualifyingTable tableOf(const std::vector<std::int32_t>& bestLaps) {
-    QualifyingTable table;
-    for (std::size_t i = 0; i < bestLaps.size(); ++i) {
-        QualifyingEntry entry;
-        entry.startNumber = static_cast<std::int32_t>(i) + 1;
-        entry.driverName = "Rider " + std::to_string(i + 1);
-        entry.bikeName = "Bike";
-        entry.bestLap = bestLaps[i];
-        entry.lapText = "3/5";
-        entry.speedKmh = 150.04;
-        entry.exportNo = 1;
-        addEntry(table, entry);
-    }
-    return table;
+    return expected::tableOf(bestLaps, 150.04, 1);
 }
 
 std::string resultPageOf(QualifyingTable& table) {
-    std::ostringstream sink;
-    ReportWriter page;
-    page.openStream(sink);
-    writeResultPage(table, page);
-    page.closePage();
-    return sink.str();
-}
-
-std::string positionCell(int position) {
-    return "<td align=\"center\" bgcolor=\"#00FF00\"> " + std::to_string(position) + " <bgcolor=\"#FFFFFF\" /td> ";
+    return testing::pageBytes([&](ReportWriter& page) { writeResultPage(table, page); });
 }
 
 // The row of the entry with start number `number` (as tableOf names it).
 std::string entryRow(int position, int number, const std::string& time, const std::string& gapFirst,
                      const std::string& gapBefore, bool grey) {
-    const std::string open = grey ? "<td align=\"center\" bgcolor=\"#DDDDDD\"> " : "<td align=\"center\"> ";
-    return positionCell(position) + open + std::to_string(number) + " </td> " + open + "Rider " +
-           std::to_string(number) + " </td> " + open + "Bike </td> " + open + time + " </td> " + open + gapFirst +
-           " </td> " + open + gapBefore + " </td> " + open + "3/5 </td> " + open + "150.0 km/h </td> " +
-           "<td align=\"center\" bgcolor=\"#DDDD00\">G1</td>  </tr> ";
+    return expected::entryRow(position, number, time, gapFirst, gapBefore, grey ? kGreyCell : kPlainCell,
+                              "<td align=\"center\" bgcolor=\"#DDDD00\">G1</td> ");
 }
 
 // The rows between the header row and the closing pieces.

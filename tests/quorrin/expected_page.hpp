@@ -1,26 +1,16 @@
 #pragma once
-// Building blocks of expected page bytes: the cell openings and cells as a user sees
-// them in the page source, so that tests can spell out whole tables row by row.
+// Building blocks of expected Quorrin page bytes: the cell openings and cells as a user
+// sees them in the page source, so that tests can spell out whole tables row by row.
 
-#include "common/report_writer.hpp"
+#include "support/expected_page.hpp"
 
-#include <sstream>
 #include <string>
-#include <string_view>
 
 namespace league::quorrin::expected {
 
-/// Every line break of a page is stored as CR LF.
-inline std::string crlf(std::string_view text) {
-    std::string bytes;
-    for (const char c : text) {
-        if (c == '\n') {
-            bytes += '\r';
-        }
-        bytes += c;
-    }
-    return bytes;
-}
+using testing::cell;
+using testing::crlf;
+using testing::pageBytes;
 
 inline const std::string kRed = "<td align=\"center\" bgcolor=\"#FF0000\"> ";
 inline const std::string kYellow = "<td align=\"center\" bgcolor=\"#FFFF00\"> ";
@@ -29,10 +19,6 @@ inline const std::string kWhite = "<td align=\"center\" bgcolor=\"#ffffff\"> ";
 
 inline std::string colour(const std::string& hex) {
     return "<td align=\"center\" bgcolor=\"#" + hex + "\"> ";
-}
-
-inline std::string cell(const std::string& open, const std::string& text) {
-    return open + text + " </td> ";
 }
 
 /// The last cell of a row, closed without its trailing blank, and the row end.
@@ -54,17 +40,6 @@ inline std::string lapHeaders(int firstLap, int lastLap) {
         text += " </td>\n <td align=\"center\">" + std::to_string(lap);
     }
     return text;
-}
-
-/// What `write` puts into a page, captured from a stream.
-template <typename Write>
-std::string pageBytes(Write write) {
-    std::ostringstream sink;
-    ReportWriter page;
-    page.openStream(sink);
-    write(page);
-    page.closePage();
-    return sink.str();
 }
 
 }  // namespace league::quorrin::expected

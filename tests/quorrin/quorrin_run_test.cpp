@@ -19,7 +19,7 @@ using testing::raceRow;
 using testing::ReplayBuilder;
 
 const std::string kPrompt = "Please put in a name of a replay-file (without .rpy)!\n";
-const std::string kPause = "Press any key to continue . . . ";
+const std::string& kPause = testing::kTestPausePrompt;
 
 struct Prepared {
     std::optional<int> stopped;

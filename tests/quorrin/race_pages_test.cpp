@@ -11,7 +11,7 @@ namespace {
 using namespace expected;
 using testing::RunResult;
 
-const std::string kPause = "Press any key to continue . . . ";
+const std::string& kPause = testing::kTestPausePrompt;
 
 // ---- Races ----
 

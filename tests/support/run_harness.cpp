@@ -7,7 +7,7 @@
 namespace league::testing {
 
 void testPause(std::istream& in, std::ostream& out) {
-    out << "Press any key to continue . . . ";
+    out << kTestPausePrompt;
     out.flush();
     in.get();
 }

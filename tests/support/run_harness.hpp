@@ -22,8 +22,11 @@ struct RunResult {
 
 using ProgramRun = std::function<int(Console&, const Folder&)>;
 
-/// The pause that the in-process console uses: the same prompt as the pause on
-/// systems other than Windows, then one byte of input.
+/// The prompt of the in-process console's pause, the same as the pause's prompt on
+/// systems other than Windows.
+inline const std::string kTestPausePrompt = "Press any key to continue . . . ";
+
+/// The pause that the in-process console uses: kTestPausePrompt, then one byte of input.
 void testPause(std::istream& in, std::ostream& out);
 
 /// Runs `run` in-process with `input` as the typed answers.
@@ -33,7 +36,7 @@ RunResult runInProcess(const ProgramRun& run, const std::string& input, const Fi
 RunResult runExecutable(const std::string& executable, const std::string& input, const FileMap& files);
 
 /// Starts a command line in `folder` with standard input and output redirected to
-/// files; returns the exit status (the system-specific part of runExecutable).
+/// files; returns the exit status (the part of runExecutable that differs by system).
 int runCommandInFolder(const std::string& executable, const std::filesystem::path& folder,
                        const std::filesystem::path& inputFile, const std::filesystem::path& outputFile);
 
