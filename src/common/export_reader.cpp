@@ -37,9 +37,7 @@ bool ExportReader::openExport(const std::filesystem::path& path, std::int64_t en
     try {
         bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     } catch (const std::ios_base::failure&) {
-        // A folder that carries the export's name (or a name cut short by a zero byte,
-        // which then names the exports folder itself) opens on some systems but cannot
-        // be read: it is no export.
+        // A file that opens but cannot be read is no export either.
         return false;
     }
     openBytes(std::move(bytes), endMargin);

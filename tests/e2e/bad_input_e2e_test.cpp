@@ -5,6 +5,7 @@
 // every file the run was given is still there, byte for byte as it was.
 
 #include "support/export_builder.hpp"
+#include "support/export_dialogue_text.hpp"
 #include "support/replay_builder.hpp"
 #include "support/run_harness.hpp"
 
@@ -173,15 +174,7 @@ TEST(BadInput, LapRecordsOutsideTheLapTableChangeNothingInIt) {
 
 // ---- Omblen and Duvessa ----------------------------------------------------------
 
-const std::string kFirstExportPrompt = "Please put in a name of an export file (without .html)!\n";
-const std::string kNextExportPrompt =
-    "Please put in a name of another export file (without .html)!\n"
-    "If you have no other export please put in number 0!\n";
 const std::string kCantFindExport = "Can't find the export\n";
-
-std::string exportEcho(const std::string& folder, const std::string& name) {
-    return "\n" + folder + "exports\\" + name + ".html\n\n";
-}
 
 // The prompts and echoes of a dialogue that names `names` and then answers "0" (or
 // ends after the fourth name).
