@@ -8,12 +8,12 @@
 #   scripts/fuzz.sh                      every target, FUZZ_RUNS inputs each
 #   FUZZ_RUNS=1000000 scripts/fuzz.sh quorrin_run_fuzz
 #
-# FUZZ_RUNS (default 20000), FUZZ_SEED (default 1) and FUZZ_TIMEOUT (seconds per input,
+# FUZZ_RUNS (default 50000), FUZZ_SEED (default 1) and FUZZ_TIMEOUT (seconds per input,
 # default 10) can be set in the environment.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-runs="${FUZZ_RUNS:-20000}"
+runs="${FUZZ_RUNS:-50000}"
 seed="${FUZZ_SEED:-1}"
 timeout="${FUZZ_TIMEOUT:-10}"
 targets=("$@")
