@@ -18,8 +18,14 @@ bool ReportWriter::openPage(const Folder& folder, const std::string& name, std::
     if (name.empty()) {
         return false;
     }
-    file_.open(folder.file(name), std::ios::binary | std::ios::out | std::ios::trunc);
-    if (!file_) {
+    // Pages belong in the working folder: a name typed with a folder or drive in it
+    // ("..\\x", "sub/x", "c:x") would put the page elsewhere, so it counts as a page
+    // that cannot be created.
+    const bool leavesTheFolder = name.find_first_of("/\\:") != std::string::npos;
+    if (!leavesTheFolder) {
+        file_.open(folder.file(name), std::ios::binary | std::ios::out | std::ios::trunc);
+    }
+    if (leavesTheFolder || !file_) {
         file_.clear();
         console << "Can't write " << name << "!" << '\n';
         return false;

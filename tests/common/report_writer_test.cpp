@@ -95,6 +95,23 @@ TEST(ReportWriter, PageThatCannotBeCreatedIsReportedOnceAndWritesAreDropped) {
     EXPECT_EQ(quiet.str(), "");
 }
 
+TEST(ReportWriter, PagesAreOnlyWrittenIntoTheWorkingFolder) {
+    TempFolder temp;
+    std::filesystem::create_directories(temp.path() / "work" / "sub");
+    const Folder work(temp.path() / "work");
+    for (const std::string name : {"../outside.html", "..\\outside.html", "sub/inner.html", "sub\\inner.html",
+                                   "c:inner.html"}) {
+        std::ostringstream console;
+        ReportWriter page;
+        EXPECT_FALSE(page.openPage(work, name, console)) << name;
+        page.writeFragment("lost");
+        page.closePage();
+        EXPECT_EQ(console.str(), "Can't write " + name + "!\n");
+    }
+    const auto files = temp.files();
+    EXPECT_EQ(files.size(), 0u);
+}
+
 TEST(ReportWriter, OpeningTruncatesAnOldPage) {
     TempFolder temp;
     temp.write("old.html", "a much longer old page");
