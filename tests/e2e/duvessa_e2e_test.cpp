@@ -304,6 +304,21 @@ TEST(DuvessaEndToEnd, ZeroAtTheFirstPromptWritesNothing) {
     EXPECT_EQ(filesWritten(result, given), FileMap{});
 }
 
+TEST(DuvessaEndToEnd, InputThatEndsAnswersEveryPromptWithTheEmptyNameWhichNamesThePage) {
+    // Only "0" leaves the page without a name: the empty answer at the end of input is
+    // a name like any other, here of an export that exists, read at all four prompts.
+    const FileMap given = leagueFolder({{"", {raceRow(9, "Ann", "Falcon", 10, 1200000)}}});
+    const RunResult result = runInProcess(runDuvessa, "", given);
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(result.console, dialogue({"", "", "", ""}));
+    std::vector<PageRow> rows;
+    for (int grid = 1; grid <= 4; ++grid) {
+        rows.push_back({grid, "9", "Ann", "Falcon", Plain, "10", "20:00.000", "+0*2:00.000=", "20:00.000", "-0.000",
+                        "", grid, kLeaguePoints[static_cast<std::size_t>(grid - 1)]});
+    }
+    EXPECT_EQ(filesWritten(result, given), (FileMap{{"X.html", page(rows)}}));
+}
+
 TEST(DuvessaEndToEnd, AMisspelledSecondExportStopsTheRunWithoutAPage) {
     const FileMap given = leagueFolder({{"race1", kGridOne}, {"race2", kGridTwo}});
     const RunResult result = runInProcess(runDuvessa, "race1\nrcae2\nk", given);
