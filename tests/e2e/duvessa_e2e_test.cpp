@@ -222,6 +222,14 @@ TEST(DuvessaEndToEnd, ARowOfThirtySixLapsEndsAnExportAndTheFirstExportWithRowsSe
     EXPECT_EQ(filesWritten(result, given), (FileMap{{"Xwet.html", page(rows)}}));
 }
 
+TEST(DuvessaEndToEnd, ExportsWithoutEntriesStillGiveAPageWithTheHeaderAndTableEndOnly) {
+    const FileMap given = leagueFolder({{"void", {raceRow(1, "Flood", "Barge", 0, 0)}}, {"blank", {}}});
+    const RunResult result = runInProcess(runDuvessa, "void blank 0", given);
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(result.console, dialogue({"void", "blank"}));
+    EXPECT_EQ(filesWritten(result, given), (FileMap{{"Xvoid.html", kPageHead + kPageEnd}}));
+}
+
 // The league's points for places 1 to 20.
 const std::array<const char*, 20> kLeaguePoints = {"50", "40", "33", "28", "24", "21", "18", "15", "13", "11",
                                                    "10", "9",  "8",  "7",  "6",  "5",  "4",  "3",  "2",  "1"};
