@@ -1,13 +1,21 @@
 #include "common/tool_config.hpp"
 
+#include <filesystem>
 #include <fstream>
+#include <system_error>
 #include <ostream>
 
 namespace league {
 
 std::optional<ToolConfig> loadToolConfig(const Folder& folder, Console& console) {
-    std::ifstream file(folder.file(kConfigFileName), std::ios::binary);
-    if (!file) {
+    // A folder of that name cannot be read as the file, also where the system opens it.
+    std::error_code error;
+    const bool isFolder = std::filesystem::is_directory(folder.file(kConfigFileName), error);
+    std::ifstream file;
+    if (!isFolder) {
+        file.open(folder.file(kConfigFileName), std::ios::binary);
+    }
+    if (!file.is_open()) {
         console.out() << "Datei wrong!!!";
         console.out().flush();
         return std::nullopt;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 namespace league {
@@ -35,6 +36,16 @@ TEST(ToolConfig, MissingFileSaysDateiWrongWithoutLineEndOrPause) {
     const LoadedConfig loaded = loadFrom(std::nullopt);
     EXPECT_FALSE(loaded.config);
     EXPECT_EQ(loaded.console, "Datei wrong!!!");
+}
+
+TEST(ToolConfig, AFolderInThePlaceOfTheFileIsNoConfiguration) {
+    TempFolder temp;
+    std::filesystem::create_directories(temp.path() / "Quorrin.ini");
+    std::istringstream in;
+    std::ostringstream out;
+    Console console(in, out, testing::testPause);
+    EXPECT_FALSE(loadToolConfig(Folder(temp.path()), console));
+    EXPECT_EQ(out.str(), "Datei wrong!!!");
 }
 
 TEST(ToolConfig, FolderTextRules) {
