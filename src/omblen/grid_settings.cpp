@@ -1,13 +1,23 @@
 #include "omblen/grid_settings.hpp"
 
+#include <filesystem>
 #include <fstream>
 #include <ostream>
+#include <system_error>
 
 namespace league::omblen {
 
 std::optional<std::int32_t> readMaxDriversInGrid(const Folder& folder, Console& console) {
-    std::ifstream file(folder.file(kGridSettingsFileName));
-    if (!file) {
+    // A folder of that name is no settings file, also on systems that let a folder be
+    // opened for reading.
+    const std::filesystem::path path = folder.file(kGridSettingsFileName);
+    std::error_code error;
+    const bool isFolder = std::filesystem::is_directory(path, error);
+    std::ifstream file;
+    if (!isFolder) {
+        file.open(path);
+    }
+    if (isFolder || !file) {
         console.out() << "Datei wrong!!!";
         console.out().flush();
         return std::nullopt;

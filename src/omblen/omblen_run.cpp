@@ -23,9 +23,11 @@ int runOmblen(Console& console, const Folder& folder) {
         return kExitStopped;
     }
     QualifyingTable table;
+    bool firstExportRead = false;
     const ExportList exports = askForExports(
         console, folder, *config, kOmblenEndMargin,
         [&](ExportReader& reader, std::int32_t exportNo, const std::string& exportPath) {
+            firstExportRead = true;
             table.currentExport = exportNo;
             table.exportPath = exportPath;
             readQualifyingExport(reader, table, console);
@@ -33,7 +35,9 @@ int runOmblen(Console& console, const Folder& folder) {
     if (exports.stopped) {
         return kExitStopped;
     }
-    if (!exports.firstName.empty()) {
+    // The result page is named after the first export, also when its name was left
+    // empty by the end of input; only "0" at the first prompt leaves it without a name.
+    if (firstExportRead) {
         table.pageFileName = exports.firstName + ".html";
     }
 

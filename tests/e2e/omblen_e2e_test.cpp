@@ -278,6 +278,28 @@ TEST(OmblenEndToEnd, ZeroAtTheFirstPromptWritesTheGridsButNoResultPage) {
     EXPECT_EQ(filesWritten(result, given), expected);
 }
 
+TEST(OmblenEndToEnd, AnswersLeftEmptyAtTheEndOfInputNameTheExportAndTheResultPageDotHtml) {
+    // Every prompt meets the end of input: the empty answer is a name like any other,
+    // so the export ".html" is read four times and the result page is ".html".
+    const FileMap given = leagueFolder({{"", kSmallHeat2}}, "10");
+
+    const RunResult result = runInProcess(runOmblen, "", given);
+
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(result.console, kFirstExportPrompt + echo("") + kNextExportPrompt + echo("") + kNextExportPrompt +
+                                  echo("") + kNextExportPrompt + echo(""));
+    std::vector<Shown> ranked;
+    for (int grid = 1; grid <= 4; ++grid) {
+        ranked.push_back({"7", "Ann Rider", "Falcon 990", "1:31.000", "", "", "5", "160.1", grid});
+    }
+    const FileMap expected = {
+        {".html", resultPage(ranked, true)},
+        {"grids.html", gridsPage(ranked, {4})},
+        {"grids_forum.txt", forumText(ranked, {4})},
+    };
+    EXPECT_EQ(filesWritten(result, given), expected);
+}
+
 TEST(OmblenEndToEnd, MissingFourthExportStopsBeforeAnyFileIsWritten) {
     const FileMap given = leagueFolder({{"heat1", kSmallHeat1}, {"heat2", kSmallHeat2}, {"heat3", kSmallHeat2}}, "10");
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <limits>
 #include <optional>
 #include <sstream>
@@ -45,6 +46,17 @@ TEST(ReadMaxDriversInGrid, TakesTheFirstNumberAndRefusesSizesBelowOne) {
 
 TEST(ReadMaxDriversInGrid, MissingFileSaysDateiWrongWithoutPause) {
     testing::TempFolder folder;
+    std::istringstream in("x");
+    std::ostringstream out;
+    Console console(in, out, testing::testPause);
+
+    EXPECT_EQ(readMaxDriversInGrid(Folder(folder.path()), console), std::nullopt);
+    EXPECT_EQ(out.str(), "Datei wrong!!!");
+}
+
+TEST(ReadMaxDriversInGrid, AFolderOfThatNameCannotBeOpenedAsTheSettingsFile) {
+    testing::TempFolder folder;
+    std::filesystem::create_directory(folder.path() / "maxdriversingrid.ini");
     std::istringstream in("x");
     std::ostringstream out;
     Console console(in, out, testing::testPause);
