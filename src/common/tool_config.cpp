@@ -1,13 +1,21 @@
 #include "common/tool_config.hpp"
 
+#include <filesystem>
 #include <fstream>
 #include <ostream>
+#include <system_error>
 
 namespace league {
 
 std::optional<ToolConfig> loadToolConfig(const Folder& folder, Console& console) {
-    std::ifstream file(folder.file(kConfigFileName), std::ios::binary);
-    if (!file) {
+    // A folder of that name cannot be read as the file, also on systems that open it.
+    const std::filesystem::path path = folder.file(kConfigFileName);
+    std::error_code error;
+    std::ifstream file;
+    if (!std::filesystem::is_directory(path, error)) {
+        file.open(path, std::ios::binary);
+    }
+    if (!file.is_open()) {
         console.out() << "Datei wrong!!!";
         console.out().flush();
         return std::nullopt;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 namespace league {
@@ -35,6 +36,15 @@ TEST(ToolConfig, MissingFileSaysDateiWrongWithoutLineEndOrPause) {
     const LoadedConfig loaded = loadFrom(std::nullopt);
     EXPECT_FALSE(loaded.config);
     EXPECT_EQ(loaded.console, "Datei wrong!!!");
+
+    // A folder carrying the file's name opens on some systems, but cannot be read.
+    TempFolder temp;
+    std::filesystem::create_directories(temp.path() / "Quorrin.ini");
+    std::istringstream in;
+    std::ostringstream out;
+    Console console(in, out, testing::testPause);
+    EXPECT_FALSE(loadToolConfig(Folder(temp.path()), console));
+    EXPECT_EQ(out.str(), "Datei wrong!!!");
 }
 
 TEST(ToolConfig, FolderTextRules) {
