@@ -2,18 +2,18 @@
 
 #include <filesystem>
 #include <fstream>
-#include <system_error>
 #include <ostream>
+#include <system_error>
 
 namespace league {
 
 std::optional<ToolConfig> loadToolConfig(const Folder& folder, Console& console) {
-    // A folder of that name cannot be read as the file, also where the system opens it.
+    // A folder of that name cannot be read as the file, also on systems that open it.
+    const std::filesystem::path path = folder.file(kConfigFileName);
     std::error_code error;
-    const bool isFolder = std::filesystem::is_directory(folder.file(kConfigFileName), error);
     std::ifstream file;
-    if (!isFolder) {
-        file.open(folder.file(kConfigFileName), std::ios::binary);
+    if (!std::filesystem::is_directory(path, error)) {
+        file.open(path, std::ios::binary);
     }
     if (!file.is_open()) {
         console.out() << "Datei wrong!!!";

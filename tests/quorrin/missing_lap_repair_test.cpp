@@ -142,6 +142,13 @@ TEST(MissingLapRepair, CautionOnTheLastLapOfADriverWhoGotFar) {
         const Dialogue dialogue = answer(race, "n\n", offerSlowLapRepairs);
         EXPECT_EQ(dialogue.console, c.console) << c.name;
     }
+
+    // The winner's lap count as it stands when the question comes: split from 7 to 8
+    // laps, it raises the mark from 3 * 7 / 4 = 5 to 6, and Eve's 6 laps stay below it.
+    RaceRecord race = raceOf({{0, 1, "Lead", {60000, 60000, 60000, 60000, 60000, 60000, 200000}},
+                              {6, 5, "Eve", {60000, 60000, 60000, 60000, 60000, 200000}}});
+    const Dialogue dialogue = answer(race, "y\nn\n", offerSlowLapRepairs);
+    EXPECT_EQ(dialogue.console, question(7, 1, "Lead", true) + question(6, 5, "Eve"));
 }
 
 TEST(MissingLapRepair, FirstPassLeavesOutSlotsItMustNotAskAbout) {
