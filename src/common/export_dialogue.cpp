@@ -38,6 +38,7 @@ ExportList askForExports(Console& console, const Folder& folder, const ToolConfi
         console.out() << '\n' << exportPath << '\n' << '\n';
         if (exportNo == 1) {
             list.firstName = name;
+            list.firstExportNamed = true;
         }
         ExportReader reader;
         if (!reader.openExport(folder.inputFile(exportPath), endMargin)) {

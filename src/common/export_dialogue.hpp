@@ -27,8 +27,10 @@ struct ExportList {
     /// True when the run must end: a name too long, or an export that cannot be found
     /// (the message and the pause are done).
     bool stopped = false;
-    /// The first name typed; empty when "0" answered the first prompt.
+    /// The first name typed (empty also when the input ended there).
     std::string firstName;
+    /// False only when "0" answered the first prompt: then no page is named after it.
+    bool firstExportNamed = false;
 };
 
 /// Asks for the exports one after the other and hands each opened export to `readRows`.

@@ -21,13 +21,9 @@ int runDuvessa(Console& console, const Folder& folder) {
         return kExitStopped;
     }
     EntryTable table;
-    bool firstExportNamed = false;
     const ExportList exports = askForExports(
         console, folder, *config, kDuvessaEndMargin,
         [&](ExportReader& reader, std::int32_t raceNumber, const std::string& /*exportPath*/) {
-            if (raceNumber == 1) {
-                firstExportNamed = true;
-            }
             readRaceExport(reader, table, raceNumber, console.out());
         });
     if (exports.stopped) {
@@ -35,7 +31,7 @@ int runDuvessa(Console& console, const Folder& folder) {
     }
     // Stays empty only when the first answer is "0": then no page is attempted. An empty
     // first answer (the input ended) names an export like any other and gives "X.html".
-    const std::string pageFileName = firstExportNamed ? "X" + exports.firstName + ".html" : std::string();
+    const std::string pageFileName = exports.firstExportNamed ? "X" + exports.firstName + ".html" : std::string();
 
     scaleEntries(table);
     const Placement placement = placeEntries(table);

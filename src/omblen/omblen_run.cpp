@@ -23,11 +23,9 @@ int runOmblen(Console& console, const Folder& folder) {
         return kExitStopped;
     }
     QualifyingTable table;
-    bool firstExportRead = false;
     const ExportList exports = askForExports(
         console, folder, *config, kOmblenEndMargin,
         [&](ExportReader& reader, std::int32_t exportNo, const std::string& exportPath) {
-            firstExportRead = true;
             table.currentExport = exportNo;
             table.exportPath = exportPath;
             readQualifyingExport(reader, table, console);
@@ -37,7 +35,7 @@ int runOmblen(Console& console, const Folder& folder) {
     }
     // The result page is named after the first export, also when its name was left
     // empty by the end of input; only "0" at the first prompt leaves it without a name.
-    if (firstExportRead) {
+    if (exports.firstExportNamed) {
         table.pageFileName = exports.firstName + ".html";
     }
 

@@ -58,6 +58,7 @@ TEST(ExportDialogue, AsksForAtMostFourExportsAndZeroEndsTheList) {
 
     const Dialogue zeroFirst = runDialogue(temp, "0 a");
     EXPECT_EQ(zeroFirst.list.firstName, "");
+    EXPECT_FALSE(zeroFirst.list.firstExportNamed);
     EXPECT_TRUE(zeroFirst.exportNos.empty());
     EXPECT_EQ(zeroFirst.console, kFirstExportPrompt);
 
@@ -69,6 +70,7 @@ TEST(ExportDialogue, AsksForAtMostFourExportsAndZeroEndsTheList) {
     // there, so the run stops instead of waiting.
     const Dialogue endOfInput = runDialogue(temp, "a");
     EXPECT_TRUE(endOfInput.list.stopped);
+    EXPECT_TRUE(endOfInput.list.firstExportNamed);
     EXPECT_EQ(endOfInput.exportNos, (std::vector<std::int32_t>{1}));
     EXPECT_EQ(endOfInput.console, kFirstExportPrompt + exportEcho("sim\\", "a") + kNextExportPrompt +
                                       exportEcho("sim\\", "") + "Can't find the export\n" + kTestPausePrompt);
