@@ -80,5 +80,38 @@ TEST(GraphValues, WinnerPaceTimesLapIsComputedWithoutOverflow) {
     EXPECT_EQ(graphPageOf(race, 99), pageWith(2, positions, differences));
 }
 
+TEST(GraphValues, BoundsOfTheRowOrderAndOfTheShownDifferences) {
+    // W (slot 0) wins in 2000 s after one lap. X's elapsed time decides whether X has a
+    // row (below 100000000) and whether X's difference to W's pace is shown (above
+    // -1000000).
+    const std::string wFirst = expected::graphRow(kRed, "1", "W", 1, {"1"});
+    const std::string xFirst = expected::graphRow(kPlain, "2", "X", 1, {"1"});
+    const std::string wSecond = expected::graphRow(kRed, "1", "W", 2, {"2"});
+    const std::string xSecond = expected::graphRow(kPlain, "2", "X", 2, {"2"});
+    const std::string wGap = expected::graphRow(kRed, "1", "W", 0, {"0.000"});
+    const struct {
+        std::int32_t elapsed;
+        std::string positionRows;
+        std::string differenceRows;
+    } cases[] = {
+        {1000000, xFirst + wSecond, expected::graphRow(kPlain, "2", "X", 0, {""}) + wGap},
+        {1000001, xFirst + wSecond, expected::graphRow(kPlain, "2", "X", 0, {"-999.999"}) + wGap},
+        {99999999, wFirst + xSecond, wGap + expected::graphRow(kPlain, "2", "X", 0, {"97999.999"})},
+        {100000000, wFirst + " <tr> </tr>", wGap + " <tr> </tr>"},
+    };
+    for (const auto& c : cases) {
+        RaceRecord race;
+        race.startNumber = {1, 2};
+        race.driverName = {"W", "X"};
+        race.lapsDone = {1, 1};
+        race.raceTimeAtLap[0][1] = 2000000;
+        race.raceTimeAtLap[1][1] = c.elapsed;
+        race.maxLap = 1;
+        race.driverCount = 2;
+        race.winnerSlot = 0;
+        EXPECT_EQ(graphPageOf(race, 99), pageWith(1, c.positionRows, c.differenceRows)) << c.elapsed;
+    }
+}
+
 }  // namespace
 }  // namespace league::quorrin

@@ -126,5 +126,32 @@ TEST(PositionBoard, SlotWithoutExportTimeEmptiesTheRemainingFinalRows) {
     EXPECT_EQ(boardOf(race, 0), expected::crlf(boardOpen(2) + rows + kBoardEnd));
 }
 
+TEST(PositionBoard, OnlyValuesBelowTheNoTimeValueArePlaced) {
+    // Slot 0's elapsed time is the no-time value itself: it is placed neither in the
+    // lap column nor in the final result. Less a penalty of 1 ms it is below the
+    // bound in the lap column, ties with slot 1 and, as the lower slot, comes first;
+    // the final result still goes by the raw time.
+    const std::string finalRow = middleRowNumber(1) + cell(kRed, "2") + cell(kRed, "B") + cell(kRed, "K") +
+                                 cell(kRed, "1") + cell(kRed, "166:39.999") + cell(kRed, "") + lastCell(kRed, "");
+    const std::string emptyFinalRow = middleRowNumber(2) + lastCell(kPlain, "");
+    const struct {
+        std::int32_t penalty;
+        std::string rows;
+    } cases[] = {
+        {0, rowNumber(1) + cell(kRed, "2") + finalRow + rowNumber(2) + cell(kPlain, "") + emptyFinalRow},
+        {1, rowNumber(1) + cell(kPlain, "1") + finalRow + rowNumber(2) + cell(kRed, "2") + emptyFinalRow},
+    };
+    for (const auto& c : cases) {
+        RaceRecord race;
+        addDriver(race, 0, 1, "A", "K", {10000000});
+        addDriver(race, 1, 2, "B", "K", {9999999});
+        race.penalty[0] = c.penalty;
+        race.maxLap = 1;
+        race.driverCount = 2;
+        race.winnerSlot = 1;
+        EXPECT_EQ(boardOf(race, 99), expected::crlf(boardOpen(1) + c.rows + kBoardEnd)) << c.penalty;
+    }
+}
+
 }  // namespace
 }  // namespace league::quorrin
