@@ -24,13 +24,7 @@ std::string nonNegativeLapTime(std::int64_t t) {
     }
     text += std::to_string(seconds);
     text += '.';
-    if (millis < 10) {
-        text += '0';
-    }
-    if (millis < 100) {
-        text += '0';
-    }
-    text += std::to_string(millis);
+    text += threeDigitMillis(millis);
     return text;
 }
 
@@ -46,6 +40,17 @@ std::int32_t timeDifference(std::int32_t later, std::int32_t earlier) {
     const std::int64_t difference = std::int64_t{later} - std::int64_t{earlier};
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(difference, std::numeric_limits<std::int32_t>::min(),
                                                               std::numeric_limits<std::int32_t>::max()));
+}
+
+std::string threeDigitMillis(std::int64_t millis) {
+    std::string text;
+    if (millis < 10) {
+        text += '0';
+    }
+    if (millis < 100) {
+        text += '0';
+    }
+    return text + std::to_string(millis);
 }
 
 std::string formatLapTime(std::int32_t ms) {

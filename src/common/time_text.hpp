@@ -17,6 +17,9 @@ std::int32_t timeDifference(std::int32_t later, std::int32_t earlier);
 /// "-" followed by the text of its absolute value (-877 -> "-0.877").
 std::string formatLapTime(std::int32_t ms);
 
+/// Milliseconds 0 to 999 as the three digits every time text ends with (5 -> "005").
+std::string threeDigitMillis(std::int64_t millis);
+
 /// A gap behind a reference: "-" followed by formatLapTime (1234 -> "-1.234"). A
 /// negative difference means the rider is ahead of the reference and is written as
 /// "+" followed by the text of its absolute value (-1234 -> "+1.234").

@@ -1,5 +1,7 @@
 #include "quorrin/graph_values_page.hpp"
 
+#include "common/time_text.hpp"
+
 #include "quorrin/colour_scheme.hpp"
 #include "quorrin/table_cells.hpp"
 
@@ -139,14 +141,7 @@ std::string graphGapText(std::int64_t difference) {
     text += std::to_string(difference / 1000);
     text += '.';
     const std::int64_t magnitude = difference < 0 ? -difference : difference;
-    const std::int64_t millis = magnitude - (magnitude / 1000) * 1000;
-    if (millis < 10) {
-        text += '0';
-    }
-    if (millis < 100) {
-        text += '0';
-    }
-    text += std::to_string(millis);
+    text += threeDigitMillis(magnitude - (magnitude / 1000) * 1000);
     return text;
 }
 
