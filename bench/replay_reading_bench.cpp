@@ -7,6 +7,8 @@
 #include "quorrin/race_record.hpp"
 #include "quorrin/replay_reader.hpp"
 
+#include "common/real_disk.hpp"
+
 #include "support/temp_folder.hpp"
 
 #include <benchmark/benchmark.h>
@@ -51,10 +53,10 @@ void readReplayOfSize(benchmark::State& state, std::uintmax_t size) {
         return;
     }
     for (auto _ : state) {
-        std::ifstream replay(path, std::ios::binary | std::ios::in);
-        league::bench::StringConsole console("");
+        league::RealDisk disk(folder.path().string());
+        const auto replay = disk.openFile("race.rpy");
         league::quorrin::RaceRecord race;
-        benchmark::DoNotOptimize(league::quorrin::readReplay(replay, race, console.console()));
+        benchmark::DoNotOptimize(league::quorrin::readReplay(*replay, race));
         benchmark::DoNotOptimize(race.recordCount);
     }
 }

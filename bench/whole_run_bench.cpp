@@ -9,7 +9,7 @@
 #include "omblen/omblen_run.hpp"
 #include "quorrin/quorrin_run.hpp"
 
-#include "common/folder.hpp"
+#include "common/real_disk.hpp"
 
 #include "support/temp_folder.hpp"
 
@@ -20,7 +20,7 @@
 
 namespace {
 
-using ProgramRun = std::function<int(league::Console&, const league::Folder&)>;
+using ProgramRun = std::function<int(league::Console&, league::Disk&)>;
 
 // Runs the program over the files again and again; a run that does not end with
 // `exitStatus` and `lastPage` written is not the run meant to be measured.
@@ -28,13 +28,13 @@ void runRepeatedly(benchmark::State& state, const ProgramRun& run, const std::st
                    const league::testing::FileMap& files, int exitStatus, const std::string& lastPage) {
     league::testing::TempFolder folder;
     folder.writeAll(files);
-    const league::Folder work(folder.path());
     int status = exitStatus;
     for (auto _ : state) {
         league::bench::StringConsole console(answers);
-        status = run(console.console(), work);
+        league::RealDisk disk(folder.path().string());
+        status = run(console.console(), disk);
     }
-    if (status != exitStatus || (!lastPage.empty() && !std::filesystem::exists(work.file(lastPage)))) {
+    if (status != exitStatus || (!lastPage.empty() && !std::filesystem::exists(folder.path() / lastPage))) {
         state.SkipWithError("the run did not end as a whole run");
     }
 }

@@ -1,5 +1,7 @@
 #include "run_workspace.hpp"
 
+#include "common/real_disk.hpp"
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -59,7 +61,8 @@ int RunWorkspace::runAndCheck(const ProgramRun& run, const std::string& answers,
     std::istringstream in(answers);
     std::ostringstream out;
     Console console(in, out, [](std::istream& keys, std::ostream&) { keys.get(); });
-    const int exitStatus = run(console, Folder(root_));
+    RealDisk disk(root_.string());
+    const int exitStatus = run(console, disk);
 
     if (exitStatus != 0 && exitStatus != 1) {
         finding("exit status " + std::to_string(exitStatus), root_.string());

@@ -6,7 +6,7 @@
 // fuzzer reports as a finding.
 
 #include "common/console.hpp"
-#include "common/folder.hpp"
+#include "common/disk.hpp"
 
 #include <filesystem>
 #include <functional>
@@ -17,7 +17,7 @@ namespace league::fuzz {
 
 /// Relative path ('/' separated) -> file bytes.
 using FileMap = std::map<std::string, std::string>;
-using ProgramRun = std::function<int(Console&, const Folder&)>;
+using ProgramRun = std::function<int(Console&, Disk&)>;
 
 class RunWorkspace {
 public:

@@ -20,6 +20,10 @@ void Console::pause() {
 std::string readAnswerWord(Console& console) {
     std::string word;
     console.in() >> word;
+    const std::size_t zero = word.find('\0');
+    if (zero != std::string::npos) {
+        word.resize(zero);
+    }
     return word;
 }
 
@@ -35,10 +39,6 @@ char readAnswerChar(Console& console, char preset) {
     char answer = preset;
     console.in() >> answer;
     return answer;
-}
-
-void pauseConsole(Console& console) {
-    console.pause();
 }
 
 }  // namespace league

@@ -14,13 +14,15 @@ class Console {
 public:
     using PauseAction = std::function<void(std::istream&, std::ostream&)>;
 
-    /// A console over the given streams; `pause` is called by pauseConsole().
+    /// A console over the given streams; `pause` is called by pause().
     Console(std::istream& in, std::ostream& out, PauseAction pause);
 
     std::istream& in() { return in_; }
     std::ostream& out() { return out_; }
 
-    /// Flushes the output, then waits for a key as the system's pause does.
+    /// Flushes the output and waits for a key as the system's pause does, so that a user
+    /// who started the program by double-click can read the last message before the
+    /// window closes.
     void pause();
 
 private:
@@ -31,7 +33,8 @@ private:
 
 /// One whitespace-delimited word, as the standard word extraction reads it: leading
 /// white space is skipped, the line end after the word stays unread. At end of input
-/// (or after an earlier failed extraction) the word is empty.
+/// (or after an earlier failed extraction) the word is empty. A zero byte ends the word
+/// as it ends every text of the programs: "R1\0zz" is the answer "R1".
 std::string readAnswerWord(Console& console);
 
 /// One decimal integer, as the standard integer extraction reads it. When nothing can
@@ -41,9 +44,5 @@ std::int32_t readAnswerNumber(Console& console, std::int32_t preset);
 
 /// One character after skipping white space; the preset stays when nothing can be read.
 char readAnswerChar(Console& console, char preset);
-
-/// Flushes the console and waits for a key, so that a user who started the program
-/// by double-click can read the last message before the window closes.
-void pauseConsole(Console& console);
 
 }  // namespace league

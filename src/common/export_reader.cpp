@@ -2,11 +2,8 @@
 
 #include <charconv>
 #include <cmath>
-#include <system_error>
-#include <fstream>
-#include <ios>
-#include <iterator>
 #include <limits>
+#include <system_error>
 #include <utility>
 
 namespace league {
@@ -22,27 +19,6 @@ bool isDigit(char byte) {
 }
 
 }  // namespace
-
-bool ExportReader::openExport(const std::filesystem::path& path, std::int64_t endMargin) {
-    // A folder is no export, also on systems that let a folder be opened for reading.
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) {
-        return false;
-    }
-    std::ifstream file(path, std::ios::binary | std::ios::in);
-    if (!file) {
-        return false;
-    }
-    std::string bytes;
-    try {
-        bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    } catch (const std::ios_base::failure&) {
-        // A file that opens but cannot be read is no export either.
-        return false;
-    }
-    openBytes(std::move(bytes), endMargin);
-    return true;
-}
 
 void ExportReader::openBytes(std::string bytes, std::int64_t endMargin) {
     bytes_ = std::move(bytes);
@@ -188,12 +164,14 @@ std::int32_t ExportReader::readTime() {
 
 std::string ExportReader::readCellText(std::size_t capacity) {
     std::string text;
+    bool ended = false;
     char byte = 0;
     while (takeByte(byte)) {
         if (byte == '<') {
             return text;
         }
-        if (text.size() + 1 < capacity) {
+        ended = ended || byte == '\0';
+        if (!ended && text.size() + 1 < capacity) {
             text.push_back(byte);
         }
     }

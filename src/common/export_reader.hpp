@@ -9,7 +9,6 @@
 
 #include <array>
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -25,11 +24,7 @@ public:
     /// Byte offset at which the row search begins; nothing before it is read.
     static constexpr std::int64_t kRowStart = 1280;
 
-    /// Opens the export read-only and reads it whole (exports are small). Returns false
-    /// when the file cannot be opened.
-    bool openExport(const std::filesystem::path& path, std::int64_t endMargin);
-
-    /// Starts on bytes already in memory, as openExport does on a file's contents.
+    /// Starts on the whole export, read into memory (exports are small).
     void openBytes(std::string bytes, std::int64_t endMargin);
 
     /// True when rows can be read: after opening, the position lies below the region end.
@@ -47,7 +42,8 @@ public:
     /// minutes ":" seconds "." milliseconds, in milliseconds.
     std::int32_t readTime();
     /// The bytes up to the next '<' (which is consumed); at most `capacity` - 1 bytes
-    /// are kept, but the reading always goes on to the '<'.
+    /// are kept, and none from a zero byte on (a text ends there), but the reading
+    /// always goes on to the '<'.
     std::string readCellText(std::size_t capacity);
     /// The standard extraction of a floating-point number.
     double readDecimal();

@@ -1,5 +1,7 @@
 #include "common/export_recipes.hpp"
 
+#include <utility>
+
 namespace league {
 
 namespace {
@@ -134,6 +136,23 @@ RowOutcome readDuvessaRow(ExportReader& reader, ExportRow& row) {
         return RowOutcome::Abandoned;
     }
     return RowOutcome::Taken;
+}
+
+std::vector<ExportRow> readExportRows(std::string exportBytes, std::int64_t endMargin, RowRecipe recipe) {
+    ExportReader reader;
+    reader.openBytes(std::move(exportBytes), endMargin);
+    std::vector<ExportRow> rows;
+    if (!reader.rowsAvailable()) {
+        return rows;
+    }
+    do {
+        ExportRow row;
+        if (recipe(reader, row) != RowOutcome::Taken) {
+            return rows;
+        }
+        rows.push_back(std::move(row));
+    } while (!reader.pastRegionEnd());
+    return rows;
 }
 
 }  // namespace league

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace league {
 
@@ -54,5 +55,11 @@ RowOutcome readOmblenRow(ExportReader& reader, ExportRow& row);
 
 /// Duvessa: start number, names, laps (outside 1 to 35 ends the rows) and race time.
 RowOutcome readDuvessaRow(ExportReader& reader, ExportRow& row);
+
+using RowRecipe = RowOutcome (*)(ExportReader& reader, ExportRow& row);
+
+/// The rows of a whole export that `recipe` takes, in file order, while the region
+/// allows; a row that ends the rows or is abandoned ends the reading.
+std::vector<ExportRow> readExportRows(std::string exportBytes, std::int64_t endMargin, RowRecipe recipe);
 
 }  // namespace league

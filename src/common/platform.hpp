@@ -2,8 +2,11 @@
 // The one place that knows the operating system: everything that differs between
 // Windows and the other systems is behind these few functions.
 
+#include <cstdint>
 #include <iosfwd>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace league::platform {
 
@@ -17,8 +20,46 @@ void pauseForKey(std::istream& in, std::ostream& out);
 /// Windows every backslash becomes '/'. Windows keeps the path as it is.
 std::string nativeInputPath(const std::string& composedPath);
 
-/// Prepares the real console for the programs: binary-safe standard streams where
-/// the system needs it. Called once by each main().
-void prepareConsole();
+/// What makes a file the same file under any spelling of its path: the volume and the
+/// file's number on it.
+struct FileIdentity {
+    std::uint64_t volume = 0;
+    std::uint64_t index = 0;
+    friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+
+/// An open file of the system (a descriptor or a handle).
+using FileHandle = std::intptr_t;
+
+/// Opens a file read-only. A folder, a missing file and one that cannot be opened give
+/// nothing, on every system (some let a folder be opened for reading).
+std::optional<FileHandle> openForReading(const std::string& path);
+
+/// The size of an open file in bytes.
+std::int64_t fileSize(FileHandle file);
+
+/// Reads `length` bytes at `offset`; false unless all of them were read.
+bool readAt(FileHandle file, std::int64_t offset, char* into, std::int64_t length);
+
+/// Reads from the current position to the end of the file.
+std::optional<std::string> readToEnd(FileHandle file);
+
+/// The identity of an open file.
+FileIdentity identityOf(FileHandle file);
+
+/// The identity of the file at `path`, or nothing when there is none.
+std::optional<FileIdentity> identityOfPath(const std::string& path);
+
+/// Creates a file for writing, or truncates the file that is there.
+std::optional<FileHandle> createForWriting(const std::string& path);
+
+/// Writes all of `bytes`; false when the system refused any of them.
+bool writeAll(FileHandle file, std::string_view bytes);
+
+/// Closes a file; false when the system reports that written data did not reach it.
+bool closeFile(FileHandle file);
+
+/// Removes a file (not a folder); a link is removed, not what it points to.
+void removeFile(const std::string& path);
 
 }  // namespace league::platform

@@ -1,9 +1,12 @@
 #include "common/platform.hpp"
 
+#include <cerrno>
 #include <iostream>
 #include <istream>
 #include <ostream>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -25,6 +28,14 @@ void readOneKeyFromTerminal() {
     char key = 0;
     [[maybe_unused]] const ssize_t got = read(STDIN_FILENO, &key, 1);
     tcsetattr(STDIN_FILENO, TCSANOW, &saved);
+}
+
+int descriptor(FileHandle file) {
+    return static_cast<int>(file);
+}
+
+FileIdentity identityOfStat(const struct stat& info) {
+    return FileIdentity{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
 }
 
 }  // namespace
@@ -52,6 +63,113 @@ std::string nativeInputPath(const std::string& composedPath) {
     return path;
 }
 
-void prepareConsole() {}
+std::optional<FileHandle> openForReading(const std::string& path) {
+    // Non-blocking, so that a named pipe without a writer cannot hang the run.
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+        close(fd);
+        return std::nullopt;
+    }
+    return FileHandle{fd};
+}
+
+std::int64_t fileSize(FileHandle file) {
+    struct stat info {};
+    if (fstat(descriptor(file), &info) != 0 || info.st_size < 0) {
+        return 0;
+    }
+    return static_cast<std::int64_t>(info.st_size);
+}
+
+bool readAt(FileHandle file, std::int64_t offset, char* into, std::int64_t length) {
+    while (length > 0) {
+        const ssize_t got = pread(descriptor(file), into, static_cast<size_t>(length), static_cast<off_t>(offset));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            return false;
+        }
+        into += got;
+        offset += got;
+        length -= got;
+    }
+    return true;
+}
+
+std::optional<std::string> readToEnd(FileHandle file) {
+    std::string bytes;
+    const std::int64_t expected = fileSize(file);
+    bytes.reserve(static_cast<std::size_t>(expected));
+    char buffer[65536];
+    while (true) {
+        const ssize_t got = read(descriptor(file), buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            // A pipe that has nothing to give now: what was read is all there is.
+            return bytes;
+        }
+        if (got < 0) {
+            return std::nullopt;
+        }
+        if (got == 0) {
+            return bytes;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(got));
+    }
+}
+
+FileIdentity identityOf(FileHandle file) {
+    struct stat info {};
+    fstat(descriptor(file), &info);
+    return identityOfStat(info);
+}
+
+std::optional<FileIdentity> identityOfPath(const std::string& path) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0) {
+        return std::nullopt;
+    }
+    return identityOfStat(info);
+}
+
+std::optional<FileHandle> createForWriting(const std::string& path) {
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    return FileHandle{fd};
+}
+
+bool writeAll(FileHandle file, std::string_view bytes) {
+    const char* next = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        const ssize_t done = write(descriptor(file), next, left);
+        if (done < 0 && errno == EINTR) {
+            continue;
+        }
+        if (done <= 0) {
+            return false;
+        }
+        next += done;
+        left -= static_cast<std::size_t>(done);
+    }
+    return true;
+}
+
+bool closeFile(FileHandle file) {
+    return close(descriptor(file)) == 0;
+}
+
+void removeFile(const std::string& path) {
+    unlink(path.c_str());
+}
 
 }  // namespace league::platform

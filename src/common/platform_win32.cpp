@@ -4,7 +4,39 @@
 #include <istream>
 #include <ostream>
 
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
 namespace league::platform {
+
+namespace {
+
+HANDLE handleOf(FileHandle file) {
+    return reinterpret_cast<HANDLE>(file);
+}
+
+FileHandle fileHandleOf(HANDLE handle) {
+    return reinterpret_cast<FileHandle>(handle);
+}
+
+FileIdentity identityOfHandle(HANDLE handle) {
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (GetFileInformationByHandle(handle, &info) == 0) {
+        return FileIdentity{};
+    }
+    const std::uint64_t index = (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow;
+    return FileIdentity{info.dwVolumeSerialNumber, index};
+}
+
+// Chunks of at most 1 GB, since one ReadFile or WriteFile takes a 32-bit length.
+constexpr std::int64_t kLargestChunk = std::int64_t{1} << 30;
+
+}  // namespace
 
 void pauseForKey(std::istream& /*in*/, std::ostream& out) {
     out.flush();
@@ -15,6 +47,110 @@ std::string nativeInputPath(const std::string& composedPath) {
     return composedPath;
 }
 
-void prepareConsole() {}
+std::optional<FileHandle> openForReading(const std::string& path) {
+    // Without backup semantics a folder cannot be opened, so it never counts as a file.
+    const HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    return fileHandleOf(handle);
+}
+
+std::int64_t fileSize(FileHandle file) {
+    LARGE_INTEGER size{};
+    if (GetFileSizeEx(handleOf(file), &size) == 0 || size.QuadPart < 0) {
+        return 0;
+    }
+    return static_cast<std::int64_t>(size.QuadPart);
+}
+
+bool readAt(FileHandle file, std::int64_t offset, char* into, std::int64_t length) {
+    while (length > 0) {
+        const std::int64_t chunk = length < kLargestChunk ? length : kLargestChunk;
+        OVERLAPPED at{};
+        at.Offset = static_cast<DWORD>(static_cast<std::uint64_t>(offset) & 0xFFFFFFFFu);
+        at.OffsetHigh = static_cast<DWORD>(static_cast<std::uint64_t>(offset) >> 32);
+        DWORD got = 0;
+        if (ReadFile(handleOf(file), into, static_cast<DWORD>(chunk), &got, &at) == 0 || got == 0) {
+            return false;
+        }
+        into += got;
+        offset += got;
+        length -= got;
+    }
+    return true;
+}
+
+std::optional<std::string> readToEnd(FileHandle file) {
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(fileSize(file)));
+    char buffer[65536];
+    while (true) {
+        DWORD got = 0;
+        if (ReadFile(handleOf(file), buffer, sizeof buffer, &got, nullptr) == 0) {
+            return GetLastError() == ERROR_BROKEN_PIPE ? std::optional<std::string>(bytes) : std::nullopt;
+        }
+        if (got == 0) {
+            return bytes;
+        }
+        bytes.append(buffer, got);
+    }
+}
+
+FileIdentity identityOf(FileHandle file) {
+    return identityOfHandle(handleOf(file));
+}
+
+std::optional<FileIdentity> identityOfPath(const std::string& path) {
+    // No access is asked for: the handle only serves to read the file's identity, also
+    // of a file that another program holds open.
+    const HANDLE handle = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    const FileIdentity identity = identityOfHandle(handle);
+    CloseHandle(handle);
+    return identity;
+}
+
+std::optional<FileHandle> createForWriting(const std::string& path) {
+    // Opened whole and truncated afterwards, so that a hidden page from an earlier run
+    // is replaced like any other.
+    const HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    if (SetEndOfFile(handle) == 0) {
+        CloseHandle(handle);
+        return std::nullopt;
+    }
+    return fileHandleOf(handle);
+}
+
+bool writeAll(FileHandle file, std::string_view bytes) {
+    const char* next = bytes.data();
+    std::int64_t left = static_cast<std::int64_t>(bytes.size());
+    while (left > 0) {
+        const std::int64_t chunk = left < kLargestChunk ? left : kLargestChunk;
+        DWORD done = 0;
+        if (WriteFile(handleOf(file), next, static_cast<DWORD>(chunk), &done, nullptr) == 0 || done == 0) {
+            return false;
+        }
+        next += done;
+        left -= done;
+    }
+    return true;
+}
+
+bool closeFile(FileHandle file) {
+    return CloseHandle(handleOf(file)) != 0;
+}
+
+void removeFile(const std::string& path) {
+    DeleteFileA(path.c_str());
+}
 
 }  // namespace league::platform

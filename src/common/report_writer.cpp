@@ -1,99 +1,69 @@
 #include "common/report_writer.hpp"
 
-#include "common/folder.hpp"
 #include "common/time_text.hpp"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <ostream>
 
 namespace league {
 
-ReportWriter::~ReportWriter() {
-    closePage();
-}
+namespace {
 
-bool ReportWriter::openPage(const Folder& folder, const std::string& name, std::ostream& console) {
-    closePage();
-    if (name.empty()) {
-        return false;
-    }
-    // Pages belong in the working folder: a name typed with a folder or drive in it
-    // ("..\\x", "sub/x", "c:x") would put the page elsewhere, so it counts as a page
-    // that cannot be created.
-    const bool leavesTheFolder = name.find_first_of("/\\:") != std::string::npos;
-    if (!leavesTheFolder) {
-        file_.open(folder.file(name), std::ios::binary | std::ios::out | std::ios::trunc);
-    }
-    if (leavesTheFolder || !file_) {
-        file_.clear();
-        console << "Can't write " << name << "!" << '\n';
-        return false;
-    }
-    sink_ = &file_;
-    return true;
-}
+// Enough for every page the programs write, so that a page grows without copying.
+constexpr std::size_t kUsualPageSize = 128 * 1024;
 
-void ReportWriter::openStream(std::ostream& sink) {
-    closePage();
-    sink_ = &sink;
+}  // namespace
+
+ReportWriter::ReportWriter() {
+    bytes_.reserve(kUsualPageSize);
 }
 
 void ReportWriter::writeFragment(std::string_view text) {
-    if (sink_ == nullptr) {
-        return;
-    }
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n') {
-            sink_->write(text.data() + start, static_cast<std::streamsize>(i - start));
-            sink_->write("\r\n", 2);
-            start = i + 1;
+    while (true) {
+        const void* lineBreak = std::memchr(text.data(), '\n', text.size());
+        if (lineBreak == nullptr) {
+            bytes_.append(text);
+            return;
         }
+        const auto before = static_cast<std::size_t>(static_cast<const char*>(lineBreak) - text.data());
+        bytes_.append(text.substr(0, before));
+        bytes_.append("\r\n");
+        text.remove_prefix(before + 1);
     }
-    sink_->write(text.data() + start, static_cast<std::streamsize>(text.size() - start));
 }
 
 void ReportWriter::writeValueText(std::string_view text) {
-    if (sink_ == nullptr) {
-        return;
-    }
-    sink_->write(text.data(), static_cast<std::streamsize>(text.size()));
+    bytes_.append(text);
 }
 
 void ReportWriter::writeNumber(std::int32_t value) {
-    writeFragment(std::to_string(value));
+    char text[16];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    bytes_.append(text, result.ptr);
 }
 
 void ReportWriter::writeHexByte(std::int32_t value) {
     if (value < 16) {
-        writeFragment("0");
+        bytes_.push_back('0');
     }
     char text[16];
-    std::snprintf(text, sizeof text, "%x", static_cast<unsigned int>(value));
-    writeFragment(text);
+    const auto result = std::to_chars(text, text + sizeof text, static_cast<unsigned int>(value), 16);
+    bytes_.append(text, result.ptr);
 }
 
 void ReportWriter::writeOneDecimal(double value) {
-    writeFragment(oneDecimalText(value));
+    bytes_.append(oneDecimalText(value));
 }
 
 void ReportWriter::formatLapTime(std::int32_t ms) {
-    writeFragment(league::formatLapTime(ms));
+    bytes_.append(league::formatLapTime(ms));
 }
 
 void ReportWriter::formatTimeGap(std::int32_t ms) {
-    writeFragment(league::formatTimeGap(ms));
-}
-
-void ReportWriter::closePage() {
-    if (sink_ != nullptr) {
-        sink_->flush();
-    }
-    if (file_.is_open()) {
-        file_.close();
-    }
-    sink_ = nullptr;
+    bytes_.append(league::formatTimeGap(ms));
 }
 
 std::string oneDecimalText(double value) {
@@ -111,6 +81,22 @@ std::string oneDecimalText(double value) {
         }
     }
     return result;
+}
+
+void sayPageNotWritten(std::ostream& console, const std::string& name) {
+    console << "Can't write " << name << "!" << '\n';
+}
+
+bool savePage(Disk& disk, const std::string& name, const ReportWriter& page, std::ostream& console) {
+    const auto file = disk.createPage(name);
+    if (file) {
+        file->write(page.bytes());
+        if (file->close()) {
+            return true;
+        }
+    }
+    sayPageNotWritten(console, name);
+    return false;
 }
 
 }  // namespace league

@@ -1,36 +1,21 @@
 #pragma once
-// Writes one page: fixed fragments, number texts, colour bytes and time texts. Every
-// line break of a fragment is stored as CR LF on every system, so a page is the same
-// file byte for byte wherever it was made.
+// Builds one page in memory: fixed fragments, number texts, colour bytes and time
+// texts. Every line break of a fragment is stored as CR LF on every system, so a page
+// is the same file byte for byte wherever it was made. The finished page goes to the
+// disk in one write (savePage).
+
+#include "common/disk.hpp"
 
 #include <cstdint>
-#include <fstream>
 #include <iosfwd>
 #include <string>
 #include <string_view>
 
 namespace league {
 
-class Folder;
-
 class ReportWriter {
 public:
-    ReportWriter() = default;
-    ReportWriter(const ReportWriter&) = delete;
-    ReportWriter& operator=(const ReportWriter&) = delete;
-    ~ReportWriter();
-
-    /// Creates (or truncates) the page `name` in the working folder. An empty name is
-    /// not attempted and not reported. When the file cannot be created, "Can't write "
-    /// + name + "!" and a line end go to the console; the later writes are dropped.
-    /// Returns whether the page is open.
-    bool openPage(const Folder& folder, const std::string& name, std::ostream& console);
-
-    /// Writes the page into a stream instead of a file (for tests and fuzzing).
-    void openStream(std::ostream& sink);
-
-    /// True while a page is open and accepting writes.
-    bool isOpen() const { return sink_ != nullptr; }
+    ReportWriter();
 
     void writeFragment(std::string_view text);
     /// Writes a text read from the replay or an export (track, driver and bike names,
@@ -44,15 +29,22 @@ public:
     void formatLapTime(std::int32_t ms);
     void formatTimeGap(std::int32_t ms);
 
-    /// Ends the page; nothing is written after it.
-    void closePage();
+    /// The page's bytes so far.
+    const std::string& bytes() const { return bytes_; }
 
 private:
-    std::ofstream file_;
-    std::ostream* sink_ = nullptr;
+    std::string bytes_;
 };
 
 /// The "%.1f" text of a real number, independent of the locale.
 std::string oneDecimalText(double value);
+
+/// Tells the user that page `name` could not be created or written whole:
+/// "Can't write " + name + "!" and a line end.
+void sayPageNotWritten(std::ostream& console, const std::string& name);
+
+/// Writes the finished `page` to the disk as `name` in one write. When it cannot be
+/// created or written whole the user is told (sayPageNotWritten) and the result is false.
+bool savePage(Disk& disk, const std::string& name, const ReportWriter& page, std::ostream& console);
 
 }  // namespace league

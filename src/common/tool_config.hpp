@@ -3,7 +3,7 @@
 // paths, and the exit statuses of the three programs.
 
 #include "common/console.hpp"
-#include "common/folder.hpp"
+#include "common/disk.hpp"
 
 #include <cstddef>
 #include <optional>
@@ -31,9 +31,12 @@ struct ToolConfig {
 };
 
 /// Reads "Quorrin.ini" from the working folder: its bytes (CR LF taken as LF) up to the
-/// first zero byte, at most 49 characters. When the file cannot be opened, prints
-/// "Datei wrong!!!" without a line end and returns nothing; the caller ends the run.
-std::optional<ToolConfig> loadToolConfig(const Folder& folder, Console& console);
+/// first zero byte, at most 49 characters. Nothing when the file cannot be read.
+std::optional<ToolConfig> loadToolConfig(Disk& disk);
+
+/// "Datei wrong!!!", without a line end and without a pause: a settings file of the
+/// working folder cannot be opened, and the run ends.
+void saySettingsFileMissing(Console& console);
 
 /// True when a text fits a capacity that includes the terminator.
 bool fitsCapacity(const std::string& text, std::size_t capacity);

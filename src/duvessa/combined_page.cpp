@@ -2,6 +2,7 @@
 
 #include "duvessa/position_values.hpp"
 
+#include "common/page_frame.hpp"
 #include "common/time_text.hpp"
 
 #include <string>
@@ -11,10 +12,10 @@ namespace league::duvessa {
 
 namespace {
 
-constexpr std::string_view kPlainCell = "<td align=\"center\"> ";
-constexpr std::string_view kGreyCell = "<td align=\"center\" bgcolor=\"#DDDDDD\"> ";
-constexpr std::string_view kCellEnd = " </td> ";
-constexpr std::string_view kRowEnd = " </tr> ";
+using frame::kCellEnd;
+using frame::kGreyCell;
+using frame::kPlainCell;
+using frame::writeCell;
 
 void writeHead(ReportWriter& page) {
     page.writeFragment("<html> \n");
@@ -23,8 +24,8 @@ void writeHead(ReportWriter& page) {
     page.writeFragment("</head> \n");
     page.writeFragment("<BR>");
     page.writeFragment("<body> \n");
-    page.writeFragment("<div> ");
-    page.writeFragment("<table border=3 cellpadding=\"1\" align=\"left\"> ");
+    page.writeFragment(frame::kBlockOpen);
+    page.writeFragment(frame::kTableOpenLeft);
     page.writeFragment("<caption align=\"center\">POSITION BOARD / FINAL RESULT </caption> \n ");
 }
 
@@ -58,13 +59,6 @@ std::string_view gridCell(std::int32_t raceNumber) {
     }
 }
 
-// One cell: its opening, `text` byte for byte, and the cell end.
-void writeCell(ReportWriter& page, std::string_view cellOpening, std::string_view text) {
-    page.writeFragment(cellOpening);
-    page.writeValueText(text);
-    page.writeFragment(kCellEnd);
-}
-
 // The cells after the start-number opening of a filled position, up to the row end.
 void writePlacedEntry(ReportWriter& page, const MergeEntry& entry, const PositionValues& values) {
     const std::string_view shaded = values.grey ? kGreyCell : kPlainCell;
@@ -90,10 +84,9 @@ void writePlacedEntry(ReportWriter& page, const MergeEntry& entry, const Positio
 }
 
 void writeTableEnd(ReportWriter& page) {
-    page.writeFragment("</border> ");
-    page.writeFragment(" </table>");
+    frame::writeTableEnd(page);
     page.writeFragment(" </div>");
-    page.writeFragment("<br clear=\"all\"> ");
+    page.writeFragment(frame::kBreakClear);
     page.writeFragment(" <BR>");
 }
 
@@ -104,9 +97,7 @@ void writeCombinedPage(ReportWriter& page, const EntryTable& table, const Placem
     writeHeaderRow(page);
     page.writeFragment("<tr> \n");
     for (std::int32_t position = 1; position <= placement.positionCount; ++position) {
-        page.writeFragment("<td align=\"center\" bgcolor=\"#00FF00\"> ");
-        page.writeNumber(position);
-        page.writeFragment(" <bgcolor=\"#FFFFFF\" /td> ");
+        frame::writeRowNumberCell(page, frame::kGreen, position);
         // The start-number cell is opened before it is known whether the position is
         // filled, so an empty position shows it too.
         page.writeFragment(kPlainCell);
@@ -115,7 +106,7 @@ void writeCombinedPage(ReportWriter& page, const EntryTable& table, const Placem
             writePlacedEntry(page, table.entries[static_cast<std::size_t>(index)],
                              positionValues(table, placement, position));
         }
-        page.writeFragment(kRowEnd);
+        page.writeFragment(frame::kRowEnd);
     }
     writeTableEnd(page);
 }

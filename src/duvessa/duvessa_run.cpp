@@ -6,6 +6,7 @@
 #include "duvessa/scaling.hpp"
 
 #include "common/export_dialogue.hpp"
+#include "common/export_reader.hpp"
 #include "common/report_writer.hpp"
 #include "common/tool_config.hpp"
 
@@ -15,31 +16,48 @@
 
 namespace league::duvessa {
 
-int runDuvessa(Console& console, const Folder& folder) {
-    const auto config = loadToolConfig(folder, console);
+// Duvessa ends with exit status 1 on every path, the completed run included.
+int runDuvessa(Console& console, Disk& disk) {
+    const auto config = loadToolConfig(disk);
     if (!config) {
+        saySettingsFileMissing(console);
         return kExitStopped;
     }
+
     EntryTable table;
-    const ExportList exports = askForExports(
-        console, folder, *config, kDuvessaEndMargin,
-        [&](ExportReader& reader, std::int32_t raceNumber, const std::string& /*exportPath*/) {
-            readRaceExport(reader, table, raceNumber, console.out());
-        });
-    if (exports.stopped) {
-        return kExitStopped;
-    }
     // Stays empty only when the first answer is "0": then no page is attempted. An empty
     // first answer (the input ended) names an export like any other and gives "X.html".
-    const std::string pageFileName = exports.firstExportNamed ? "X" + exports.firstName + ".html" : std::string();
+    std::string pageFileName;
+    for (std::int32_t raceNumber = 1; raceNumber <= kMaxExports; ++raceNumber) {
+        const ExportAnswer answer = askForExport(console, *config, raceNumber);
+        if (answer.kind == ExportAnswer::Kind::ListEnds) {
+            break;
+        }
+        if (answer.kind == ExportAnswer::Kind::TooLong) {
+            refuseLongName(console);
+            return kExitStopped;
+        }
+        if (raceNumber == 1) {
+            pageFileName = "X" + answer.name + ".html";
+        }
+        auto exportBytes = disk.readFile(answer.path);
+        if (!exportBytes) {
+            sayExportMissing(console);
+            return kExitStopped;
+        }
+        const auto rows = readExportRows(std::move(*exportBytes), kDuvessaEndMargin, readDuvessaRow);
+        if (takeRaceRows(table, rows, raceNumber)) {
+            sayRowsLeftOut(console);
+        }
+    }
 
     scaleEntries(table);
     const Placement placement = placeEntries(table);
-    ReportWriter page;
-    if (page.openPage(folder, pageFileName, console.out())) {
+    if (!pageFileName.empty()) {
+        ReportWriter page;
         writeCombinedPage(page, table, placement);
+        savePage(disk, pageFileName, page, console.out());
     }
-    page.closePage();
     return kExitStopped;
 }
 

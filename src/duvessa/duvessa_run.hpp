@@ -1,11 +1,12 @@
 #pragma once
 
 #include "common/console.hpp"
-#include "common/folder.hpp"
+#include "common/disk.hpp"
 
 namespace league::duvessa {
 
-/// One whole run of Duvessa over a console and a working folder; returns the exit status.
-int runDuvessa(Console& console, const Folder& folder);
+/// One whole run of Duvessa over a console and the disk of its working folder; returns
+/// the exit status.
+int runDuvessa(Console& console, Disk& disk);
 
 }  // namespace league::duvessa

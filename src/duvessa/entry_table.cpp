@@ -1,9 +1,5 @@
 #include "duvessa/entry_table.hpp"
 
-#include "common/export_dialogue.hpp"
-
-#include <ostream>
-
 namespace league::duvessa {
 
 bool addEntry(EntryTable& table, const ExportRow& row, std::int32_t raceNumber) {
@@ -29,15 +25,14 @@ bool addEntry(EntryTable& table, const ExportRow& row, std::int32_t raceNumber) 
     return true;
 }
 
-void readRaceExport(ExportReader& reader, EntryTable& table, std::int32_t raceNumber, std::ostream& console) {
-    readExportRows(reader, readDuvessaRow, [&](const ExportRow& row) {
+bool takeRaceRows(EntryTable& table, const std::vector<ExportRow>& rows, std::int32_t raceNumber) {
+    const bool wasFull = table.rowsLeftOut > 0;
+    for (const ExportRow& row : rows) {
         if (!addEntry(table, row, raceNumber)) {
-            if (table.rowsLeftOut == 0) {
-                reportRowsLeftOut(console);
-            }
             ++table.rowsLeftOut;
         }
-    });
+    }
+    return !wasFull && table.rowsLeftOut > 0;
 }
 
 }  // namespace league::duvessa

@@ -3,14 +3,13 @@
 // (first export first, each export's rows in file order), together with the distance
 // and the time that every rider is brought to before the ranking.
 
-#include "common/export_reader.hpp"
 #include "common/export_recipes.hpp"
 #include "common/time_text.hpp"
 
 #include <array>
 #include <cstdint>
-#include <iosfwd>
 #include <string>
+#include <vector>
 
 namespace league::duvessa {
 
@@ -32,8 +31,6 @@ struct MergeEntry {
     /// Laps and time the entry is ranked by, set by the scaling.
     std::int32_t rankLaps = 0;
     std::int32_t rankTime = 0;
-    /// Set once the entry has been given a position.
-    bool placed = false;
 };
 
 struct EntryTable {
@@ -52,9 +49,9 @@ struct EntryTable {
 /// was, when the table is full.
 bool addEntry(EntryTable& table, const ExportRow& row, std::int32_t raceNumber);
 
-/// Reads the rows of an opened race export into the table until its rows end. The
-/// first row that finds the table full is reported once, on `console`, for the whole
-/// run; that row and every later one are left out.
-void readRaceExport(ExportReader& reader, EntryTable& table, std::int32_t raceNumber, std::ostream& console);
+/// Takes the rows of export `raceNumber` as entries while the table has room; the
+/// rest are left out. True when these rows were the first of the run to find the
+/// table full, so that the user is told once.
+bool takeRaceRows(EntryTable& table, const std::vector<ExportRow>& rows, std::int32_t raceNumber);
 
 }  // namespace league::duvessa

@@ -11,7 +11,8 @@ std::int32_t Placement::entryAt(std::int32_t position) const {
     return entryAtPosition[static_cast<std::size_t>(position - 1)];
 }
 
-Placement placeEntries(EntryTable& table) {
+Placement placeEntries(const EntryTable& table) {
+    std::array<bool, kMaxEntries> placed{};
     Placement placement;
     placement.entryAtPosition.fill(kEmptyPosition);
     placement.positionCount = table.entryCount;
@@ -19,7 +20,7 @@ Placement placeEntries(EntryTable& table) {
         std::int32_t highestLaps = std::numeric_limits<std::int32_t>::min();
         for (std::int32_t index = 0; index < table.entryCount; ++index) {
             const MergeEntry& entry = table.entries[static_cast<std::size_t>(index)];
-            if (!entry.placed && entry.rankLaps > highestLaps) {
+            if (!placed[static_cast<std::size_t>(index)] && entry.rankLaps > highestLaps) {
                 highestLaps = entry.rankLaps;
             }
         }
@@ -29,13 +30,14 @@ Placement placeEntries(EntryTable& table) {
         std::int32_t bestTime = kNoTime;
         for (std::int32_t index = 0; index < table.entryCount; ++index) {
             const MergeEntry& entry = table.entries[static_cast<std::size_t>(index)];
-            if (!entry.placed && entry.rankLaps == highestLaps && entry.rankTime < bestTime) {
+            if (!placed[static_cast<std::size_t>(index)] && entry.rankLaps == highestLaps &&
+                entry.rankTime < bestTime) {
                 bestTime = entry.rankTime;
                 chosen = index;
             }
         }
         if (chosen != kEmptyPosition) {
-            table.entries[static_cast<std::size_t>(chosen)].placed = true;
+            placed[static_cast<std::size_t>(chosen)] = true;
         }
         placement.entryAtPosition[static_cast<std::size_t>(position - 1)] = chosen;
     }

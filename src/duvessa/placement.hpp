@@ -21,9 +21,9 @@ struct Placement {
     std::int32_t entryAt(std::int32_t position) const;
 };
 
-/// Places the scaled entries and marks them placed. Ties go to the lower entry index.
-/// An entry whose ranked time is kNoTime or more is never placed; from the position it
-/// would take on, every position stays empty.
-Placement placeEntries(EntryTable& table);
+/// Places the scaled entries. Ties go to the lower entry index. An entry whose ranked
+/// time is kNoTime or more is never placed; from the position it would take on, every
+/// position stays empty.
+Placement placeEntries(const EntryTable& table);
 
 }  // namespace league::duvessa

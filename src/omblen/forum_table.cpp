@@ -16,25 +16,6 @@ void writeForumCell(ReportWriter& text, std::string_view cellText) {
     text.writeFragment(" [/td] ");
 }
 
-}  // namespace
-
-void writeForumGridOpening(ReportWriter& text, std::int32_t grid, std::int32_t size) {
-    text.writeFragment("GRID  ");
-    text.writeNumber(grid);
-    text.writeFragment(" - ");
-    text.writeNumber(size);
-    text.writeFragment(" DRIVERS");
-    text.writeFragment("\n ");
-    text.writeFragment("[table]");
-}
-
-void writeForumPositionCell(ReportWriter& text, std::int32_t position) {
-    text.writeFragment("[tr]");
-    text.writeFragment("[td]");
-    text.writeNumber(position);
-    text.writeFragment("[/td] ");
-}
-
 void writeForumEntryCells(ReportWriter& text, const QualifyingEntry& entry) {
     writeForumCell(text, std::to_string(entry.startNumber));
     writeForumCell(text, entry.driverName);
@@ -42,16 +23,34 @@ void writeForumEntryCells(ReportWriter& text, const QualifyingEntry& entry) {
     writeForumCell(text, formatLapTime(entry.bestLap));
 }
 
-void writeForumRowEnd(ReportWriter& text) {
-    text.writeFragment(" [/tr] \n");
-}
+}  // namespace
 
-void writeForumGridEnd(ReportWriter& text) {
-    text.writeFragment(" [/table]");
-    text.writeFragment(" [br] \n");
-}
-
-void writeForumEnd(ReportWriter& text) {
+void writeForumText(ReportWriter& text, const QualifyingTable& table, const std::vector<int>& ranking,
+                    const GridPlan& plan) {
+    std::int32_t position = 1;
+    for (std::int32_t grid = 1; grid <= plan.gridCount; ++grid) {
+        const std::int32_t size = plan.sizeOf(grid);
+        text.writeFragment("GRID  ");
+        text.writeNumber(grid);
+        text.writeFragment(" - ");
+        text.writeNumber(size);
+        text.writeFragment(" DRIVERS");
+        text.writeFragment("\n ");
+        text.writeFragment("[table]");
+        for (std::int32_t row = 0; row < size; ++row, ++position) {
+            text.writeFragment("[tr]");
+            text.writeFragment("[td]");
+            text.writeNumber(position);
+            text.writeFragment("[/td] ");
+            const auto rank = static_cast<std::size_t>(position - 1);
+            if (rank < ranking.size()) {
+                writeForumEntryCells(text, table.entries[static_cast<std::size_t>(ranking[rank])]);
+            }
+            text.writeFragment(" [/tr] \n");
+        }
+        text.writeFragment(" [/table]");
+        text.writeFragment(" [br] \n");
+    }
     text.writeFragment("[br]");
 }
 

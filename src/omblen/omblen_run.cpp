@@ -1,61 +1,94 @@
 #include "omblen/omblen_run.hpp"
 
 #include "common/export_dialogue.hpp"
+#include "common/export_reader.hpp"
 #include "common/report_writer.hpp"
 #include "common/tool_config.hpp"
 #include "omblen/forum_table.hpp"
-#include "omblen/grid_division.hpp"
 #include "omblen/grid_page.hpp"
+#include "omblen/grid_plan.hpp"
 #include "omblen/grid_settings.hpp"
-#include "omblen/qualifying_export.hpp"
 #include "omblen/qualifying_table.hpp"
 #include "omblen/result_page.hpp"
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace league::omblen {
 
 // Omblen ends with exit status 1 on every path, the completed run included.
-int runOmblen(Console& console, const Folder& folder) {
-    const auto config = loadToolConfig(folder, console);
+int runOmblen(Console& console, Disk& disk) {
+    const auto config = loadToolConfig(disk);
     if (!config) {
+        saySettingsFileMissing(console);
         return kExitStopped;
     }
+
     QualifyingTable table;
-    const ExportList exports = askForExports(
-        console, folder, *config, kOmblenEndMargin,
-        [&](ExportReader& reader, std::int32_t exportNo, const std::string& exportPath) {
-            table.currentExport = exportNo;
-            table.exportPath = exportPath;
-            readQualifyingExport(reader, table, console);
-        });
-    if (exports.stopped) {
-        return kExitStopped;
-    }
     // The result page is named after the first export, also when its name was left
     // empty by the end of input; only "0" at the first prompt leaves it without a name.
-    if (exports.firstExportNamed) {
-        table.pageFileName = exports.firstName + ".html";
+    std::string pageFileName;
+    for (std::int32_t exportNo = 1; exportNo <= kMaxExports; ++exportNo) {
+        const ExportAnswer answer = askForExport(console, *config, exportNo);
+        if (answer.kind == ExportAnswer::Kind::ListEnds) {
+            break;
+        }
+        if (answer.kind == ExportAnswer::Kind::TooLong) {
+            refuseLongName(console);
+            return kExitStopped;
+        }
+        if (exportNo == 1) {
+            pageFileName = answer.name + ".html";
+        }
+        auto exportBytes = disk.readFile(answer.path);
+        if (!exportBytes) {
+            sayExportMissing(console);
+            return kExitStopped;
+        }
+        const auto rows = readExportRows(std::move(*exportBytes), kOmblenEndMargin, readOmblenRow);
+        if (takeQualifyingRows(table, rows, exportNo)) {
+            sayRowsLeftOut(console);
+        }
     }
+    const std::vector<int> ranking = rankByBestLap(table);
 
-    // The result page stays open while the grids are written, and the three files are
-    // closed in the order the user reads them: result page, grids, forum text.
+    // The result page is created before the grid settings are read, and written whole
+    // and closed before the grid page is created: a first export named "grids" gives a
+    // result page that the grid page then replaces whole.
+    std::unique_ptr<PageFile> resultFile;
+    if (!pageFileName.empty()) {
+        resultFile = disk.createPage(pageFileName);
+        if (!resultFile) {
+            sayPageNotWritten(console.out(), pageFileName);
+        }
+    }
+    const GridSettings settings = readGridSettings(disk);
+    if (settings.outcome == GridSettings::Outcome::Missing) {
+        saySettingsFileMissing(console);
+    } else if (settings.outcome == GridSettings::Outcome::NoGridSize) {
+        sayNoGridSize(console);
+    }
+    const bool gridsDivided = settings.outcome == GridSettings::Outcome::Read;
+
     ReportWriter resultPage;
-    ReportWriter gridPage;
-    ReportWriter forumText;
-    resultPage.openPage(folder, table.pageFileName, console.out());
-    writeResultPage(table, resultPage);
-
-    if (const auto maxDriversInGrid = readMaxDriversInGrid(folder, console)) {
-        gridPage.openPage(folder, kGridPageFileName, console.out());
-        forumText.openPage(folder, kForumTextFileName, console.out());
-        writeGrids(table, *maxDriversInGrid, resultPage, gridPage, forumText);
+    writeResultPage(resultPage, table, ranking, gridsDivided);
+    if (resultFile) {
+        resultFile->write(resultPage.bytes());
+        if (!resultFile->close()) {
+            sayPageNotWritten(console.out(), pageFileName);
+        }
     }
 
-    resultPage.closePage();
-    gridPage.closePage();
-    forumText.closePage();
+    if (gridsDivided) {
+        const GridPlan plan = planGrids(table.entryCount, settings.maxDriversInGrid);
+        ReportWriter gridPage;
+        writeGridPage(gridPage, table, ranking, plan);
+        savePage(disk, kGridPageFileName, gridPage, console.out());
+        ReportWriter forumText;
+        writeForumText(forumText, table, ranking, plan);
+        savePage(disk, kForumTextFileName, forumText, console.out());
+    }
     return kExitStopped;
 }
 

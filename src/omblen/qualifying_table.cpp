@@ -1,5 +1,7 @@
 #include "omblen/qualifying_table.hpp"
 
+#include <algorithm>
+
 namespace league::omblen {
 
 bool addEntry(QualifyingTable& table, const QualifyingEntry& entry) {
@@ -14,24 +16,31 @@ bool addEntry(QualifyingTable& table, const QualifyingEntry& entry) {
     return true;
 }
 
-int nextFastestEntry(const QualifyingTable& table) {
-    int fastest = -1;
-    std::int32_t fastestLap = kNoTime;
-    for (int i = 0; i < kMaxEntries; ++i) {
-        const QualifyingEntry& entry = table.entries[static_cast<std::size_t>(i)];
-        // Strictly smaller, so that equal times keep their reading order.
-        if (!entry.placed && entry.bestLap > 0 && entry.bestLap < fastestLap) {
-            fastest = i;
-            fastestLap = entry.bestLap;
+bool takeQualifyingRows(QualifyingTable& table, const std::vector<ExportRow>& rows, std::int32_t exportNo) {
+    const bool wasFull = table.rowsLeftOut > 0;
+    for (const ExportRow& row : rows) {
+        const QualifyingEntry entry{row.startNumber, row.driverName, row.bikeName, row.time,
+                                    row.lapText,     row.speedKmh,   exportNo};
+        if (!addEntry(table, entry)) {
+            ++table.rowsLeftOut;
         }
     }
-    return fastest;
+    return !wasFull && table.rowsLeftOut > 0;
 }
 
-void clearPlacedFlags(QualifyingTable& table) {
-    for (QualifyingEntry& entry : table.entries) {
-        entry.placed = false;
+std::vector<int> rankByBestLap(const QualifyingTable& table) {
+    std::vector<int> ranking;
+    for (int i = 0; i < table.entryCount; ++i) {
+        const std::int32_t bestLap = table.entries[static_cast<std::size_t>(i)].bestLap;
+        if (bestLap > 0 && bestLap < kNoTime) {
+            ranking.push_back(i);
+        }
     }
+    // Stable, so that equal times keep their reading order.
+    std::stable_sort(ranking.begin(), ranking.end(), [&](int a, int b) {
+        return table.entries[static_cast<std::size_t>(a)].bestLap < table.entries[static_cast<std::size_t>(b)].bestLap;
+    });
+    return ranking;
 }
 
 }  // namespace league::omblen

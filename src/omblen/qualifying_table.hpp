@@ -2,11 +2,13 @@
 // The table of one Omblen run: every driver row taken from the exports, in reading
 // order, and the ranking by best lap that the result page and the grids share.
 
+#include "common/export_recipes.hpp"
 #include "common/time_text.hpp"
 
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace league::omblen {
 
@@ -27,8 +29,6 @@ struct QualifyingEntry {
     double speedKmh = 0.0;
     /// 1 to 4: the export (grid) the row came from, in the order the exports were named.
     std::int32_t exportNo = 0;
-    /// Set once a ranking pass has written the entry.
-    bool placed = false;
 };
 
 /// The whole state of one run.
@@ -37,26 +37,22 @@ struct QualifyingTable {
     std::int32_t entryCount = 0;
     /// The smallest best lap of all entries; starts at "no time".
     std::int32_t bestOverall = kNoTime;
-    /// The export being asked for or read, 1 to 4.
-    std::int32_t currentExport = 1;
-    /// The result page: the first export's name followed by ".html".
-    std::string pageFileName;
-    /// The path of the export being read.
-    std::string exportPath;
-    /// Set when a row was refused because the table was full, so that the user is told once.
-    bool rowsLeftOut = false;
+    /// Rows that found the table full and were left out.
+    std::int32_t rowsLeftOut = 0;
 };
 
 /// Keeps a row as the next entry and lowers `bestOverall` when its best lap is smaller.
 /// Returns false (and keeps nothing) when the table already holds kMaxEntries entries.
 bool addEntry(QualifyingTable& table, const QualifyingEntry& entry);
 
-/// The index of the unplaced entry with the smallest best lap above 0 and below "no
-/// time"; ties go to the entry read first. -1 when no entry is left. The caller writes
-/// the entry and then sets its `placed` flag.
-int nextFastestEntry(const QualifyingTable& table);
+/// Takes the rows of export `exportNo` as entries while the table has room; the rest
+/// are left out. True when these rows were the first of the run to find the table
+/// full, so that the user is told once.
+bool takeQualifyingRows(QualifyingTable& table, const std::vector<ExportRow>& rows, std::int32_t exportNo);
 
-/// Clears every `placed` flag, so that a new ranking pass starts from the fastest entry.
-void clearPlacedFlags(QualifyingTable& table);
+/// Entry indices in ranked order: by ascending best lap, ties in reading order. Only
+/// best laps above 0 and below "no time" are ranked; the other entries leave the last
+/// positions of the pages empty.
+std::vector<int> rankByBestLap(const QualifyingTable& table);
 
 }  // namespace league::omblen

@@ -1,39 +1,43 @@
 #include "omblen/result_page.hpp"
 
+#include "common/page_frame.hpp"
 #include "omblen/table_pieces.hpp"
 
 namespace league::omblen {
 
-void writeResultPage(QualifyingTable& table, ReportWriter& page) {
+void writeResultPage(ReportWriter& page, const QualifyingTable& table, const std::vector<int>& ranking,
+                     bool gridsDivided) {
     // Rows above 107 % of the best time are grey. In 64 bits: odd exports can hold a
     // best time far below zero, whose product with 107 leaves 32 bits.
     const std::int64_t slowThreshold = std::int64_t{table.bestOverall} * 107 / 100;
-    int previousPlaced = 0;
 
     writePageHead(page, "<BR>");
-    page.writeFragment("<div> ");
-    page.writeFragment("<table border=3 cellpadding=\"1\" align=\"left\"> ");
+    page.writeFragment(frame::kBlockOpen);
+    page.writeFragment(frame::kTableOpenLeft);
     page.writeFragment("<caption align=\"center\">PRACTICE OR QUALIFICATION RESULT </caption> \n ");
     writeHeaderRow(page);
 
+    // Every entry has a position; those without a ranked time leave the last ones empty.
     for (std::int32_t position = 1; position <= table.entryCount; ++position) {
-        writePositionCell(page, position);
-        const int e = nextFastestEntry(table);
-        if (e >= 0) {
-            const QualifyingEntry& entry = table.entries[static_cast<std::size_t>(e)];
-            writeEntryCells(page, table, e, previousPlaced, entry.bestLap > slowThreshold ? kGreyCell : kPlainCell);
-            table.entries[static_cast<std::size_t>(e)].placed = true;
-            previousPlaced = e;
+        frame::writeRowNumberCell(page, frame::kGreen, position);
+        const auto rank = static_cast<std::size_t>(position - 1);
+        if (rank < ranking.size()) {
+            const int entry = ranking[rank];
+            const bool slow = table.entries[static_cast<std::size_t>(entry)].bestLap > slowThreshold;
+            writeEntryCells(page, table, entry, previousPlaced(ranking, rank),
+                            slow ? frame::kGreyCell : frame::kPlainCell);
         }
-        page.writeFragment(" </tr> ");
+        page.writeFragment(frame::kRowEnd);
     }
 
-    page.writeFragment("</border> ");
-    page.writeFragment(" </table>");
+    frame::writeTableEnd(page);
     page.writeFragment(" </div>");
-    page.writeFragment("<br clear=\"all\"> ");
+    page.writeFragment(frame::kBreakClear);
     page.writeFragment("</body>");
     page.writeFragment(" <BR>");
+    if (gridsDivided) {
+        page.writeFragment("</body> \n");
+    }
 }
 
 }  // namespace league::omblen

@@ -5,11 +5,14 @@
 #include "common/report_writer.hpp"
 #include "omblen/qualifying_table.hpp"
 
+#include <vector>
+
 namespace league::omblen {
 
-/// Writes the result page into the opened `page`, from the head to " <BR>"; its last
-/// piece, "</body> \n", is written by the grid division. Rows slower than 107 % of the
-/// best time are shaded grey. Ranks the table, leaving every written entry placed.
-void writeResultPage(QualifyingTable& table, ReportWriter& page);
+/// Writes the whole result page of `ranking` (from rankByBestLap). Rows slower than
+/// 107 % of the best time are grey. When the grids are divided in the same run the page
+/// ends with one more "</body> \n", as it always has.
+void writeResultPage(ReportWriter& page, const QualifyingTable& table, const std::vector<int>& ranking,
+                     bool gridsDivided);
 
 }  // namespace league::omblen

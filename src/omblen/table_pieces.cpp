@@ -1,6 +1,7 @@
 #include "omblen/table_pieces.hpp"
 
 #include "common/export_dialogue.hpp"
+#include "common/page_frame.hpp"
 #include "common/time_text.hpp"
 
 #include <array>
@@ -17,13 +18,6 @@ constexpr std::array<std::string_view, kMaxExports> kGridCells = {
     "<td align=\"center\" bgcolor=\"#DD0000\">G3</td> ",
     "<td align=\"center\" bgcolor=\"#0000FF\">G4</td> ",
 };
-
-// One cell: its opening, `text` byte for byte, and the cell end.
-void writeCell(ReportWriter& page, std::string_view cellOpening, std::string_view text) {
-    page.writeFragment(cellOpening);
-    page.writeValueText(text);
-    page.writeFragment(" </td> ");
-}
 
 }  // namespace
 
@@ -51,12 +45,6 @@ void writeHeaderRow(ReportWriter& page) {
     page.writeFragment("<tr> \n");
 }
 
-void writePositionCell(ReportWriter& page, std::int32_t position) {
-    page.writeFragment("<td align=\"center\" bgcolor=\"#00FF00\"> ");
-    page.writeNumber(position);
-    page.writeFragment(" <bgcolor=\"#FFFFFF\" /td> ");
-}
-
 void writeEntryCells(ReportWriter& page, const QualifyingTable& table, int entry, int previousPlaced,
                      std::string_view cellOpening) {
     const QualifyingEntry& e = table.entries.at(static_cast<std::size_t>(entry));
@@ -65,17 +53,23 @@ void writeEntryCells(ReportWriter& page, const QualifyingTable& table, int entry
     // before him, but slower than the best, gets -0.000 to the previous.
     const bool behindBest = e.bestLap > table.bestOverall;
 
-    writeCell(page, cellOpening, std::to_string(e.startNumber));
-    writeCell(page, cellOpening, e.driverName);
-    writeCell(page, cellOpening, e.bikeName);
-    writeCell(page, cellOpening, formatLapTime(e.bestLap));
-    writeCell(page, cellOpening, behindBest ? formatTimeGap(timeDifference(e.bestLap, table.bestOverall)) : "");
-    writeCell(page, cellOpening, behindBest ? formatTimeGap(timeDifference(e.bestLap, previous.bestLap)) : "");
-    writeCell(page, cellOpening, e.lapText);
-    writeCell(page, cellOpening, oneDecimalText(e.speedKmh) + " km/h");
+    frame::writeCell(page, cellOpening, std::to_string(e.startNumber));
+    frame::writeCell(page, cellOpening, e.driverName);
+    frame::writeCell(page, cellOpening, e.bikeName);
+    frame::writeCell(page, cellOpening, formatLapTime(e.bestLap));
+    frame::writeCell(page, cellOpening,
+                     behindBest ? formatTimeGap(timeDifference(e.bestLap, table.bestOverall)) : "");
+    frame::writeCell(page, cellOpening,
+                     behindBest ? formatTimeGap(timeDifference(e.bestLap, previous.bestLap)) : "");
+    frame::writeCell(page, cellOpening, e.lapText);
+    frame::writeCell(page, cellOpening, oneDecimalText(e.speedKmh) + " km/h");
     if (e.exportNo >= 1 && e.exportNo <= kMaxExports) {
         page.writeFragment(kGridCells[static_cast<std::size_t>(e.exportNo - 1)]);
     }
+}
+
+int previousPlaced(const std::vector<int>& ranking, std::size_t rank) {
+    return rank == 0 ? 0 : ranking[rank - 1];
 }
 
 }  // namespace league::omblen

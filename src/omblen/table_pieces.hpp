@@ -5,15 +5,12 @@
 #include "common/report_writer.hpp"
 #include "omblen/qualifying_table.hpp"
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 namespace league::omblen {
-
-/// Opens every cell of a row from the start number to the speed.
-inline constexpr std::string_view kPlainCell = "<td align=\"center\"> ";
-/// The same for a row slower than 107 % of the best time (result page only).
-inline constexpr std::string_view kGreyCell = "<td align=\"center\" bgcolor=\"#DDDDDD\"> ";
 
 /// The head of both pages; they differ only in the line-break piece before "<body>".
 void writePageHead(ReportWriter& page, std::string_view lineBreakPiece);
@@ -21,13 +18,15 @@ void writePageHead(ReportWriter& page, std::string_view lineBreakPiece);
 /// The green header row ("pos" to "grid") and the opening of the first body row.
 void writeHeaderRow(ReportWriter& page);
 
-/// The green cell with the row's position, which every row begins with.
-void writePositionCell(ReportWriter& page, std::int32_t position);
-
 /// The cells of entry `entry` from the start number to the grid: number, driver, bike,
 /// time, the gaps to the best time and to entry `previousPlaced` (empty for the best
-/// time), lap, speed in km/h, and the coloured grid cell of its export.
+/// time), lap, speed in km/h, and the coloured grid cell of its export. Every cell but
+/// the grid cell opens with `cellOpening`.
 void writeEntryCells(ReportWriter& page, const QualifyingTable& table, int entry, int previousPlaced,
                      std::string_view cellOpening);
+
+/// The entry placed before the one at `rank` in `ranking`: the one ranked just above
+/// it, or entry 0 for the first.
+int previousPlaced(const std::vector<int>& ranking, std::size_t rank);
 
 }  // namespace league::omblen

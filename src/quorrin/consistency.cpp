@@ -1,9 +1,10 @@
 #include "quorrin/consistency.hpp"
 
+#include "common/page_frame.hpp"
+#include "common/time_text.hpp"
 #include "quorrin/colour_scheme.hpp"
-#include "quorrin/table_cells.hpp"
 
-#include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace league::quorrin {
@@ -29,63 +30,48 @@ bool completedMostOfRace(const RaceRecord& race, std::int32_t slot) {
     return race.lapsDone[slot] > 1 && race.lapsDone[slot] >= needed;
 }
 
-// The next most consistent driver among those not yet listed.
-std::int32_t nextMostConsistent(const RaceRecord& race, const RacePageState& state) {
-    std::int32_t found = kNoSlot;
-    std::int32_t best = kNoTime;
-    for (std::int32_t slot = 0; slot < kSlotCount; ++slot) {
-        if (race.averageMinusBest[slot] < best && !state.listedFlag[slot] && completedMostOfRace(race, slot)) {
-            best = race.averageMinusBest[slot];
-            found = slot;
-        }
-    }
-    return found;
-}
-
-void writeConsistencyRow(ReportWriter& page, const RaceRecord& race, RacePageState& state, std::int32_t slot,
-                         std::int32_t row) {
-    const auto writeCell = [&](std::string_view text) {
-        writeDriverCell(page, race, state.colourChoice, slot, text);
-    };
-
+void writeConsistencyRow(ReportWriter& page, const RaceRecord& race, std::int32_t slot, std::int32_t row,
+                         std::int32_t colourChoice) {
+    const auto writeCell = [&](std::string_view text) { writeDriverCell(page, race, colourChoice, slot, text); };
     page.writeFragment("<tr> \n");
     writeRowNumberCell(page, row);
-    writeNumberAndNameCells(page, race, state.colourChoice, slot);
-    state.listedFlag[slot] = true;
+    writeNumberAndNameCells(page, race, colourChoice, slot);
     writeCell(formatLapTime(race.lapTime[slot][0]));
     writeCell(formatLapTime(race.averageLap[slot]));
     writeCell(formatTimeGap(race.averageMinusBest[slot]));
-
     // The last cell of the row closes without its trailing blank.
-    driverCellOpen(page, race, state.colourChoice, slot);
+    driverCellOpen(page, race, colourChoice, slot);
     page.writeNumber(race.lapsDone[slot]);
     page.writeFragment(" </td>");
-    page.writeFragment(" </tr> ");
+    page.writeFragment(frame::kRowEnd);
 }
 
 }  // namespace
 
-void writeConsistency(ReportWriter& page, const RaceRecord& race, RacePageState& state) {
-    state.clearListedFlags();
+RowSlots computeConsistencyOrder(const RaceRecord& race) {
+    return slotsInAscendingOrder(race.driverCount, [&](std::int32_t slot) -> std::optional<std::int64_t> {
+        if (race.averageMinusBest[slot] < kNoTime && completedMostOfRace(race, slot)) {
+            return race.averageMinusBest[slot];
+        }
+        return std::nullopt;
+    });
+}
 
-    page.writeFragment("<table border=3 cellpadding=\"1\" align=\"left\"> ");
+void writeConsistency(ReportWriter& page, const RaceRecord& race, const RowSlots& order, std::int32_t colourChoice) {
+    page.writeFragment(frame::kTableOpenLeft);
     page.writeFragment("<caption align=\"center\"> CONSISTENCY </caption> \n ");
     writeHeaderRow(page);
-
     for (std::int32_t row = 1; row <= race.driverCount; ++row) {
-        const std::int32_t slot = nextMostConsistent(race, state);
+        const std::int32_t slot = order[static_cast<std::size_t>(row - 1)];
         if (slot == kNoSlot) {
             // A row index without a driver leaves only the closing pair.
             page.writeFragment(" </td>");
-            page.writeFragment(" </tr> ");
-            continue;
+            page.writeFragment(frame::kRowEnd);
+        } else {
+            writeConsistencyRow(page, race, slot, row, colourChoice);
         }
-        writeConsistencyRow(page, race, state, slot, row);
     }
-
-    page.writeFragment("</border> ");
-    page.writeFragment(" </table>");
-    page.writeFragment("</div>");
+    frame::writeTableEnd(page);
 }
 
 }  // namespace league::quorrin

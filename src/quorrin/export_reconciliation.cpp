@@ -1,9 +1,11 @@
 #include "quorrin/export_reconciliation.hpp"
 
+#include "common/export_reader.hpp"
 #include "common/export_recipes.hpp"
 
 #include <cstddef>
 #include <ostream>
+#include <utility>
 
 namespace league::quorrin {
 
@@ -23,7 +25,7 @@ std::int32_t wrapped(std::int64_t value) {
 // The export's race time is the elapsed time at the end of the replay's last lap;
 // subtracting the replay's lap times backwards gives the elapsed time at every lap,
 // and what is left before lap 2, less half a millisecond per lap, is the first lap.
-void useRow(RaceRecord& race, std::int32_t slot, const ExportRow& row, Console& console) {
+JoinedRow useRow(RaceRecord& race, std::int32_t slot, const ExportRow& row) {
     const std::int32_t lapsDone = race.lapsDone[at(slot)];
     LapColumns& elapsed = race.raceTimeAtLap[at(slot)];
     LapColumns& laps = race.lapTime[at(slot)];
@@ -32,14 +34,14 @@ void useRow(RaceRecord& race, std::int32_t slot, const ExportRow& row, Console& 
     if (row.hasPenalty) {
         race.penalty[at(slot)] = row.penalty;
     }
-    console.out() << row.startNumber << " taus=" << elapsed[at(lapsDone)] << " Straf=" << race.penalty[at(slot)]
-                  << '\n';
+    const JoinedRow joined{row.startNumber, elapsed[at(lapsDone)], race.penalty[at(slot)]};
     for (std::int32_t lap = lapsDone; lap >= 3; --lap) {
         elapsed[at(lap - 1)] = wrapped(std::int64_t{elapsed[at(lap)]} - laps[at(lap)]);
     }
     const std::int32_t firstLap = wrapped(std::int64_t{elapsed[2]} - laps[2] - lapsDone / 2);
     elapsed[1] = firstLap;
     laps[1] = firstLap;
+    return joined;
 }
 
 }  // namespace
@@ -54,22 +56,24 @@ std::int32_t slotOfStartNumber(const RaceRecord& race, std::int32_t startNumber)
     return found;
 }
 
-void reconcileExport(ExportReader& reader, RaceRecord& race, Console& console) {
-    int rowsUsed = 0;
+std::vector<JoinedRow> reconcileExport(std::string exportBytes, RaceRecord& race) {
+    ExportReader reader;
+    reader.openBytes(std::move(exportBytes), kQuorrinEndMargin);
+    std::vector<JoinedRow> used;
     bool stop = false;
     // A row that cannot be read whole (the file ends, a number is missing) is not used
     // and ends the rows; what earlier rows gave stays.
     while (!stop && reader.rowsAvailable()) {
         ExportRow row;
         if (!readQuorrinRowStartNumber(reader, row)) {
-            return;
+            return used;
         }
         const std::int32_t slot = slotOfStartNumber(race, row.startNumber);
-        if (rowsUsed == 0) {
+        if (used.empty()) {
             race.winnerSlot = slot;
         }
         if (!readQuorrinRowLaps(reader, row)) {
-            return;
+            return used;
         }
         const std::int32_t lapsDone = slot == kNoSlot ? 0 : race.lapsDone[at(slot)];
         // More laps in the export than in the replay: the files do not fit each other.
@@ -81,13 +85,19 @@ void reconcileExport(ExportReader& reader, RaceRecord& race, Console& console) {
         // A driver unknown to the replay, or with fewer than 2 laps in it, ends the
         // reading quietly.
         if (lapsDone < 2) {
-            return;
+            return used;
         }
         if (!readQuorrinRowTimeAndPenalty(reader, row)) {
-            return;
+            return used;
         }
-        useRow(race, slot, row, console);
-        ++rowsUsed;
+        used.push_back(useRow(race, slot, row));
+    }
+    return used;
+}
+
+void listJoinedRows(Console& console, const std::vector<JoinedRow>& rows) {
+    for (const JoinedRow& row : rows) {
+        console.out() << row.startNumber << " taus=" << row.raceTime << " Straf=" << row.penalty << '\n';
     }
 }
 

@@ -1,52 +1,42 @@
 #include "quorrin/fastest_lap_counts.hpp"
 
-#include <cstdint>
+#include "common/page_frame.hpp"
+
+#include <optional>
 
 namespace league::quorrin {
 
-namespace {
-
-// The slot with the most fastest laps among those not yet listed; ties go to the lower slot.
-std::int32_t nextMostFastestLaps(const RacePageState& state) {
-    std::int32_t found = kNoSlot;
-    std::int32_t most = 0;
-    for (std::int32_t slot = 0; slot < kSlotCount; ++slot) {
-        if (state.fastestLapCount[slot] > most && !state.listedFlag[slot]) {
-            most = state.fastestLapCount[slot];
-            found = slot;
+RowSlots computeFastestLapCountOrder(const std::array<std::int32_t, kSlotCount>& fastestLapCount) {
+    return slotsInAscendingOrder(kSlotCount, [&](std::int32_t slot) -> std::optional<std::int64_t> {
+        const std::int32_t count = fastestLapCount[static_cast<std::size_t>(slot)];
+        if (count > 0) {
+            return -std::int64_t{count};
         }
-    }
-    return found;
+        return std::nullopt;
+    });
 }
 
-}  // namespace
-
-void writeFastestLapCounts(ReportWriter& page, const RaceRecord& race, RacePageState& state) {
-    state.clearListedFlags();
-
+void writeFastestLapCounts(ReportWriter& page, const RaceRecord& race, const RowSlots& order,
+                           const std::array<std::int32_t, kSlotCount>& fastestLapCount) {
     page.writeFragment("<div>");
-    page.writeFragment("<table border=3 cellpadding=\"1\" align=\"center\"> ");
+    page.writeFragment(frame::kTableOpenCentred);
     page.writeFragment("<caption align=\"center\"> NUMBER OF FASTEST LAPS </caption> ");
-
-    for (std::int32_t search = 0; search < kSlotCount; ++search) {
-        const std::int32_t slot = nextMostFastestLaps(state);
+    for (const std::int32_t slot : order) {
         if (slot == kNoSlot) {
             continue;
         }
         page.writeFragment("<tr> \n");
         page.writeFragment("<td> \n");
-        page.writeNumber(state.fastestLapCount[slot]);
+        page.writeNumber(fastestLapCount[static_cast<std::size_t>(slot)]);
         page.writeFragment(" * ");
-        page.writeValueText(race.driverName[slot]);
+        page.writeValueText(race.driverName[static_cast<std::size_t>(slot)]);
         page.writeFragment("</td> \n");
         page.writeFragment("</tr> \n");
-        state.listedFlag[slot] = true;
     }
-
     page.writeFragment("</border> ");
     page.writeFragment("</table> \n");
     page.writeFragment(" </div>");
-    page.writeFragment("<br clear=\"all\"> ");
+    page.writeFragment(frame::kBreakClear);
     page.writeFragment(" <BR> <BR> ");
 }
 

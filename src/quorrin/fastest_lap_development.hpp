@@ -6,8 +6,14 @@
 #include "common/report_writer.hpp"
 #include "quorrin/race_record.hpp"
 
+#include <vector>
+
 namespace league::quorrin {
 
-void writeFastestLapDevelopment(ReportWriter& page, const RaceRecord& race);
+/// The race lap records whose positive time lowered the fastest lap so far, in file order.
+std::vector<LapRecord> computeFastestLapDevelopment(const RaceRecord& race);
+
+/// Writes the table in its own centred block.
+void writeFastestLapDevelopment(ReportWriter& page, const RaceRecord& race, const std::vector<LapRecord>& records);
 
 }  // namespace league::quorrin

@@ -1,16 +1,35 @@
 #pragma once
 // LAP TIME COMPERATOR / FASTEST RACE LAPS: on the left, for every lap, the drivers by
-// their time on that lap; on the right the drivers by their best lap of the race.
-// While it is written it counts the laps on which each driver was the fastest of all.
+// their time on that lap; on the right the drivers by their best lap of the race. The
+// first row of each lap column names the fastest driver of that lap, which the table
+// of fastest-lap counts is made from.
 
 #include "common/report_writer.hpp"
-#include "quorrin/race_page_state.hpp"
 #include "quorrin/race_record.hpp"
+#include "quorrin/table_cells.hpp"
+
+#include <array>
+#include <cstdint>
 
 namespace league::quorrin {
 
-/// Opens the block shared with CONSISTENCY and writes the table; fills
-/// `fastestLapCount` from the first row and marks `lapCellUsed` and `listedFlag`.
-void writeFastestRaceLaps(ReportWriter& page, const RaceRecord& race, RacePageState& state);
+struct FastestRaceLaps {
+    /// The laps the lap columns show: firstShownLap to the last shown lap.
+    std::int32_t firstShownLap = 1;
+    /// The E-th fastest driver of each lap: fastestAtLap[lap][E - 1].
+    LapColumnSlots fastestAtLap{};
+    /// The drivers by their best lap.
+    RowSlots bestLapOrder{};
+    /// Laps on which each slot was the fastest of all, among the laps shown.
+    std::array<std::int32_t, kSlotCount> fastestLapCount{};
+};
+
+/// The order of every shown lap and of the best laps, `driverCount` rows each, and the
+/// fastest-lap counts. Lap 1 is shown from `firstShownLap` 1 only.
+FastestRaceLaps computeFastestRaceLaps(const RaceRecord& race, std::int32_t firstShownLap);
+
+/// Writes the table, from its opening to its end.
+void writeFastestRaceLaps(ReportWriter& page, const RaceRecord& race, const FastestRaceLaps& laps,
+                          std::int32_t colourChoice);
 
 }  // namespace league::quorrin

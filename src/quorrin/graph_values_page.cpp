@@ -1,9 +1,8 @@
 #include "quorrin/graph_values_page.hpp"
 
+#include "common/page_frame.hpp"
 #include "common/time_text.hpp"
-
 #include "quorrin/colour_scheme.hpp"
-#include "quorrin/table_cells.hpp"
 
 namespace league::quorrin {
 
@@ -15,24 +14,8 @@ constexpr std::int32_t kFirstLapBound = 100000000;
 // A difference of 1000 seconds or more ahead of the pace is left out of the chart.
 constexpr std::int64_t kSmallestShownDifference = -1000000;
 
-// The slot of the next row: the smallest elapsed time after lap 1 among the slots not
-// yet listed; equal times go to the lower slot.
-std::int32_t nextRowSlot(const RaceRecord& race, const RacePageState& state) {
-    std::int32_t found = kNoSlot;
-    std::int32_t best = kFirstLapBound;
-    for (std::int32_t slot = 0; slot < kSlotCount; ++slot) {
-        const std::int32_t elapsed = race.raceTimeAtLap[slot][1];
-        if (elapsed > 0 && elapsed < best && !state.listedFlag[slot]) {
-            best = elapsed;
-            found = slot;
-        }
-    }
-    return found;
-}
-
 // The position at the end of `lap` of a driver whose elapsed time there is `elapsed`:
-// the number of drivers with a time up to his own, so equal times share the larger
-// position.
+// the number of drivers with a time up to his own.
 std::int32_t positionAtLap(const RaceRecord& race, std::int32_t lap, std::int32_t elapsed) {
     std::int32_t position = 0;
     for (std::int32_t slot = 0; slot < kSlotCount; ++slot) {
@@ -44,64 +27,88 @@ std::int32_t positionAtLap(const RaceRecord& race, std::int32_t lap, std::int32_
     return position;
 }
 
-void writeTableOpen(ReportWriter& page, const char* caption) {
-    page.writeFragment("<div> ");
-    page.writeFragment("<table border=3 cellpadding=\"1\" align=\"left\"> ");
+void writeTableOpen(ReportWriter& page, std::string_view caption) {
+    page.writeFragment(frame::kBlockOpen);
+    page.writeFragment(frame::kTableOpenLeft);
     page.writeFragment(caption);
+    page.writeFragment(" <tr bgcolor=\"#444444\"> <td align=\"center\" bgcolor=\"#444444\">#");
+    page.writeFragment(" </td>\n <td align=\"center\">  driver");
 }
 
-// Writes the body rows of one table in the order of the first lap; `writeLapCells`
-// writes what follows a driver's name cells.
+// Writes the body rows of one table; `writeLapCells` writes what follows a driver's
+// name cells. A row without a driver is " <tr>" directly followed by " </tr>".
 template <typename WriteLapCells>
-void writeBodyRows(ReportWriter& page, const RaceRecord& race, RacePageState& state, WriteLapCells writeLapCells) {
-    state.clearListedFlags();
+void writeBodyRows(ReportWriter& page, const RaceRecord& race, const GraphValues& values, std::int32_t colourChoice,
+                   WriteLapCells writeLapCells) {
     for (std::int32_t row = 1; row <= race.driverCount; ++row) {
+        const auto index = static_cast<std::size_t>(row - 1);
+        const std::int32_t slot = values.rowSlot[index];
         page.writeFragment(" <tr>");
-        const std::int32_t slot = nextRowSlot(race, state);
         if (slot != kNoSlot) {
-            writeNumberAndNameCells(page, race, state.colourChoice, slot);
-            writeLapCells(row, slot);
-            state.listedFlag[slot] = true;
+            writeNumberAndNameCells(page, race, colourChoice, slot);
+            writeLapCells(row, slot, index);
         }
         page.writeFragment(" </tr>");
     }
 }
 
-void writePositionTable(ReportWriter& page, const RaceRecord& race, RacePageState& state) {
+void writePositionTable(ReportWriter& page, const RaceRecord& race, const GraphValues& values,
+                        std::int32_t colourChoice) {
     writeTableOpen(page, "<caption align=\"center\">VALUES FOR POSITION GRAPH </caption> \n ");
-    page.writeFragment(" <tr bgcolor=\"#444444\"> <td align=\"center\" bgcolor=\"#444444\">#");
-    page.writeFragment(" </td>\n <td align=\"center\">  driver");
     page.writeFragment(" </td>\n<td bgcolor=\"#444444\">pos");
     writeLapHeaderCells(page, 1, lastShownLap(race));
     page.writeFragment(" </td>");
     page.writeFragment(" </tr>");
 
-    writeBodyRows(page, race, state, [&](std::int32_t row, std::int32_t slot) {
+    writeBodyRows(page, race, values, colourChoice, [&](std::int32_t row, std::int32_t slot, std::size_t index) {
         writeRowNumberCell(page, row);
         for (std::int32_t lap = 1; lap <= lastShownLap(race); ++lap) {
-            driverCellOpen(page, race, state.colourChoice, slot);
-            const std::int32_t elapsed = race.raceTimeAtLap[slot][lap];
-            // A lap the driver did not complete has no elapsed time and stays empty.
-            if (elapsed > 0) {
-                page.writeNumber(positionAtLap(race, lap, elapsed));
+            driverCellOpen(page, race, colourChoice, slot);
+            const std::int32_t position = values.position[index][static_cast<std::size_t>(lap)];
+            if (position > 0) {
+                page.writeNumber(position);
             }
-            page.writeFragment(" </td> ");
+            page.writeFragment(frame::kCellEnd);
         }
     });
 
-    page.writeFragment("</border> ");
-    page.writeFragment(" </table>");
+    frame::writeTableEnd(page);
     page.writeFragment(" </div>");
-    page.writeFragment("<br clear=\"all\"> ");
+    page.writeFragment(frame::kBreakClear);
 }
 
-void writeDifferenceTable(ReportWriter& page, const RaceRecord& race, RacePageState& state) {
+void writeDifferenceTable(ReportWriter& page, const RaceRecord& race, const GraphValues& values,
+                          std::int32_t colourChoice) {
     writeTableOpen(page, "<caption align=\"center\">VALUES FOR DIFFERENCE GRAPH </caption> \n ");
-    page.writeFragment(" <tr bgcolor=\"#444444\"> <td align=\"center\" bgcolor=\"#444444\">#");
-    page.writeFragment(" </td>\n <td align=\"center\">  driver");
     writeLapHeaderCells(page, 1, lastShownLap(race));
     page.writeFragment(" </td>");
     page.writeFragment(" </tr>");
+
+    writeBodyRows(page, race, values, colourChoice, [&](std::int32_t, std::int32_t slot, std::size_t index) {
+        for (std::int32_t lap = 1; lap <= lastShownLap(race); ++lap) {
+            driverCellOpen(page, race, colourChoice, slot);
+            if (const auto& difference = values.difference[index][static_cast<std::size_t>(lap)]) {
+                page.writeFragment(graphGapText(*difference));
+            }
+            page.writeFragment(frame::kCellEnd);
+        }
+    });
+
+    frame::writeTableEnd(page);
+    page.writeFragment(" </div>");
+}
+
+}  // namespace
+
+GraphValues computeGraphValues(const RaceRecord& race) {
+    GraphValues values;
+    values.rowSlot = slotsInAscendingOrder(race.driverCount, [&](std::int32_t slot) -> std::optional<std::int64_t> {
+        const std::int32_t elapsed = race.raceTimeAtLap[slot][1];
+        if (elapsed > 0 && elapsed < kFirstLapBound) {
+            return elapsed;
+        }
+        return std::nullopt;
+    });
 
     // The reference pace is the winner's average lap: his race time over his laps.
     // Without a winner, or one without laps, there is no pace and no difference.
@@ -110,27 +117,28 @@ void writeDifferenceTable(ReportWriter& page, const RaceRecord& race, RacePageSt
     const std::int64_t winnerLaps = hasPace ? race.lapsDone[winner] : 1;
     const std::int64_t winnerTime = hasPace ? lapColumn(race.raceTimeAtLap[winner], race.lapsDone[winner]) : 0;
 
-    writeBodyRows(page, race, state, [&](std::int32_t, std::int32_t slot) {
-        for (std::int32_t lap = 1; lap <= lastShownLap(race); ++lap) {
-            driverCellOpen(page, race, state.colourChoice, slot);
-            const std::int32_t elapsed = race.raceTimeAtLap[slot][lap];
-            if (hasPace && elapsed > 0) {
-                // 64 bits: the winner's race time × lap can leave the 32-bit range (a
-                // time from a damaged export, or a race of over 15 hours at lap 39).
-                const std::int64_t difference = elapsed - winnerTime * lap / winnerLaps;
-                if (difference > kSmallestShownDifference) {
-                    page.writeFragment(graphGapText(difference));
-                }
-            }
-            page.writeFragment(" </td> ");
+    for (std::size_t row = 0; row < values.rowSlot.size(); ++row) {
+        const std::int32_t slot = values.rowSlot[row];
+        if (slot == kNoSlot) {
+            continue;
         }
-    });
-
-    page.writeFragment("</border> ");
-    page.writeFragment(" </table>");
+        for (std::int32_t lap = 1; lap <= lastShownLap(race); ++lap) {
+            const std::int32_t elapsed = race.raceTimeAtLap[slot][lap];
+            // A lap the driver did not complete has no elapsed time and stays empty.
+            if (elapsed <= 0) {
+                continue;
+            }
+            values.position[row][static_cast<std::size_t>(lap)] = positionAtLap(race, lap, elapsed);
+            // 64 bits: the winner's race time × lap can leave the 32-bit range (a time
+            // from a damaged export, or a race of over 15 hours at lap 39).
+            const std::int64_t difference = elapsed - winnerTime * lap / winnerLaps;
+            if (hasPace && difference > kSmallestShownDifference) {
+                values.difference[row][static_cast<std::size_t>(lap)] = difference;
+            }
+        }
+    }
+    return values;
 }
-
-}  // namespace
 
 std::string graphGapText(std::int64_t difference) {
     std::string text;
@@ -145,28 +153,19 @@ std::string graphGapText(std::int64_t difference) {
     return text;
 }
 
-void writeGraphValues(ReportWriter& page, const RaceRecord& race, RacePageState& state) {
+void writeGraphValuesPage(ReportWriter& page, const RaceRecord& race, const GraphValues& values,
+                          std::int32_t colourChoice) {
     page.writeFragment("<html> \n");
     page.writeFragment("<head> \n");
     page.writeFragment("<title>Quorrin graphic values</title>");
     page.writeFragment("</head> \n");
     page.writeFragment("<body> \n");
 
-    writePositionTable(page, race, state);
-    writeDifferenceTable(page, race, state);
+    writePositionTable(page, race, values, colourChoice);
+    writeDifferenceTable(page, race, values, colourChoice);
 
-    page.writeFragment(" </div>");
     page.writeFragment(" <BR> ");
     page.writeFragment("</body> \n");
-}
-
-bool writeGraphValuesPage(const Folder& folder, const RaceRecord& race, RacePageState& state,
-                          std::ostream& console) {
-    ReportWriter page;
-    const bool created = page.openPage(folder, race.graphFileName, console);
-    writeGraphValues(page, race, state);
-    page.closePage();
-    return created;
 }
 
 }  // namespace league::quorrin

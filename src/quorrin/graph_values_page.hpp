@@ -3,27 +3,38 @@
 // end of every lap, and his time difference at the end of every lap to the winner's
 // average pace, as plain numbers from which the league draws its charts.
 
-#include "common/folder.hpp"
 #include "common/report_writer.hpp"
-#include "quorrin/race_page_state.hpp"
 #include "quorrin/race_record.hpp"
+#include "quorrin/table_cells.hpp"
 
+#include <array>
 #include <cstdint>
-#include <ostream>
+#include <optional>
 #include <string>
 
 namespace league::quorrin {
+
+struct GraphValues {
+    /// The drivers of the rows, by their elapsed time at the end of lap 1; the rows of
+    /// drivers without one stay empty at the end.
+    RowSlots rowSlot{};
+    /// position[row][lap]: the driver's position at the end of the lap; 0 when he has
+    /// no time there. Drivers with equal times share the larger position.
+    std::array<std::array<std::int32_t, kLapColumns>, kSlotCount> position{};
+    /// difference[row][lap]: milliseconds behind the winner's average pace (negative
+    /// when ahead of it); nothing for a cell left empty.
+    std::array<std::array<std::optional<std::int64_t>, kLapColumns>, kSlotCount> difference{};
+};
+
+/// The rows, positions and differences of both tables, `driverCount` rows.
+GraphValues computeGraphValues(const RaceRecord& race);
 
 /// A difference in milliseconds as signed seconds with three decimals and no minutes:
 /// 12345 -> "12.345", -500 -> "-0.500", 61000 -> "61.000".
 std::string graphGapText(std::int64_t difference);
 
-/// Writes both tables of the page into an open page, head and end included.
-void writeGraphValues(ReportWriter& page, const RaceRecord& race, RacePageState& state);
-
-/// Creates `graphFileName` in the folder and writes the page; false when the page
-/// could not be created (the message went to `console`).
-bool writeGraphValuesPage(const Folder& folder, const RaceRecord& race, RacePageState& state,
-                          std::ostream& console);
+/// Writes the whole page, head and end included.
+void writeGraphValuesPage(ReportWriter& page, const RaceRecord& race, const GraphValues& values,
+                          std::int32_t colourChoice);
 
 }  // namespace league::quorrin

@@ -1,13 +1,14 @@
 #include "quorrin/quorrin_run.hpp"
 
 #include "common/platform.hpp"
+#include "common/real_disk.hpp"
 
 #include <iostream>
 
 int main() {
-    league::platform::prepareConsole();
     league::Console console(std::cin, std::cout, league::platform::pauseForKey);
-    const int status = league::quorrin::runQuorrin(console, league::Folder::current());
+    league::RealDisk disk;
+    const int status = league::quorrin::runQuorrin(console, disk);
     std::cout.flush();
     return status;
 }

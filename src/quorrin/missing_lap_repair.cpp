@@ -11,22 +11,7 @@ std::size_t at(int index) {
     return static_cast<std::size_t>(index);
 }
 
-// Asks whether lap `lap` of `slot` hides an uncounted lap; only a lower-case "y" says
-// yes, anything else and the end of input say no.
-bool userAddsLap(RaceRecord& race, Console& console, int slot, int lap, bool lastLapCaution) {
-    std::ostream& out = console.out();
-    out << "Lap " << lap << " of #" << race.startNumber[at(slot)] << ' ' << race.driverName[at(slot)]
-        << " has a very slow laptime." << '\n';
-    out << "It seems Korvex has forget to count a lap." << '\n';
-    out << "If you would add a lap for the driver press \"y\" " << "else press \"n\"!" << '\n';
-    if (lastLapCaution) {
-        out << "Be carefull it's the last lap of the driver. Maybe the race time must be edited in export." << '\n';
-    }
-    return readAnswerChar(console, 'n') == 'y';
-}
-
-// The last lap of a driver who got far in the race may already hold the finish, so
-// the user is warned that the export's race time may need editing too.
+// The last lap of a driver who got far in the race may already hold the finish.
 bool isLateLastLap(const RaceRecord& race, int slot, int lap) {
     const std::int32_t lapsDone = race.lapsDone[at(slot)];
     const std::int32_t winnerLaps = race.winnerSlot == kNoSlot ? 0 : race.lapsDone[at(race.winnerSlot)];
@@ -87,35 +72,45 @@ void splitFirstLap(RaceRecord& race, int slot) {
     elapsed[2] = firstLapEnd;
 }
 
-void offerSlowLapRepairs(RaceRecord& race, Console& console) {
-    for (int slot = 0; slot < kSlotCount; ++slot) {
+std::optional<LapQuestion> nextSlowLapQuestion(const RaceRecord& race, const std::optional<LapQuestion>& previous) {
+    for (int slot = previous ? previous->slot : 0; slot < kSlotCount; ++slot) {
         if (race.lapsDone[at(slot)] < 2 || race.startNumber[at(slot)] <= 0) {
             continue;
         }
+        // Downwards from the last lap, so that a split never moves a lap that is still
+        // to be looked at; the slot asked about last goes on below that lap.
+        const bool resumed = previous && previous->slot == slot;
         const std::int64_t threshold = slowLapThreshold(race.lapTime[at(slot)][0]);
-        // Downwards, so that a split never moves a lap that is still to be looked at.
-        for (int lap = race.lapsDone[at(slot)]; lap >= 2; --lap) {
-            if (race.lapTime[at(slot)][at(lap)] <= threshold || !hasRoomForOneMoreLap(race, slot)) {
-                continue;
-            }
-            if (userAddsLap(race, console, slot, lap, isLateLastLap(race, slot, lap))) {
-                splitLap(race, slot, lap);
+        for (int lap = resumed ? previous->lap - 1 : race.lapsDone[at(slot)]; lap >= 2; --lap) {
+            if (race.lapTime[at(slot)][at(lap)] > threshold && hasRoomForOneMoreLap(race, slot)) {
+                return LapQuestion{slot, lap, isLateLastLap(race, slot, lap)};
             }
         }
     }
+    return std::nullopt;
 }
 
-void offerFirstLapRepairs(RaceRecord& race, Console& console) {
-    for (int slot = 0; slot < kSlotCount; ++slot) {
+std::optional<LapQuestion> nextFirstLapQuestion(const RaceRecord& race, const std::optional<LapQuestion>& previous) {
+    for (int slot = previous ? previous->slot + 1 : 0; slot < kSlotCount; ++slot) {
         const LapColumns& laps = race.lapTime[at(slot)];
-        if (race.lapsDone[at(slot)] < 1 || race.startNumber[at(slot)] <= 0 ||
-            std::int64_t{laps[1]} <= 2 * std::int64_t{laps[0]} || !hasRoomForOneMoreLap(race, slot)) {
-            continue;
-        }
-        if (userAddsLap(race, console, slot, 1, false)) {
-            splitFirstLap(race, slot);
+        if (race.lapsDone[at(slot)] >= 1 && race.startNumber[at(slot)] > 0 &&
+            std::int64_t{laps[1]} > 2 * std::int64_t{laps[0]} && hasRoomForOneMoreLap(race, slot)) {
+            return LapQuestion{slot, 1, false};
         }
     }
+    return std::nullopt;
+}
+
+bool askToAddLap(Console& console, const RaceRecord& race, const LapQuestion& question) {
+    std::ostream& out = console.out();
+    out << "Lap " << question.lap << " of #" << race.startNumber[at(question.slot)] << ' '
+        << race.driverName[at(question.slot)] << " has a very slow laptime." << '\n';
+    out << "It seems Korvex has forget to count a lap." << '\n';
+    out << "If you would add a lap for the driver press \"y\" " << "else press \"n\"!" << '\n';
+    if (question.lastLapCaution) {
+        out << "Be carefull it's the last lap of the driver. Maybe the race time must be edited in export." << '\n';
+    }
+    return readAnswerChar(console, 'n') == 'y';
 }
 
 }  // namespace league::quorrin

@@ -9,6 +9,7 @@
 #include "common/console.hpp"
 
 #include <cstdint>
+#include <optional>
 
 namespace league::quorrin {
 
@@ -26,13 +27,27 @@ void splitLap(RaceRecord& race, int slot, int lap);
 /// A slot without laps, or with 39 laps already, is left as it is.
 void splitFirstLap(RaceRecord& race, int slot);
 
-/// First pass, for every slot with a start number and at least 2 laps: from its last lap
-/// down to lap 2, asks about every lap above slowLapThreshold and splits it on "y".
-/// A split that would give the slot more than 39 laps is not offered.
-void offerSlowLapRepairs(RaceRecord& race, Console& console);
+/// A lap that may hide an uncounted one, to be asked about.
+struct LapQuestion {
+    int slot = 0;
+    int lap = 0;
+    /// The lap is the last one of a driver who got far in the race, so it may hold the
+    /// finish: the user is warned that the export's race time may need editing too.
+    bool lastLapCaution = false;
+};
 
-/// Second pass, for every slot with a start number and a first lap above twice its best
-/// lap: asks about lap 1 and splits it in both tables on "y".
-void offerFirstLapRepairs(RaceRecord& race, Console& console);
+/// First pass, over every slot with a start number and at least 2 laps, from its last
+/// lap down to lap 2: the next lap above slowLapThreshold after `previous` (nothing:
+/// the first), with the answer to `previous` already applied. A split that would give
+/// the slot more than 39 laps is not offered.
+std::optional<LapQuestion> nextSlowLapQuestion(const RaceRecord& race, const std::optional<LapQuestion>& previous);
+
+/// Second pass: the next slot after `previous` (nothing: the first) that has a start
+/// number and a first lap above twice its best lap.
+std::optional<LapQuestion> nextFirstLapQuestion(const RaceRecord& race, const std::optional<LapQuestion>& previous);
+
+/// Asks whether the lap of the question hides an uncounted lap; only a lower-case "y"
+/// says yes, anything else and the end of input say no.
+bool askToAddLap(Console& console, const RaceRecord& race, const LapQuestion& question);
 
 }  // namespace league::quorrin

@@ -1,15 +1,87 @@
 #include "quorrin/position_board.hpp"
 
+#include "common/page_frame.hpp"
+#include "common/time_text.hpp"
 #include "quorrin/colour_scheme.hpp"
-#include "quorrin/table_cells.hpp"
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace league::quorrin {
 
 namespace {
+
+// The slots at the end of `lap` by race time less penalty: the drivers with a time
+// there, while the value is below "no time".
+RowSlots positionsAtLap(const RaceRecord& race, std::int32_t lap) {
+    return slotsInAscendingOrder(race.driverCount, [&](std::int32_t slot) -> std::optional<std::int64_t> {
+        const std::int32_t elapsed = race.raceTimeAtLap[slot][lap];
+        // In 64 bits: a penalty read from a damaged export may be of any size.
+        const std::int64_t value = std::int64_t{elapsed} - race.penalty[slot];
+        if (elapsed > 0 && race.lapsDone[slot] > 0 && value < kNoTime) {
+            return value;
+        }
+        return std::nullopt;
+    });
+}
+
+// The laps of the next final-result row: the most laps among the slots not yet listed.
+std::int32_t nextRowLaps(const RaceRecord& race, const std::array<bool, kSlotCount>& listed) {
+    std::int32_t rowLaps = 0;
+    for (std::int32_t slot = 0; slot < kSlotCount; ++slot) {
+        if (!listed[slot] && race.lapsDone[slot] > rowLaps) {
+            rowLaps = race.lapsDone[slot];
+        }
+    }
+    return rowLaps;
+}
+
+// The driver of the next final-result row: the shortest race time at `rowLaps` laps
+// among the slots not yet listed.
+std::int32_t nextFinisher(const RaceRecord& race, const std::array<bool, kSlotCount>& listed,
+                          std::int32_t rowLaps) {
+    std::int32_t found = kNoSlot;
+    std::int32_t best = kNoTime;
+    for (std::int32_t slot = 0; slot < kSlotCount; ++slot) {
+        const std::int32_t time = lapColumn(race.raceTimeAtLap[slot], rowLaps);
+        if (!listed[slot] && time > 0 && time < best) {
+            best = time;
+            found = slot;
+        }
+    }
+    return found;
+}
+
+// Drivers are ranked by laps completed, more first, then by race time at that lap
+// count. Once a row finds no driver, no later row does.
+std::array<FinalResultRow, kSlotCount> finalResultOf(const RaceRecord& race) {
+    std::array<FinalResultRow, kSlotCount> rows{};
+    std::array<bool, kSlotCount> listed{};
+    std::int32_t previousSlot = kNoSlot;
+    for (std::int32_t row = 0; row < race.driverCount; ++row) {
+        const std::int32_t rowLaps = nextRowLaps(race, listed);
+        const std::int32_t slot = nextFinisher(race, listed, rowLaps);
+        if (slot == kNoSlot) {
+            continue;
+        }
+        listed[slot] = true;
+        FinalResultRow& result = rows[static_cast<std::size_t>(row)];
+        result.slot = slot;
+        result.laps = rowLaps;
+        result.raceTime = lapColumn(race.raceTimeAtLap[slot], rowLaps);
+        // Without a known winner there is no reference time.
+        if (rowLaps == race.maxLap && isSlot(race.winnerSlot) && slot != race.winnerSlot) {
+            const std::int32_t winnerTime = lapColumn(race.raceTimeAtLap[race.winnerSlot], race.maxLap);
+            result.gapToWinner = timeDifference(result.raceTime, winnerTime);
+        }
+        if (isSlot(previousSlot) && race.lapsDone[previousSlot] == rowLaps) {
+            const std::int32_t previousTime = lapColumn(race.raceTimeAtLap[previousSlot], rowLaps);
+            result.gapToPrevious = timeDifference(result.raceTime, previousTime);
+        }
+        previousSlot = slot;
+    }
+    return rows;
+}
 
 void writeHeaderRow(ReportWriter& page, const RaceRecord& race) {
     writeLapTableHeaderStart(page, 1, lastShownLap(race));
@@ -20,122 +92,62 @@ void writeHeaderRow(ReportWriter& page, const RaceRecord& race) {
     page.writeFragment(" </td>\n </tr>");
 }
 
-// The slot that held the next free position at the end of `lap`: the smallest race
-// time less penalty among the slots not yet placed in that column.
-std::int32_t nextOnLap(const RaceRecord& race, const RacePageState& state, std::int32_t lap) {
-    std::int32_t found = kNoSlot;
-    // Time less penalty in 64 bits: a penalty read from a damaged export may be of any size.
-    std::int64_t best = kNoTime;
-    for (std::int32_t slot = 0; slot < kSlotCount; ++slot) {
-        const std::int32_t elapsed = race.raceTimeAtLap[slot][lap];
-        const std::int64_t value = static_cast<std::int64_t>(elapsed) - race.penalty[slot];
-        if (elapsed > 0 && race.lapsDone[slot] > 0 && !state.lapCellUsed[slot][lap] && value < best) {
-            best = value;
-            found = slot;
-        }
-    }
-    return found;
-}
-
-// The laps of the next final-result row: the most laps among the slots not yet listed.
-std::int32_t nextRowLaps(const RaceRecord& race, const RacePageState& state) {
-    std::int32_t rowLaps = 0;
-    for (std::int32_t slot = 0; slot < kSlotCount; ++slot) {
-        if (!state.listedFlag[slot] && race.lapsDone[slot] > rowLaps) {
-            rowLaps = race.lapsDone[slot];
-        }
-    }
-    return rowLaps;
-}
-
-// The driver of the next final-result row: the shortest race time at `rowLaps` laps
-// among the slots not yet listed.
-std::int32_t nextFinisher(const RaceRecord& race, const RacePageState& state, std::int32_t rowLaps) {
-    std::int32_t found = kNoSlot;
-    std::int32_t best = kNoTime;
-    for (std::int32_t slot = 0; slot < kSlotCount; ++slot) {
-        const std::int32_t time = lapColumn(race.raceTimeAtLap[slot], rowLaps);
-        if (!state.listedFlag[slot] && time > 0 && time < best) {
-            best = time;
-            found = slot;
-        }
-    }
-    return found;
-}
-
-// The seven final-result cells of driver `slot`; the row's own end is written here too.
-void writeFinalResultCells(ReportWriter& page, const RaceRecord& race, RacePageState& state, std::int32_t slot,
-                           std::int32_t rowLaps, std::int32_t previousSlot) {
-    const std::int32_t raceTime = lapColumn(race.raceTimeAtLap[slot], rowLaps);
-    const auto writeCell = [&](std::string_view text) {
-        writeDriverCell(page, race, state.colourChoice, slot, text);
-    };
-
-    writeNumberAndNameCells(page, race, state.colourChoice, slot);
-    state.listedFlag[slot] = true;
-    writeCell(race.bikeName[slot]);
-    writeCell(std::to_string(race.lapsDone[slot]));
-    writeCell(formatLapTime(raceTime));
-
-    // Behind the winner only for drivers on the winner's lap; without a known winner
-    // there is no reference time and the cell stays empty.
-    std::string gapToWinner;
-    if (rowLaps == race.maxLap && isSlot(race.winnerSlot) && slot != race.winnerSlot) {
-        const std::int32_t winnerTime = lapColumn(race.raceTimeAtLap[race.winnerSlot], race.maxLap);
-        gapToWinner = formatTimeGap(timeDifference(raceTime, winnerTime));
-    }
-    writeCell(gapToWinner);
-
-    // Behind the driver of the row above, when both completed the same laps; the last
-    // cell of the row closes without its trailing blank.
-    driverCellOpen(page, race, state.colourChoice, slot);
-    if (isSlot(previousSlot) && race.lapsDone[previousSlot] == rowLaps) {
-        const std::int32_t previousTime = lapColumn(race.raceTimeAtLap[previousSlot], rowLaps);
-        page.formatTimeGap(timeDifference(raceTime, previousTime));
+// The seven final-result cells of a row; the last cell closes without its trailing
+// blank, and the row's own end is written here too.
+void writeFinalResultCells(ReportWriter& page, const RaceRecord& race, const FinalResultRow& row,
+                           std::int32_t colourChoice) {
+    const auto writeCell = [&](std::string_view text) { writeDriverCell(page, race, colourChoice, row.slot, text); };
+    writeNumberAndNameCells(page, race, colourChoice, row.slot);
+    writeCell(race.bikeName[row.slot]);
+    writeCell(std::to_string(race.lapsDone[row.slot]));
+    writeCell(formatLapTime(row.raceTime));
+    writeCell(row.gapToWinner ? formatTimeGap(*row.gapToWinner) : "");
+    driverCellOpen(page, race, colourChoice, row.slot);
+    if (row.gapToPrevious) {
+        page.formatTimeGap(*row.gapToPrevious);
     }
     page.writeFragment(" </td>");
-    page.writeFragment(" </tr> ");
+    page.writeFragment(frame::kRowEnd);
 }
 
 }  // namespace
 
-void writePositionBoard(ReportWriter& page, const RaceRecord& race, RacePageState& state) {
-    page.writeFragment("<div> ");
-    page.writeFragment("<table border=3 cellpadding=\"1\" align=\"left\"> ");
+PositionBoard computePositionBoard(const RaceRecord& race) {
+    PositionBoard board;
+    board.holderAtLap.fill(emptyRows());
+    for (std::int32_t lap = 1; lap <= lastShownLap(race); ++lap) {
+        board.holderAtLap[static_cast<std::size_t>(lap)] = positionsAtLap(race, lap);
+    }
+    board.finalResult = finalResultOf(race);
+    return board;
+}
+
+void writePositionBoard(ReportWriter& page, const RaceRecord& race, const PositionBoard& board,
+                        std::int32_t colourChoice) {
+    page.writeFragment(frame::kBlockOpen);
+    page.writeFragment(frame::kTableOpenLeft);
     page.writeFragment("<caption align=\"center\">POSITION BOARD / FINAL RESULT </caption> \n ");
     writeHeaderRow(page, race);
     page.writeFragment("<tr> \n");
 
-    std::int32_t previousSlot = kNoSlot;
     for (std::int32_t row = 1; row <= race.driverCount; ++row) {
+        const auto index = static_cast<std::size_t>(row - 1);
         writeRowNumberCell(page, row);
-
         for (std::int32_t lap = 1; lap <= lastShownLap(race); ++lap) {
-            const std::int32_t slot = nextOnLap(race, state, lap);
-            writeLapColumnCell(page, race, state.colourChoice, slot);
-            if (slot != kNoSlot) {
-                state.lapCellUsed[slot][lap] = true;
-            }
+            writeLapColumnCell(page, race, colourChoice, board.holderAtLap[static_cast<std::size_t>(lap)][index]);
         }
-
         writeMiddleRowNumberCell(page, row);
-
-        const std::int32_t rowLaps = nextRowLaps(race, state);
-        const std::int32_t slot = nextFinisher(race, state, rowLaps);
-        if (slot == kNoSlot) {
-            emptyCellOpen(page, state.colourChoice);
-            page.writeFragment(" </td>");
-            page.writeFragment(" </tr> ");
-            continue;
+        const FinalResultRow& result = board.finalResult[index];
+        if (result.slot == kNoSlot) {
+            writeEmptyRowEnd(page, colourChoice);
+        } else {
+            writeFinalResultCells(page, race, result, colourChoice);
         }
-        writeFinalResultCells(page, race, state, slot, rowLaps, previousSlot);
-        previousSlot = slot;
     }
 
-    page.writeFragment("</border> ");
-    page.writeFragment(" </table>");
+    frame::writeTableEnd(page);
     page.writeFragment(" </div>");
-    page.writeFragment("<br clear=\"all\"> ");
+    page.writeFragment(frame::kBreakClear);
     page.writeFragment(" <BR>");
 }
 

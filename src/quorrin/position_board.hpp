@@ -4,12 +4,40 @@
 // right the final classification by laps completed and race time.
 
 #include "common/report_writer.hpp"
-#include "quorrin/race_page_state.hpp"
 #include "quorrin/race_record.hpp"
+#include "quorrin/table_cells.hpp"
+
+#include <array>
+#include <cstdint>
+#include <optional>
 
 namespace league::quorrin {
 
-/// Writes the whole table; marks `lapCellUsed` and `listedFlag` as rows are placed.
-void writePositionBoard(ReportWriter& page, const RaceRecord& race, RacePageState& state);
+/// A row of the final result; slot kNoSlot for a row that no driver fills.
+struct FinalResultRow {
+    std::int32_t slot = kNoSlot;
+    /// The laps the row ranks by: the most laps among the drivers not yet listed.
+    std::int32_t laps = 0;
+    /// The race time at those laps.
+    std::int32_t raceTime = 0;
+    /// Behind the winner, for drivers on the winner's lap other than the winner.
+    std::optional<std::int32_t> gapToWinner;
+    /// Behind the driver of the row above, when both completed the same laps.
+    std::optional<std::int32_t> gapToPrevious;
+};
+
+struct PositionBoard {
+    /// Who held each position at the end of each lap: holderAtLap[lap][row].
+    LapColumnSlots holderAtLap{};
+    /// The final result, one row per driver with laps.
+    std::array<FinalResultRow, kSlotCount> finalResult{};
+};
+
+/// Positions at every lap and the final result of the race; `driverCount` rows each.
+PositionBoard computePositionBoard(const RaceRecord& race);
+
+/// Writes the whole table in its own block.
+void writePositionBoard(ReportWriter& page, const RaceRecord& race, const PositionBoard& board,
+                        std::int32_t colourChoice);
 
 }  // namespace league::quorrin

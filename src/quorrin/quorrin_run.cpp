@@ -1,18 +1,19 @@
 #include "quorrin/quorrin_run.hpp"
 
+#include "quorrin/colour_scheme.hpp"
 #include "quorrin/export_reconciliation.hpp"
+#include "quorrin/graph_values_page.hpp"
 #include "quorrin/lap_table.hpp"
 #include "quorrin/missing_lap_repair.hpp"
+#include "quorrin/race_analysis.hpp"
 #include "quorrin/race_pages.hpp"
 #include "quorrin/replay_reader.hpp"
 
-#include "common/export_reader.hpp"
+#include "common/report_writer.hpp"
 #include "common/tool_config.hpp"
 
-#include <filesystem>
-#include <fstream>
 #include <ostream>
-#include <system_error>
+#include <utility>
 
 namespace league::quorrin {
 
@@ -33,57 +34,27 @@ bool namesFitTheirCapacities(const RaceRecord& race) {
            fitsCapacity(race.graphFileName, kPageNameCapacity);
 }
 
-// A folder is not a replay or an export, also on systems that let it be opened.
-bool isFolder(const std::filesystem::path& path) {
-    std::error_code error;
-    return std::filesystem::is_directory(path, error);
-}
-
 void stopWithMessage(Console& console, const char* message) {
     console.out() << message << '\n';
-    pauseConsole(console);
+    console.pause();
 }
 
-// Reads the replay's names and laps, builds the lap table and offers the splits of
-// slow laps. The replay is open only for this.
-std::optional<int> readReplayLaps(RaceRecord& race, Console& console, const Folder& folder) {
-    const std::filesystem::path replayFile = folder.inputFile(race.replayPath);
-    std::ifstream replay;
-    if (!isFolder(replayFile)) {
-        replay.open(replayFile, std::ios::binary | std::ios::in);
-    }
-    if (!replay.is_open()) {
-        stopWithMessage(console, "Dateiname or Pfad false!!!");
-        return kExitStopped;
-    }
-    if (readReplay(replay, race, console) == ReplayOutcome::LapTableDamaged) {
-        stopWithMessage(console, "The lap table of the replay is damaged!");
-        return kExitStopped;
-    }
-    buildLapTable(race);
-    offerSlowLapRepairs(race, console);
-    return std::nullopt;
-}
-
-// Joins the export to the replay's drivers. An export that cannot be opened is not
-// reported here: the run ends with the failure message after the race tables page.
-void joinExport(RaceRecord& race, Console& console, const Folder& folder) {
-    const std::filesystem::path exportFile = folder.inputFile(race.exportPath);
-    ExportReader reader;
-    if (!reader.openExport(exportFile, kQuorrinEndMargin)) {
-        race.positionTableFailed = true;
-        return;
-    }
-    reconcileExport(reader, race, console);
+void showPositionTableFailure(Console& console) {
+    console.out() << "The Position table couldn't be made." << '\n'
+                  << "The export couldn't be found OR" << '\n'
+                  << "the replay and the export are not from the same race" << '\n'
+                  << "OR wouldn't saved at the same time or" << '\n';
+    console.pause();
 }
 
 }  // namespace
 
-std::optional<int> prepareRace(RaceRecord& race, Console& console, const Folder& folder) {
+std::optional<int> prepareRace(RaceRecord& race, Console& console, Disk& disk) {
     console.out() << "Please put in a name of a replay-file (without .rpy)!" << '\n';
     race.replayName = readAnswerWord(console);
-    const auto config = loadToolConfig(folder, console);
+    const auto config = loadToolConfig(disk);
     if (!config) {
+        saySettingsFileMissing(console);
         return kExitStopped;
     }
     composeNames(race, *config);
@@ -92,25 +63,71 @@ std::optional<int> prepareRace(RaceRecord& race, Console& console, const Folder&
         return kExitStopped;
     }
     console.out() << race.replayPath << '\n' << race.exportPath << '\n' << '\n';
-    if (const auto stopped = readReplayLaps(race, console, folder)) {
-        return stopped;
+
+    const auto replay = disk.openFile(race.replayPath);
+    if (!replay) {
+        stopWithMessage(console, "Dateiname or Pfad false!!!");
+        return kExitStopped;
     }
-    joinExport(race, console, folder);
+    const ReplayOutcome replayOutcome = readReplay(*replay, race);
+    listTrackAndEntries(console, race);
+    if (replayOutcome == ReplayOutcome::LapTableDamaged) {
+        stopWithMessage(console, "The lap table of the replay is damaged!");
+        return kExitStopped;
+    }
+    buildLapTable(race);
+    for (auto question = nextSlowLapQuestion(race, std::nullopt); question;
+         question = nextSlowLapQuestion(race, question)) {
+        if (askToAddLap(console, race, *question)) {
+            splitLap(race, question->slot, question->lap);
+        }
+    }
+
+    // An export that cannot be read is not reported here: the run ends with the failure
+    // message after the race tables page.
+    if (auto exportBytes = disk.readFile(race.exportPath)) {
+        listJoinedRows(console, reconcileExport(std::move(*exportBytes), race));
+    } else {
+        race.positionTableFailed = true;
+    }
     computeAverages(race);
     if (!race.positionTableFailed) {
-        offerFirstLapRepairs(race, console);
+        for (auto question = nextFirstLapQuestion(race, std::nullopt); question;
+             question = nextFirstLapQuestion(race, question)) {
+            if (askToAddLap(console, race, *question)) {
+                splitFirstLap(race, question->slot);
+            }
+        }
     }
     return std::nullopt;
 }
 
-int runQuorrin(Console& console, const Folder& folder) {
+int runQuorrin(Console& console, Disk& disk) {
     RaceRecord race;
-    if (const auto stopped = prepareRace(race, console, folder)) {
+    if (const auto stopped = prepareRace(race, console, disk)) {
         return *stopped;
     }
-    // The colour dialogue, the race tables page, and either the failure message or the
-    // graph values page; their exit status is the run's.
-    return writeRacePages(race, console, folder);
+    const std::int32_t colourChoice = askColourChoice(console);
+    const RaceAnalysis analysis = analyseRace(race);
+
+    // A page that cannot be written does not stop the run, but the run then does not
+    // count as completed.
+    int exitStatus = kExitCompleted;
+    ReportWriter tablesPage;
+    writeRaceTablesPage(tablesPage, race, analysis, colourChoice);
+    if (!savePage(disk, race.pageFileName, tablesPage, console.out())) {
+        exitStatus = kExitStopped;
+    }
+    if (!analysis.graphValues) {
+        showPositionTableFailure(console);
+        return exitStatus;
+    }
+    ReportWriter graphPage;
+    writeGraphValuesPage(graphPage, race, *analysis.graphValues, colourChoice);
+    if (!savePage(disk, race.graphFileName, graphPage, console.out())) {
+        exitStatus = kExitStopped;
+    }
+    return exitStatus;
 }
 
 }  // namespace league::quorrin

@@ -3,20 +3,21 @@
 #include "quorrin/race_record.hpp"
 
 #include "common/console.hpp"
-#include "common/folder.hpp"
+#include "common/disk.hpp"
 
 #include <optional>
 
 namespace league::quorrin {
 
-/// One whole run of Quorrin over a console and a working folder; returns the exit status.
-int runQuorrin(Console& console, const Folder& folder);
+/// One whole run of Quorrin over a console and the disk of its working folder; returns
+/// the exit status.
+int runQuorrin(Console& console, Disk& disk);
 
-/// The run up to its pages: asks for the replay, reads "Quorrin.ini", composes and echoes
-/// the paths, reads the replay, builds the lap table with the slow-lap questions, joins
-/// the export, computes the averages and asks the first-lap questions. Returns the exit
-/// status when the run stops on the way (its message and pause already given), or
-/// nothing when `race` is ready for the pages.
-std::optional<int> prepareRace(RaceRecord& race, Console& console, const Folder& folder);
+/// The run up to its pages, which builds the race record: asks for the replay, reads
+/// "Quorrin.ini", composes and echoes the paths, reads and lists the replay, builds the
+/// lap table with the slow-lap questions, joins the export, computes the averages and
+/// asks the first-lap questions. Returns the exit status when the run stops on the way
+/// (its message and pause already given), or nothing when `race` is ready for the pages.
+std::optional<int> prepareRace(RaceRecord& race, Console& console, Disk& disk);
 
 }  // namespace league::quorrin

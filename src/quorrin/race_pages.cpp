@@ -1,18 +1,12 @@
 #include "quorrin/race_pages.hpp"
 
-#include "common/report_writer.hpp"
-#include "common/tool_config.hpp"
+#include "common/page_frame.hpp"
 #include "quorrin/all_lap_times.hpp"
-#include "quorrin/colour_scheme.hpp"
 #include "quorrin/consistency.hpp"
 #include "quorrin/fastest_lap_counts.hpp"
 #include "quorrin/fastest_lap_development.hpp"
 #include "quorrin/fastest_race_laps.hpp"
-#include "quorrin/graph_values_page.hpp"
 #include "quorrin/position_board.hpp"
-#include "quorrin/race_page_state.hpp"
-
-#include <ostream>
 
 namespace league::quorrin {
 
@@ -32,60 +26,25 @@ void writePageHead(ReportWriter& page, const RaceRecord& race) {
     page.writeFragment("<body> \n");
 }
 
-// Writes the race tables page; false when it could not be created (the writes then
-// went nowhere and the message is on the console).
-bool writeRaceTablesPage(const Folder& folder, const RaceRecord& race, RacePageState& state,
-                         std::ostream& console) {
-    ReportWriter page;
-    const bool created = page.openPage(folder, race.pageFileName, console);
-    writePageHead(page, race);
-
-    state.clearLapCellsUsed();
-    if (!race.positionTableFailed) {
-        writePositionBoard(page, race, state);
-    }
-
-    // Without the export the first lap holds the replay's own time, not one derived
-    // from the race time, so the lap tables begin at lap 2.
-    state.firstShownLap = race.positionTableFailed ? 2 : 1;
-    writeFastestRaceLaps(page, race, state);
-    writeConsistency(page, race, state);
-    writeFastestLapDevelopment(page, race);
-    writeFastestLapCounts(page, race, state);
-    writeAllLapTimes(page, race, state);
-    page.closePage();
-    return created;
-}
-
-void showPositionTableFailure(Console& console) {
-    console.out() << "The Position table couldn't be made." << '\n'
-                  << "The export couldn't be found OR" << '\n'
-                  << "the replay and the export are not from the same race" << '\n'
-                  << "OR wouldn't saved at the same time or" << '\n';
-    pauseConsole(console);
-}
-
 }  // namespace
 
-int writeRacePages(RaceRecord& race, Console& console, const Folder& folder) {
-    RacePageState state;
-    state.colourChoice = askColourChoice(console);
+void writeRaceTablesPage(ReportWriter& page, const RaceRecord& race, const RaceAnalysis& analysis,
+                         std::int32_t colourChoice) {
+    writePageHead(page, race);
+    if (analysis.positionBoard) {
+        writePositionBoard(page, race, *analysis.positionBoard, colourChoice);
+    }
+    // The comparator and CONSISTENCY stand side by side in one block.
+    page.writeFragment(frame::kBlockOpen);
+    writeFastestRaceLaps(page, race, analysis.fastestRaceLaps, colourChoice);
+    writeConsistency(page, race, analysis.consistencyOrder, colourChoice);
+    page.writeFragment("</div>");
 
-    // A page that cannot be created does not stop the run, but the run then does not
-    // count as completed.
-    int exitStatus = kExitCompleted;
-    if (!writeRaceTablesPage(folder, race, state, console.out())) {
-        exitStatus = kExitStopped;
-    }
-
-    if (race.positionTableFailed) {
-        showPositionTableFailure(console);
-        return exitStatus;
-    }
-    if (!writeGraphValuesPage(folder, race, state, console.out())) {
-        exitStatus = kExitStopped;
-    }
-    return exitStatus;
+    writeFastestLapDevelopment(page, race, analysis.fastestLapDevelopment);
+    writeFastestLapCounts(page, race, analysis.fastestLapCountOrder, analysis.fastestRaceLaps.fastestLapCount);
+    writeAllLapTimes(page, race, analysis.lapChart);
+    page.writeFragment(" <BR> ");
+    page.writeFragment("</body> \n");
 }
 
 }  // namespace league::quorrin

@@ -1,16 +1,17 @@
 #pragma once
-// The end of a Quorrin run: the colour dialogue, the race tables page, and then either
-// the graph values page or, when the export could not be used, the failure message.
+// The race tables page (the replay name + ".html"): the head with the track name, the
+// position board when the export could be used, and the five tables that follow it.
 
-#include "common/console.hpp"
-#include "common/folder.hpp"
+#include "common/report_writer.hpp"
+#include "quorrin/race_analysis.hpp"
 #include "quorrin/race_record.hpp"
+
+#include <cstdint>
 
 namespace league::quorrin {
 
-/// Asks for the colour scheme, writes `pageFileName` and then `graphFileName`, or the
-/// four failure lines and the pause when `positionTableFailed` is set. Returns the
-/// run's exit status: 0, or 1 when a page could not be created.
-int writeRacePages(RaceRecord& race, Console& console, const Folder& folder);
+/// Writes the whole page from the analysis, in the colours of `colourChoice`.
+void writeRaceTablesPage(ReportWriter& page, const RaceRecord& race, const RaceAnalysis& analysis,
+                         std::int32_t colourChoice);
 
 }  // namespace league::quorrin

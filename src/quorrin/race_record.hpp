@@ -7,6 +7,7 @@
 #include "common/time_text.hpp"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -74,5 +75,21 @@ struct RaceRecord {
     /// no graph values page, and the failure message at the end.
     bool positionTableFailed = false;
 };
+
+/// The value of lap column `lap`, or 0 for a lap outside the table, so that a lap count
+/// read from a damaged file can never index past the columns.
+inline std::int32_t lapColumn(const LapColumns& columns, std::int32_t lap) {
+    return lap >= 0 && lap < kLapColumns ? columns[static_cast<std::size_t>(lap)] : 0;
+}
+
+/// The last lap column the per-lap tables show: `maxLap`, but never beyond lap 39.
+inline std::int32_t lastShownLap(const RaceRecord& race) {
+    return race.maxLap < kMaxLap ? race.maxLap : kMaxLap;
+}
+
+/// True for a slot index that addresses one of the 33 driver slots.
+inline bool isSlot(std::int32_t slot) {
+    return slot >= 0 && slot < kSlotCount;
+}
 
 }  // namespace league::quorrin

@@ -17,27 +17,15 @@ constexpr std::size_t kRecordSlotField = 16;
 constexpr std::size_t kRecordLapNumberField = 24;
 constexpr std::size_t kRecordLapTimeField = 28;
 
-// A replay opened for reading, with its size taken once. Every read states where it
-// reads and gets the field only when all of its bytes lie inside the file.
+// The replay's fields. Every read states where it reads and gets the field only when
+// all of its bytes lie inside the file.
 class ReplayFile {
 public:
-    explicit ReplayFile(std::istream& stream) : stream_(stream) {
-        stream_.seekg(0, std::ios::end);
-        const std::streamoff end = stream_.tellg();
-        size_ = end > 0 ? static_cast<std::int64_t>(end) : 0;
-    }
+    explicit ReplayFile(ReadableFile& file) : file_(file), size_(file.size()) {}
 
     std::int64_t size() const { return size_; }
 
-    bool readAt(std::int64_t offset, char* into, std::int64_t length) {
-        if (offset < 0 || length < 0 || offset > size_ || length > size_ - offset) {
-            return false;
-        }
-        stream_.clear();
-        stream_.seekg(static_cast<std::streamoff>(offset), std::ios::beg);
-        stream_.read(into, static_cast<std::streamsize>(length));
-        return stream_.gcount() == static_cast<std::streamsize>(length);
-    }
+    bool readAt(std::int64_t offset, char* into, std::int64_t length) { return file_.readAt(offset, into, length); }
 
     std::optional<std::string> textAt(std::int64_t offset) {
         std::array<char, kReplayTextWidth> field{};
@@ -64,18 +52,17 @@ public:
     }
 
 private:
-    std::istream& stream_;
+    ReadableFile& file_;
     std::int64_t size_ = 0;
 };
 
-void readTrackName(ReplayFile& file, RaceRecord& race, Console& console) {
+void readTrackName(ReplayFile& file, RaceRecord& race) {
     if (const auto track = file.textAt(kTrackNameOffset)) {
         race.trackName = *track;
     }
-    console.out() << race.trackName << '\n' << '\n';
 }
 
-void readDriverSlots(ReplayFile& file, RaceRecord& race, Console& console) {
+void readDriverSlots(ReplayFile& file, RaceRecord& race) {
     for (std::size_t slot = 0; slot < race.startNumber.size(); ++slot) {
         const std::int64_t base = kSlotTableOffset + static_cast<std::int64_t>(slot) * kSlotSize;
         if (const auto name = file.textAt(base + kDriverNameField)) {
@@ -87,12 +74,7 @@ void readDriverSlots(ReplayFile& file, RaceRecord& race, Console& console) {
         if (const auto number = file.int32At(base + kStartNumberField)) {
             race.startNumber[slot] = *number;
         }
-        // Slots without a start number are empty places of the grid and not listed.
-        if (race.startNumber[slot] != 0) {
-            console.out() << race.startNumber[slot] << ' ' << race.driverName[slot] << '\n';
-        }
     }
-    console.out() << '\n';
 }
 
 bool readLapRecords(ReplayFile& file, RaceRecord& race) {
@@ -135,14 +117,26 @@ std::string replayText(const char* field, std::size_t width) {
     return std::string(field, length);
 }
 
-ReplayOutcome readReplay(std::istream& replay, RaceRecord& race, Console& console) {
+ReplayOutcome readReplay(ReadableFile& replay, RaceRecord& race) {
     ReplayFile file(replay);
-    readTrackName(file, race, console);
-    readDriverSlots(file, race, console);
+    readTrackName(file, race);
+    readDriverSlots(file, race);
     if (!readLapRecords(file, race)) {
         return ReplayOutcome::LapTableDamaged;
     }
     return ReplayOutcome::Read;
+}
+
+void listTrackAndEntries(Console& console, const RaceRecord& race) {
+    std::ostream& out = console.out();
+    out << race.trackName << '\n' << '\n';
+    for (std::size_t slot = 0; slot < race.startNumber.size(); ++slot) {
+        // Slots without a start number are empty places of the grid and not listed.
+        if (race.startNumber[slot] != 0) {
+            out << race.startNumber[slot] << ' ' << race.driverName[slot] << '\n';
+        }
+    }
+    out << '\n';
 }
 
 }  // namespace league::quorrin

@@ -6,8 +6,7 @@
 #include "quorrin/race_record.hpp"
 
 #include "common/console.hpp"
-
-#include <istream>
+#include "common/disk.hpp"
 
 namespace league::quorrin {
 
@@ -26,14 +25,16 @@ enum class ReplayOutcome {
     LapTableDamaged  ///< the record count at the end of the file cannot be right
 };
 
-/// Reads the track name and the driver slots into `race` and lists them on the
-/// console (the track line, an empty line, "number name" per used slot, an empty line),
-/// then reads the lap record table and finds the first race lap record, the one after
-/// the last race start marker. A field that lies past the end of a short replay keeps
-/// its initial value. The lap table is damaged when the file is shorter than one
-/// record or its record count is negative, above 3000 or larger than the file holds;
-/// then no record is kept.
-ReplayOutcome readReplay(std::istream& replay, RaceRecord& race, Console& console);
+/// Reads the track name and the driver slots into `race`, then the lap record table,
+/// and finds the first race lap record, the one after the last race start marker. A
+/// field that lies past the end of a short replay keeps its initial value. The lap
+/// table is damaged when the file is shorter than one record or its record count is
+/// negative, above 3000 or larger than the file holds; then no record is kept.
+ReplayOutcome readReplay(ReadableFile& replay, RaceRecord& race);
+
+/// Lists what the replay holds: the track line, an empty line, "number name" for every
+/// slot with a start number, an empty line.
+void listTrackAndEntries(Console& console, const RaceRecord& race);
 
 /// A fixed-width text field of the replay: the bytes up to the first NUL, at most 32.
 std::string replayText(const char* field, std::size_t width);

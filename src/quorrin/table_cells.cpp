@@ -1,15 +1,20 @@
 #include "quorrin/table_cells.hpp"
 
+#include "common/page_frame.hpp"
 #include "quorrin/colour_scheme.hpp"
 
 #include <string>
 
 namespace league::quorrin {
 
+RowSlots emptyRows() {
+    RowSlots rows{};
+    rows.fill(kNoSlot);
+    return rows;
+}
+
 void writeRowNumberCell(ReportWriter& page, std::int32_t row) {
-    page.writeFragment("<td align=\"center\" bgcolor=\"#444444\"> ");
-    page.writeNumber(row);
-    page.writeFragment(" <bgcolor=\"#FFFFFF\" /td> ");
+    frame::writeRowNumberCell(page, frame::kGrey, row);
 }
 
 void writeMiddleRowNumberCell(ReportWriter& page, std::int32_t row) {
@@ -22,7 +27,7 @@ void writeDriverCell(ReportWriter& page, const RaceRecord& race, std::int32_t co
                      std::string_view text) {
     driverCellOpen(page, race, colourChoice, slot);
     page.writeValueText(text);
-    page.writeFragment(" </td> ");
+    page.writeFragment(frame::kCellEnd);
 }
 
 void writeNumberAndNameCells(ReportWriter& page, const RaceRecord& race, std::int32_t colourChoice,
@@ -34,10 +39,16 @@ void writeNumberAndNameCells(ReportWriter& page, const RaceRecord& race, std::in
 void writeLapColumnCell(ReportWriter& page, const RaceRecord& race, std::int32_t colourChoice, std::int32_t slot) {
     if (slot == kNoSlot) {
         emptyCellOpen(page, colourChoice);
-        page.writeFragment(" </td> ");
+        page.writeFragment(frame::kCellEnd);
         return;
     }
     writeDriverCell(page, race, colourChoice, slot, std::to_string(race.startNumber[slot]));
+}
+
+void writeEmptyRowEnd(ReportWriter& page, std::int32_t colourChoice) {
+    emptyCellOpen(page, colourChoice);
+    page.writeFragment(" </td>");
+    page.writeFragment(frame::kRowEnd);
 }
 
 void writeLapHeaderCells(ReportWriter& page, std::int32_t firstLap, std::int32_t lastLap) {

@@ -9,13 +9,15 @@
 namespace league {
 namespace {
 
-TEST(Console, WordsAreWhitespaceDelimitedAndTwoOnALineAnswerTwoPrompts) {
-    std::istringstream in("  first second\n\tthird\n");
+TEST(Console, WordsAreWhitespaceDelimitedAndEndAtAZeroByte) {
+    std::istringstream in(std::string("  first second\n\tthird R1\0zz 0\0x\n", 33));
     std::ostringstream out;
     Console console(in, out, testing::testPause);
     EXPECT_EQ(readAnswerWord(console), "first");
     EXPECT_EQ(readAnswerWord(console), "second");
     EXPECT_EQ(readAnswerWord(console), "third");
+    EXPECT_EQ(readAnswerWord(console), "R1");
+    EXPECT_EQ(readAnswerWord(console), "0");
     EXPECT_EQ(readAnswerWord(console), "");
 }
 
@@ -67,7 +69,7 @@ TEST(Console, PauseFlushesAndWaitsForOneKey) {
         keys.get();
     });
     out << "message\n";
-    pauseConsole(console);
+    console.pause();
     EXPECT_EQ(pauses, 1);
     EXPECT_EQ(out.str(), "message\n[pause]");
     EXPECT_EQ(readAnswerChar(console, 'n'), 'b');

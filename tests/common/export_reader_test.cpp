@@ -1,10 +1,7 @@
 #include "common/export_reader.hpp"
 
-#include "support/temp_folder.hpp"
-
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
 namespace league {
@@ -186,15 +183,6 @@ TEST(ExportReader, RunningOutOfFileOrNumbersFailsWithoutReadingPastTheEnd) {
     EXPECT_EQ(extremes.readNumber(), 2147483647);
     EXPECT_EQ(extremes.readNumber(), -2147483647 - 1);
     EXPECT_FALSE(extremes.failed());
-}
-
-// A folder carrying the export's name opens on some systems but cannot be read: it
-// counts as an export that cannot be opened instead of ending the program.
-TEST(ExportReader, AFolderInPlaceOfTheExportCannotBeOpened) {
-    testing::TempFolder folder;
-    std::filesystem::create_directories(folder.path() / "race.html");
-    ExportReader reader;
-    EXPECT_FALSE(reader.openExport(folder.path() / "race.html", kDuvessaEndMargin));
 }
 
 }  // namespace

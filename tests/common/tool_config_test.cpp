@@ -1,49 +1,28 @@
 #include "common/tool_config.hpp"
 
+#include "common/memory_disk.hpp"
 #include "support/run_harness.hpp"
-#include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <sstream>
 
 namespace league {
 namespace {
 
-using testing::TempFolder;
-
-struct LoadedConfig {
-    std::optional<ToolConfig> config;
-    std::string console;
-};
-
-LoadedConfig loadFrom(const std::optional<std::string>& fileBytes) {
-    TempFolder temp;
-    if (fileBytes) {
-        temp.write("Quorrin.ini", *fileBytes);
-    }
-    std::istringstream in;
-    std::ostringstream out;
-    Console console(in, out, testing::testPause);
-    LoadedConfig loaded;
-    loaded.config = loadToolConfig(Folder(temp.path()), console);
-    loaded.console = out.str();
-    return loaded;
+std::optional<ToolConfig> loadFrom(const FileMap& files) {
+    MemoryDisk disk(files);
+    return loadToolConfig(disk);
 }
 
-TEST(ToolConfig, MissingFileSaysDateiWrongWithoutLineEndOrPause) {
-    const LoadedConfig loaded = loadFrom(std::nullopt);
-    EXPECT_FALSE(loaded.config);
-    EXPECT_EQ(loaded.console, "Datei wrong!!!");
+TEST(ToolConfig, MissingFileOrAFolderOfItsNameGivesNothing) {
+    EXPECT_FALSE(loadFrom({}));
+    EXPECT_FALSE(loadFrom({{"Quorrin.ini/inside", "x"}}));
 
-    // A folder carrying the file's name opens on some systems, but cannot be read.
-    TempFolder temp;
-    std::filesystem::create_directories(temp.path() / "Quorrin.ini");
     std::istringstream in;
     std::ostringstream out;
     Console console(in, out, testing::testPause);
-    EXPECT_FALSE(loadToolConfig(Folder(temp.path()), console));
+    saySettingsFileMissing(console);
     EXPECT_EQ(out.str(), "Datei wrong!!!");
 }
 
@@ -62,10 +41,9 @@ TEST(ToolConfig, FolderTextRules) {
         {std::string(48, 'y') + "\r\n", std::string(48, 'y') + "\n"},
     };
     for (const auto& c : cases) {
-        const LoadedConfig loaded = loadFrom(c.file);
-        ASSERT_TRUE(loaded.config);
-        EXPECT_EQ(loaded.config->simulatorFolder, c.folder);
-        EXPECT_EQ(loaded.console, "");
+        const auto config = loadFrom({{"Quorrin.ini", c.file}});
+        ASSERT_TRUE(config);
+        EXPECT_EQ(config->simulatorFolder, c.folder);
     }
 }
 

@@ -14,7 +14,7 @@ struct Ranked {
 };
 
 // The entry index at each position, kEmptyPosition where none is placed.
-std::vector<std::int32_t> order(const std::vector<Ranked>& ranked, EntryTable* placedTable = nullptr) {
+std::vector<std::int32_t> order(const std::vector<Ranked>& ranked) {
     EntryTable table;
     for (const Ranked& entry : ranked) {
         MergeEntry& merged = table.entries[static_cast<std::size_t>(table.entryCount++)];
@@ -26,9 +26,6 @@ std::vector<std::int32_t> order(const std::vector<Ranked>& ranked, EntryTable* p
     std::vector<std::int32_t> indexes;
     for (std::int32_t position = 1; position <= placement.positionCount; ++position) {
         indexes.push_back(placement.entryAt(position));
-    }
-    if (placedTable != nullptr) {
-        *placedTable = table;
     }
     return indexes;
 }
@@ -55,14 +52,6 @@ TEST(Placement, MostRankedLapsFirstThenSmallestRankedTimeWithTiesToTheLowerIndex
     for (const auto& c : cases) {
         EXPECT_EQ(order(c.entries), c.order) << c.name;
     }
-}
-
-TEST(Placement, OnlyPlacedEntriesAreMarked) {
-    EntryTable table;
-    order({{10, 1200000}, {10, kNoTime}, {9, 1000}}, &table);
-    EXPECT_TRUE(table.entries[0].placed);
-    EXPECT_FALSE(table.entries[1].placed);
-    EXPECT_FALSE(table.entries[2].placed);
 }
 
 }  // namespace

@@ -111,8 +111,8 @@ TEST(PositionValues, FirstPlaceBehindTheReferenceIsComparedWithEntryZero) {
     table.entryCount = 2;
     table.referenceLaps = 10;
     table.referenceTime = 1000000;
-    table.entries[0] = MergeEntry{1, "", "", 10, 1300000, 1, 10, 1300000, false};
-    table.entries[1] = MergeEntry{2, "", "", 10, 1250000, 2, 10, 1250000, false};
+    table.entries[0] = MergeEntry{1, "", "", 10, 1300000, 1, 10, 1300000};
+    table.entries[1] = MergeEntry{2, "", "", 10, 1250000, 2, 10, 1250000};
     const Classified classified{table, placeEntries(table)};
     expectValues(classified, {
         {1, 1, true, 0, 125000, 250000, true, -50000, 50, true},
@@ -125,8 +125,8 @@ TEST(PositionValues, GapsOfFarApartTimesAreHeldToThirtyTwoBits) {
     table.entryCount = 2;
     table.referenceLaps = 1;
     table.referenceTime = -2000000000;
-    table.entries[0] = MergeEntry{1, "", "", 1, -2000000000, 1, 1, -2000000000, false};
-    table.entries[1] = MergeEntry{2, "", "", 1, 2000000000, 1, 1, 2000000000, false};
+    table.entries[0] = MergeEntry{1, "", "", 1, -2000000000, 1, 1, -2000000000};
+    table.entries[1] = MergeEntry{2, "", "", 1, 2000000000, 1, 1, 2000000000};
     // The second rider's time lies above kNoTime, so build the placement by hand.
     Placement placement;
     placement.positionCount = 2;

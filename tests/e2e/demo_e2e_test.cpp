@@ -202,5 +202,42 @@ TEST(Demo, DuvessaScoresTheThreeGridRacesOnOnePage) {
     expectCommittedPages(run, {"Xrace_g1.html"});
 }
 
+// An admin who runs the programs inside the simulator's "exports" folder, with a
+// "Quorrin.ini" there that points back to the simulator folder, would have the first
+// page replace the export it was made from. Such a page is refused like one that cannot
+// be created; the inputs stay as they were and the other pages are written.
+TEST(Demo, PagesNeverReplaceTheFilesTheRunRead) {
+    FileMap league = filesBelow(kExamples / "league");
+    league["simulator/exports/Quorrin.ini"] = "..\\";
+    league["simulator/exports/maxdriversingrid.ini"] = league.at("maxdriversingrid.ini");
+    const struct {
+        std::string executable;
+        std::string answersFile;
+        std::string refused;
+        std::vector<std::string> written;
+    } cases[] = {
+        {QUORRIN_EXE, "quorrin_answers.txt", "cup_race.html", {"simulator/exports/cup_race_G.html"}},
+        {OMBLEN_EXE, "omblen_answers.txt", "practice_g1.html",
+         {"simulator/exports/grids.html", "simulator/exports/grids_forum.txt"}},
+    };
+    for (const auto& c : cases) {
+        const RunResult result = runExecutableIn(c.executable, readFileBytes(kExamples / "demo" / c.answersFile),
+                                                 league, "simulator/exports");
+        EXPECT_EQ(result.exitStatus, 1) << c.refused;
+        const std::string console = withUnixLineEnds(result.console);
+        const std::string message = "Can't write " + c.refused + "!\n";
+        EXPECT_EQ(console.find(message), console.rfind(message)) << c.refused;
+        EXPECT_NE(console.find(message), std::string::npos) << console;
+        std::vector<std::string> written;
+        for (const auto& entry : filesWritten(result, league)) {
+            written.push_back(entry.first);
+        }
+        EXPECT_EQ(written, c.written) << c.refused;
+        for (const auto& [name, bytes] : league) {
+            EXPECT_TRUE(result.files.at(name) == bytes) << name << " was changed";
+        }
+    }
+}
+
 }  // namespace
 }  // namespace league::testing

@@ -1,68 +1,49 @@
 #include "omblen/grid_settings.hpp"
 
+#include "common/memory_disk.hpp"
 #include "support/run_harness.hpp"
-#include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <limits>
-#include <optional>
 #include <sstream>
 #include <string>
 
 namespace league::omblen {
 namespace {
 
-const std::string kNoSize = "maxdriversingrid.ini holds no grid size above 0!\n" + testing::kTestPausePrompt;
+using Outcome = GridSettings::Outcome;
 
-TEST(ReadMaxDriversInGrid, TakesTheFirstNumberAndRefusesSizesBelowOne) {
+TEST(ReadGridSettings, TakesTheFirstNumberAndRefusesSizesBelowOneOrAMissingFile) {
     const struct {
-        const char* text;
-        std::optional<std::int32_t> size;
-        std::string console;
+        FileMap files;
+        Outcome outcome;
+        std::int32_t size;
     } cases[] = {
-        {"10", 10, ""},
-        {" \r\n\t 7 drivers", 7, ""},
-        {"3\r\n5\r\n", 3, ""},
-        {"+4", 4, ""},
-        {"99999999999", std::numeric_limits<std::int32_t>::max(), ""},
-        {"", std::nullopt, kNoSize},
-        {"ten", std::nullopt, kNoSize},
-        {"0", std::nullopt, kNoSize},
-        {"-2", std::nullopt, kNoSize},
+        {{{"maxdriversingrid.ini", "10"}}, Outcome::Read, 10},
+        {{{"maxdriversingrid.ini", " \r\n\t 7 drivers"}}, Outcome::Read, 7},
+        {{{"maxdriversingrid.ini", "3\r\n5\r\n"}}, Outcome::Read, 3},
+        {{{"maxdriversingrid.ini", "+4"}}, Outcome::Read, 4},
+        {{{"maxdriversingrid.ini", "99999999999"}}, Outcome::Read, std::numeric_limits<std::int32_t>::max()},
+        {{{"maxdriversingrid.ini", ""}}, Outcome::NoGridSize, 0},
+        {{{"maxdriversingrid.ini", "ten"}}, Outcome::NoGridSize, 0},
+        {{{"maxdriversingrid.ini", "0"}}, Outcome::NoGridSize, 0},
+        {{{"maxdriversingrid.ini", "-2"}}, Outcome::NoGridSize, -2},
+        {{}, Outcome::Missing, 0},
+        {{{"maxdriversingrid.ini/inside", "10"}}, Outcome::Missing, 0},
     };
     for (const auto& c : cases) {
-        testing::TempFolder folder;
-        folder.write("maxdriversingrid.ini", c.text);
-        std::istringstream in("x");
-        std::ostringstream out;
-        Console console(in, out, testing::testPause);
-
-        EXPECT_EQ(readMaxDriversInGrid(Folder(folder.path()), console), c.size) << c.text;
-        EXPECT_EQ(out.str(), c.console) << c.text;
+        MemoryDisk disk(c.files);
+        const GridSettings settings = readGridSettings(disk);
+        EXPECT_EQ(settings.outcome, c.outcome) << ::testing::PrintToString(c.files);
+        EXPECT_EQ(settings.maxDriversInGrid, c.size) << ::testing::PrintToString(c.files);
     }
-}
 
-TEST(ReadMaxDriversInGrid, MissingFileSaysDateiWrongWithoutPause) {
-    testing::TempFolder folder;
     std::istringstream in("x");
     std::ostringstream out;
     Console console(in, out, testing::testPause);
-
-    EXPECT_EQ(readMaxDriversInGrid(Folder(folder.path()), console), std::nullopt);
-    EXPECT_EQ(out.str(), "Datei wrong!!!");
-}
-
-TEST(ReadMaxDriversInGrid, AFolderOfThatNameCannotBeOpenedAsTheSettingsFile) {
-    testing::TempFolder folder;
-    std::filesystem::create_directory(folder.path() / "maxdriversingrid.ini");
-    std::istringstream in("x");
-    std::ostringstream out;
-    Console console(in, out, testing::testPause);
-
-    EXPECT_EQ(readMaxDriversInGrid(Folder(folder.path()), console), std::nullopt);
-    EXPECT_EQ(out.str(), "Datei wrong!!!");
+    sayNoGridSize(console);
+    EXPECT_EQ(out.str(), "maxdriversingrid.ini holds no grid size above 0!\n" + testing::kTestPausePrompt);
 }
 
 }  // namespace

@@ -3,12 +3,9 @@
 #include "support/export_builder.hpp"
 #include "support/export_dialogue_text.hpp"
 #include "support/run_harness.hpp"
-#include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <sstream>
 #include <string>
 
 namespace league::omblen {
@@ -77,17 +74,17 @@ TEST(OmblenRun, ZeroZeroIsAnExportName) {
 }
 
 TEST(OmblenRun, APageThatCannotBeCreatedIsReportedAndTheOthersAreWritten) {
-    testing::TempFolder folder;
-    folder.writeAll({{"Quorrin.ini", "sim\\"}, {"maxdriversingrid.ini", "10"}, {"sim/exports/heat1.html", kHeat}});
-    std::filesystem::create_directory(folder.path() / "grids.html");
-    std::istringstream in("heat1\n0\n");
-    std::ostringstream out;
-    Console console(in, out, testing::testPause);
+    const FileMap given = {{"Quorrin.ini", "sim\\"},
+                           {"maxdriversingrid.ini", "10"},
+                           {"sim/exports/heat1.html", kHeat},
+                           {"grids.html/inside", ""}};
 
-    EXPECT_EQ(runOmblen(console, Folder(folder.path())), 1);
+    const auto result = runInProcess(runOmblen, "heat1\n0\n", given);
 
-    EXPECT_EQ(out.str(), kFirstPrompt + "\nsim\\exports\\heat1.html\n\n" + kNextPrompt + "Can't write grids.html!\n");
-    const FileMap files = folder.files();
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(result.console,
+              kFirstPrompt + "\nsim\\exports\\heat1.html\n\n" + kNextPrompt + "Can't write grids.html!\n");
+    const FileMap& files = result.files;
     EXPECT_EQ(files.count("heat1.html"), 1u);
     const std::string& forum = files.at("grids_forum.txt");
     EXPECT_EQ(forum.substr(0, 21), "GRID  1 - 2 DRIVERS\r\n");

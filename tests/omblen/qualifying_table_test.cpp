@@ -1,11 +1,16 @@
 #include "omblen/qualifying_table.hpp"
 
+#include "support/export_builder.hpp"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
 namespace league::omblen {
 namespace {
+
+using testing::practiceExport;
+using testing::practiceRow;
 
 QualifyingTable tableOf(const std::vector<std::int32_t>& bestLaps) {
     QualifyingTable table;
@@ -18,17 +23,7 @@ QualifyingTable tableOf(const std::vector<std::int32_t>& bestLaps) {
     return table;
 }
 
-// The order in which repeated calls hand out the entries, placing each as a pass does.
-std::vector<int> rankingOrder(QualifyingTable& table) {
-    std::vector<int> order;
-    for (int e = nextFastestEntry(table); e >= 0; e = nextFastestEntry(table)) {
-        order.push_back(e);
-        table.entries[static_cast<std::size_t>(e)].placed = true;
-    }
-    return order;
-}
-
-TEST(NextFastestEntry, ListsTimesAboveZeroAndBelowNoTimeAscendingWithTiesInReadingOrder) {
+TEST(RankByBestLap, ListsTimesAboveZeroAndBelowNoTimeAscendingWithTiesInReadingOrder) {
     const struct {
         std::vector<std::int32_t> bestLaps;
         std::vector<int> order;
@@ -41,19 +36,8 @@ TEST(NextFastestEntry, ListsTimesAboveZeroAndBelowNoTimeAscendingWithTiesInReadi
         {{-5, 95000, -2147483647 - 1, 2147483647}, {1}},
     };
     for (const auto& c : cases) {
-        QualifyingTable table = tableOf(c.bestLaps);
-        EXPECT_EQ(rankingOrder(table), c.order) << ::testing::PrintToString(c.bestLaps);
+        EXPECT_EQ(rankByBestLap(tableOf(c.bestLaps)), c.order) << ::testing::PrintToString(c.bestLaps);
     }
-}
-
-TEST(NextFastestEntry, StartsAgainFromTheFastestOnceTheFlagsAreCleared) {
-    QualifyingTable table = tableOf({85000, 80000, 82000});
-    ASSERT_EQ(rankingOrder(table), (std::vector<int>{1, 2, 0}));
-    EXPECT_EQ(nextFastestEntry(table), -1);
-
-    clearPlacedFlags(table);
-
-    EXPECT_EQ(rankingOrder(table), (std::vector<int>{1, 2, 0}));
 }
 
 TEST(QualifyingTable, HoldsNinetyNineEntriesAndTheBestTimeOfThoseKept) {
@@ -71,6 +55,74 @@ TEST(QualifyingTable, HoldsNinetyNineEntriesAndTheBestTimeOfThoseKept) {
     EXPECT_FALSE(addEntry(table, entry));
     EXPECT_EQ(table.entryCount, 99);
     EXPECT_EQ(table.bestOverall, 90000 - 98);
+}
+
+// Rows of one export as the run takes them; true when the table filled up.
+bool takeExport(QualifyingTable& table, const std::string& bytes, std::int32_t exportNo) {
+    return takeQualifyingRows(table, readExportRows(bytes, kOmblenEndMargin, readOmblenRow), exportNo);
+}
+
+TEST(TakeQualifyingRows, KeepsEveryRowAsAnEntryOfItsExport) {
+    QualifyingTable table;
+    EXPECT_FALSE(takeExport(table,
+                            practiceExport({
+                                practiceRow(7, "Ann Rider", "Falcon 990", 83456, "5/8", "160.1 km/h"),
+                                practiceRow(12, "Bob &amp; Co", "Maximilian-Alexander-Motorrad-Werke", 90000,
+                                            "12/15 laps", "99.5 mph"),
+                            }),
+                            2));
+
+    ASSERT_EQ(table.entryCount, 2);
+    const QualifyingEntry& ann = table.entries[0];
+    EXPECT_EQ(ann.startNumber, 7);
+    EXPECT_EQ(ann.driverName, "Ann Rider");
+    EXPECT_EQ(ann.bikeName, "Falcon 990");
+    EXPECT_EQ(ann.bestLap, 83456);
+    EXPECT_EQ(ann.lapText, "5/8");
+    EXPECT_DOUBLE_EQ(ann.speedKmh, 160.1);
+    EXPECT_EQ(ann.exportNo, 2);
+    const QualifyingEntry& bob = table.entries[1];
+    EXPECT_EQ(bob.driverName, "Bob &amp; Co");
+    EXPECT_EQ(bob.bikeName, "Maximilian-Alexander-Motorrad-We");
+    EXPECT_EQ(bob.lapText, "12/15 ");
+    EXPECT_DOUBLE_EQ(bob.speedKmh, 160.129728);
+    EXPECT_EQ(table.bestOverall, 83456);
+}
+
+TEST(TakeQualifyingRows, BestLapOfZeroEndsTheExportAndTheNextExportGoesOn) {
+    QualifyingTable table;
+    takeExport(table,
+               practiceExport({
+                   practiceRow(1, "Ann", "A", 90000, "1", "150.0 km/h"),
+                   practiceRow(2, "Noel", "N", 0, "0", "0.0 km/h"),
+                   practiceRow(3, "Cleo", "C", 80000, "1", "150.0 km/h"),
+               }),
+               1);
+    takeExport(table, practiceExport({practiceRow(4, "Dana", "D", 85000, "1", "150.0 km/h")}), 2);
+    takeExport(table, practiceExport({}), 3);
+
+    ASSERT_EQ(table.entryCount, 2);
+    EXPECT_EQ(table.entries[0].startNumber, 1);
+    EXPECT_EQ(table.entries[1].startNumber, 4);
+    EXPECT_EQ(table.entries[1].exportNo, 2);
+    EXPECT_EQ(table.bestOverall, 85000);
+}
+
+TEST(TakeQualifyingRows, RowsBeyondNinetyNineAreLeftOutAndTheFirstTimeIsTold) {
+    std::vector<testing::PracticeRow> slow;
+    std::vector<testing::PracticeRow> fast;
+    for (int i = 0; i < 60; ++i) {
+        slow.push_back(practiceRow(i, "Slow", "S", 90000 + i, "1", "150.0 km/h"));
+        fast.push_back(practiceRow(100 + i, "Fast", "F", 70000 + i, "1", "150.0 km/h"));
+    }
+    QualifyingTable table;
+    EXPECT_FALSE(takeExport(table, practiceExport(slow), 1));
+    EXPECT_TRUE(takeExport(table, practiceExport(fast), 2));
+    EXPECT_FALSE(takeExport(table, practiceExport({practiceRow(200, "Fastest", "F", 60000, "1", "150.0 km/h")}), 3));
+
+    EXPECT_EQ(table.entryCount, 99);
+    EXPECT_EQ(table.entries[98].startNumber, 138);
+    EXPECT_EQ(table.bestOverall, 70000);
 }
 
 }  // namespace

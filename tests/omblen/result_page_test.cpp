@@ -19,8 +19,9 @@ QualifyingTable tableOf(const std::vector<std::int32_t>& bestLaps) {
     return expected::tableOf(bestLaps, 150.04, 1);
 }
 
-std::string resultPageOf(QualifyingTable& table) {
-    return testing::pageBytes([&](ReportWriter& page) { writeResultPage(table, page); });
+std::string resultPageOf(const QualifyingTable& table, bool gridsDivided = false) {
+    return testing::pageBytes(
+        [&](ReportWriter& page) { writeResultPage(page, table, rankByBestLap(table), gridsDivided); });
 }
 
 // The row of the entry with start number `number` (as tableOf names it).
@@ -42,7 +43,7 @@ std::string rowsOf(const std::string& page) {
 
 TEST(ResultPage, RowsAboveOneHundredSevenPercentOfTheBestAreGrey) {
     // 107 % of 1:30.000 is 1:36.300.
-    QualifyingTable table = tableOf({96301, 90000, 96300});
+    const QualifyingTable table = tableOf({96301, 90000, 96300});
     EXPECT_EQ(rowsOf(resultPageOf(table)), entryRow(1, 2, "1:30.000", "", "", false) +
                                                entryRow(2, 3, "1:36.300", "-6.300", "-6.300", false) +
                                                entryRow(3, 1, "1:36.301", "-6.301", "-0.001", true));
@@ -60,13 +61,13 @@ TEST(ResultPage, GapsAreEmptyForTheBestTimeOnlyAndZeroBehindAnEqualTime) {
              entryRow(3, 3, "1:31.000", "-1.000", "-0.000", false)},
     };
     for (const auto& c : cases) {
-        QualifyingTable table = tableOf(c.bestLaps);
+        const QualifyingTable table = tableOf(c.bestLaps);
         EXPECT_EQ(rowsOf(resultPageOf(table)), c.rows) << ::testing::PrintToString(c.bestLaps);
     }
 }
 
 TEST(ResultPage, EntriesWithoutATimeLeaveTheirPositionsEmpty) {
-    QualifyingTable table = tableOf({10000000, 95000, 12000000});
+    const QualifyingTable table = tableOf({10000000, 95000, 12000000});
     EXPECT_EQ(rowsOf(resultPageOf(table)), entryRow(1, 2, "1:35.000", "", "", false) + positionCell(2) +
                                                " </tr> " + positionCell(3) + " </tr> ");
 }
@@ -74,10 +75,15 @@ TEST(ResultPage, EntriesWithoutATimeLeaveTheirPositionsEmpty) {
 TEST(ResultPage, ANegativeBestTimeFromAnOddExportShowsGapsAheadOfTheFirstEntry) {
     // The best time (-0.500) is never placed; the first row's gap "to the previous" is to
     // entry 0, which is slower, and so reads as ahead of it.
-    QualifyingTable table = tableOf({95000, 90000, -500});
+    const QualifyingTable table = tableOf({95000, 90000, -500});
     EXPECT_EQ(rowsOf(resultPageOf(table)), entryRow(1, 2, "1:30.000", "-1:30.500", "+5.000", true) +
                                                entryRow(2, 1, "1:35.000", "-1:35.500", "-5.000", true) +
                                                positionCell(3) + " </tr> ");
+}
+
+TEST(ResultPage, EndsWithOneMoreBodyEndWhenTheGridsAreDivided) {
+    const QualifyingTable table = tableOf({90000});
+    EXPECT_EQ(resultPageOf(table, true), resultPageOf(table, false) + "</body> \r\n");
 }
 
 }  // namespace

@@ -36,7 +36,8 @@ TEST(AllLapTimes, ShadingOfLapCells) {
         {91000, -1, "<td > 1:31.000</td> \n"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(expected::pageBytes([&](ReportWriter& page) { writeShadedLapCell(page, c.lap, c.best); }),
+        EXPECT_EQ(expected::pageBytes(
+                      [&](ReportWriter& page) { writeShadedLapCell(page, c.lap, lapShade(c.lap, c.best)); }),
                   expected::crlf(c.cell))
             << c.lap << " against " << c.best;
     }
@@ -57,9 +58,9 @@ TEST(AllLapTimes, ColumnsByStartNumberOnlyForDriversWithLapsToCompare) {
     }
     race.maxLap = 3;
     race.driverCount = 6;
-    RacePageState state;
 
-    const std::string page = expected::pageBytes([&](ReportWriter& out) { writeAllLapTimes(out, race, state); });
+    const std::string page =
+        expected::pageBytes([&](ReportWriter& out) { writeAllLapTimes(out, race, computeLapChart(race, 1)); });
     const std::string red = "<td bgcolor=\"#FF5f5f\"> ";
     std::string table =
         "<div> <table border=3 cellpadding=\"1\" align=\"left\"> "
@@ -72,7 +73,7 @@ TEST(AllLapTimes, ColumnsByStartNumberOnlyForDriversWithLapsToCompare) {
         table += lap <= 2 ? red + "1:03.000</td> \n" : "<td> </td> \n";
         table += "</tr> \n";
     }
-    table += "</border> </table> \n </div><br clear=\"all\">  <BR> </body> \n";
+    table += "</border> </table> \n </div><br clear=\"all\"> ";
     EXPECT_EQ(page, expected::crlf(table));
 }
 

@@ -29,14 +29,12 @@ RaceRow raceRow(std::int32_t startNumber, const std::string& driverName, std::in
                             laps, raceTimeMs, penaltySeconds);
 }
 
-// Reconciles the export with `race` and returns the trace lines.
+// Reconciles the export with `race` and returns the trace lines the run lists.
 std::string reconcile(RaceRecord& race, const std::string& exportBytes) {
-    ExportReader reader;
-    reader.openBytes(exportBytes, kQuorrinEndMargin);
     std::istringstream in;
     std::ostringstream out;
     Console console(in, out, testing::testPause);
-    reconcileExport(reader, race, console);
+    listJoinedRows(console, reconcileExport(exportBytes, race));
     return out.str();
 }
 

@@ -4,16 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace league::quorrin {
 namespace {
 
 TEST(FastestLapCounts, OneRowPerDriverWithFastestLapsMostFirst) {
     RaceRecord race;
     race.driverName = {"Ann", "Bob", "Cid", "Dan"};
-    RacePageState state;
-    state.fastestLapCount = {1, 4, 0, 1};
-    state.listedFlag.fill(true);
-    const std::string page = expected::pageBytes([&](ReportWriter& out) { writeFastestLapCounts(out, race, state); });
+    const std::array<std::int32_t, kSlotCount> counts = {1, 4, 0, 1};
+    const std::string page = expected::pageBytes(
+        [&](ReportWriter& out) { writeFastestLapCounts(out, race, computeFastestLapCountOrder(counts), counts); });
     EXPECT_EQ(page, expected::crlf("<div><table border=3 cellpadding=\"1\" align=\"center\"> "
                                    "<caption align=\"center\"> NUMBER OF FASTEST LAPS </caption> "
                                    "<tr> \n<td> \n4 * Bob</td> \n</tr> \n"

@@ -29,7 +29,8 @@ TEST(FastestLapDevelopment, RowsForEveryStrictlyFasterRaceLapRecordAsRead) {
     race.firstRaceRecord = 2;
     race.recordCount = 9;
 
-    const std::string page = expected::pageBytes([&](ReportWriter& out) { writeFastestLapDevelopment(out, race); });
+    const std::string page = expected::pageBytes(
+        [&](ReportWriter& out) { writeFastestLapDevelopment(out, race, computeFastestLapDevelopment(race)); });
     const std::string table = "<div><table border=3 cellpadding=\"1\" align=\"center\"> "
                               "<caption align=\"center\"> DEVELOPMENT OF FASTEST LAP </caption> " +
                               developmentRow("1", "Bob", "1:20.000") + "<tr> \n</tr> \n" + "<tr> \n</tr> \n" +
@@ -43,7 +44,8 @@ TEST(FastestLapDevelopment, RecordBoundsBeyondTheKeptRecordsAreIgnored) {
     race.lapRecords = {{0, 4, 0}, {0, 1, 90000}};
     race.firstRaceRecord = -5;
     race.recordCount = 3000;
-    const std::string page = expected::pageBytes([&](ReportWriter& out) { writeFastestLapDevelopment(out, race); });
+    const std::string page = expected::pageBytes(
+        [&](ReportWriter& out) { writeFastestLapDevelopment(out, race, computeFastestLapDevelopment(race)); });
     EXPECT_EQ(page, expected::crlf("<div><table border=3 cellpadding=\"1\" align=\"center\"> "
                                    "<caption align=\"center\"> DEVELOPMENT OF FASTEST LAP </caption> " +
                                    developmentRow("1", "Ann", "1:30.000") + "</border> </table> \n <BR> <BR></div>"));

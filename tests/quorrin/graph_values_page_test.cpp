@@ -26,10 +26,8 @@ TEST(GraphValues, GapTextsAreSignedSecondsWithoutMinutes) {
 }
 
 std::string graphPageOf(const RaceRecord& race, std::int32_t colourChoice) {
-    RacePageState state;
-    state.colourChoice = colourChoice;
-    state.listedFlag.fill(true);
-    return expected::pageBytes([&](ReportWriter& page) { writeGraphValues(page, race, state); });
+    return expected::pageBytes(
+        [&](ReportWriter& page) { writeGraphValuesPage(page, race, computeGraphValues(race), colourChoice); });
 }
 
 std::string pageWith(int maxLap, const std::string& positionRows, const std::string& differenceRows) {

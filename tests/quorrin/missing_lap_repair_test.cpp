@@ -34,6 +34,26 @@ Dialogue answer(RaceRecord& race, const std::string& answers, Pass pass) {
     return Dialogue{out.str(), rest};
 }
 
+// The two repair passes as the run holds them: every question is asked, and a "y"
+// splits the lap before the next question is looked for.
+void offerSlowLapRepairs(RaceRecord& race, Console& console) {
+    for (auto question = nextSlowLapQuestion(race, std::nullopt); question;
+         question = nextSlowLapQuestion(race, question)) {
+        if (askToAddLap(console, race, *question)) {
+            splitLap(race, question->slot, question->lap);
+        }
+    }
+}
+
+void offerFirstLapRepairs(RaceRecord& race, Console& console) {
+    for (auto question = nextFirstLapQuestion(race, std::nullopt); question;
+         question = nextFirstLapQuestion(race, question)) {
+        if (askToAddLap(console, race, *question)) {
+            splitFirstLap(race, question->slot);
+        }
+    }
+}
+
 std::string question(int lap, std::int32_t startNumber, const std::string& name, bool caution = false) {
     std::string text = "Lap " + std::to_string(lap) + " of #" + std::to_string(startNumber) + " " + name +
                        " has a very slow laptime.\n"

@@ -18,9 +18,8 @@ using expected::middleRowNumber;
 using expected::rowNumber;
 
 std::string boardOf(const RaceRecord& race, std::int32_t colourChoice) {
-    RacePageState state;
-    state.colourChoice = colourChoice;
-    return expected::pageBytes([&](ReportWriter& page) { writePositionBoard(page, race, state); });
+    return expected::pageBytes(
+        [&](ReportWriter& page) { writePositionBoard(page, race, computePositionBoard(race), colourChoice); });
 }
 
 void addDriver(RaceRecord& race, std::int32_t slot, std::int32_t startNumber, const std::string& name,

@@ -1,5 +1,6 @@
 #include "quorrin/quorrin_run.hpp"
 
+#include "common/memory_disk.hpp"
 #include "support/export_builder.hpp"
 #include "support/replay_builder.hpp"
 #include "support/run_harness.hpp"
@@ -28,17 +29,16 @@ struct Prepared {
     FileMap written;
 };
 
-// Runs the dialogue up to the pages in a fresh folder holding `files`.
+// Runs the dialogue up to the pages over a disk holding `files`.
 Prepared prepare(const std::string& answers, const FileMap& files) {
-    testing::TempFolder folder;
-    folder.writeAll(files);
+    MemoryDisk disk(files);
     std::istringstream in(answers);
     std::ostringstream out;
     Console console(in, out, testing::testPause);
     Prepared result;
-    result.stopped = prepareRace(result.race, console, Folder(folder.path()));
+    result.stopped = prepareRace(result.race, console, disk);
     result.console = out.str();
-    for (const auto& [name, bytes] : folder.files()) {
+    for (const auto& [name, bytes] : disk.files()) {
         const auto given = files.find(name);
         if (given == files.end() || given->second != bytes) {
             result.written[name] = bytes;

@@ -1,7 +1,9 @@
 #include "quorrin/race_pages.hpp"
 
+#include "quorrin/graph_values_page.hpp"
+#include "quorrin/race_analysis.hpp"
 #include "race_page_fragments.hpp"
-#include "support/run_harness.hpp"
+#include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +11,6 @@ namespace league::quorrin {
 namespace {
 
 using namespace expected;
-using testing::RunResult;
-
-const std::string& kPause = testing::kTestPausePrompt;
 
 // ---- Races ----
 
@@ -110,13 +109,18 @@ RaceRecord failedExportRace() {
     return race;
 }
 
-RunResult writePagesOf(const RaceRecord& race, const std::string& input, const testing::FileMap& files = {}) {
-    return testing::runInProcess(
-        [&](Console& console, const Folder& folder) {
-            RaceRecord copy = race;
-            return writeRacePages(copy, console, folder);
-        },
-        input, files);
+// The pages of a race from its analysis: the race tables page, and the graph values
+// page when the export could be used.
+testing::FileMap pagesOf(const RaceRecord& race, std::int32_t colourChoice) {
+    const RaceAnalysis analysis = analyseRace(race);
+    testing::FileMap pages;
+    pages["race.html"] =
+        expected::pageBytes([&](ReportWriter& page) { writeRaceTablesPage(page, race, analysis, colourChoice); });
+    if (analysis.graphValues) {
+        pages["race_G.html"] = expected::pageBytes(
+            [&](ReportWriter& page) { writeGraphValuesPage(page, race, *analysis.graphValues, colourChoice); });
+    }
+    return pages;
 }
 
 // ---- Expected pages ----
@@ -175,12 +179,9 @@ std::string penaltyRaceGraphPage() {
 }
 
 TEST(RacePages, PlainSchemeWithPenaltyLappedRiderAndNegativeGap) {
-    const RunResult result = writePagesOf(penaltyRace(), "12\n");
-    EXPECT_EQ(result.exitStatus, 0);
-    EXPECT_EQ(result.console, kColourPrompt);
     const testing::FileMap pages = {{"race.html", expected::crlf(penaltyRacePage())},
                                     {"race_G.html", expected::crlf(penaltyRaceGraphPage())}};
-    EXPECT_EQ(result.files, pages);
+    EXPECT_EQ(pagesOf(penaltyRace(), 12), pages);
 }
 
 TEST(RacePages, ColourfulSchemeWithRepairedLap) {
@@ -223,14 +224,11 @@ TEST(RacePages, ColourfulSchemeWithRepairedLap) {
                   graphRow(dan, "23", "Dan", 0, {"2.750", "3.500", "1.750", "0.000"}) +
                       graphRow(eve, "105", "Eve", 0, {"3.750", "5.500", "7.050", "9.000"}));
 
-    const RunResult result = writePagesOf(repairedLapRace(), "0\n");
-    EXPECT_EQ(result.exitStatus, 0);
-    EXPECT_EQ(result.console, kColourPrompt);
     const testing::FileMap pages = {{"race.html", expected::crlf(page)}, {"race_G.html", expected::crlf(graph)}};
-    EXPECT_EQ(result.files, pages);
+    EXPECT_EQ(pagesOf(repairedLapRace(), 0), pages);
 }
 
-TEST(RacePages, FailedExportLeavesOutBoardAndLapOneAndEndsWithTheMessage) {
+TEST(RacePages, FailedExportLeavesOutBoardLapOneAndTheGraphValuesPage) {
     const std::string& fay = kRed;
     const std::string& other = kPlain;
     const std::string red = "bgcolor=\"#FF5f5f\"";
@@ -256,32 +254,8 @@ TEST(RacePages, FailedExportLeavesOutBoardAndLapOneAndEndsWithTheMessage) {
         lapRow(3, {shaded("bgcolor=\"#FF9696\"", "1:30.500"), kRetired}) +
         kLapChartEndAndPageEnd;
 
-    const RunResult result = writePagesOf(failedExportRace(), "99\n");
-    EXPECT_EQ(result.exitStatus, 0);
-    EXPECT_EQ(result.console, kColourPrompt + kFailureLines + kPause);
     const testing::FileMap pages = {{"race.html", expected::crlf(page)}};
-    EXPECT_EQ(result.files, pages);
-}
-
-TEST(RacePages, PageThatCannotBeCreatedIsReportedAndEndsWithStatusOne) {
-    // A folder in the way of a page name keeps the page from being created; the other
-    // page is still written.
-    const struct {
-        const char* blocked;
-        const char* written;
-        std::string bytes;
-    } cases[] = {
-        {"race.html", "race_G.html", expected::crlf(penaltyRaceGraphPage())},
-        {"race_G.html", "race.html", expected::crlf(penaltyRacePage())},
-    };
-    for (const auto& c : cases) {
-        const testing::FileMap given = {{std::string(c.blocked) + "/keep", ""}};
-        const RunResult result = writePagesOf(penaltyRace(), "12\n", given);
-        EXPECT_EQ(result.exitStatus, 1) << c.blocked;
-        EXPECT_EQ(result.console, kColourPrompt + "Can't write " + c.blocked + "!\n");
-        const testing::FileMap pages = {{c.written, c.bytes}};
-        EXPECT_EQ(testing::filesWritten(result, given), pages);
-    }
+    EXPECT_EQ(pagesOf(failedExportRace(), 99), pages);
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 
 #include "common/report_writer.hpp"
 
-#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -28,15 +27,12 @@ inline std::string cell(const std::string& open, const std::string& text) {
     return open + text + " </td> ";
 }
 
-/// What `write` puts into a page, captured from a stream.
+/// What `write` puts into a page.
 template <typename Write>
 std::string pageBytes(Write write) {
-    std::ostringstream sink;
     ReportWriter page;
-    page.openStream(sink);
     write(page);
-    page.closePage();
-    return sink.str();
+    return page.bytes();
 }
 
 }  // namespace league::testing

@@ -1,5 +1,7 @@
 #include "support/run_harness.hpp"
 
+#include "common/memory_disk.hpp"
+
 #include <istream>
 #include <ostream>
 #include <sstream>
@@ -13,30 +15,38 @@ void testPause(std::istream& in, std::ostream& out) {
 }
 
 RunResult runInProcess(const ProgramRun& run, const std::string& input, const FileMap& files) {
-    TempFolder folder;
-    folder.writeAll(files);
+    MemoryDisk disk(files);
     std::istringstream in(input);
     std::ostringstream out;
     Console console(in, out, testPause);
     RunResult result;
-    result.exitStatus = run(console, Folder(folder.path()));
+    result.exitStatus = run(console, disk);
     result.console = out.str();
-    result.files = folder.files();
+    result.files = disk.files();
     return result;
 }
 
 RunResult runExecutable(const std::string& executable, const std::string& input, const FileMap& files) {
+    return runExecutableIn(executable, input, files, "");
+}
+
+RunResult runExecutableIn(const std::string& executable, const std::string& input, const FileMap& files,
+                          const std::string& workingFolder,
+                          const std::function<void(const std::filesystem::path&)>& prepare) {
     TempFolder outer;
     const std::filesystem::path work = outer.path() / "work";
-    std::filesystem::create_directories(work);
+    std::filesystem::create_directories(work / workingFolder);
     const std::filesystem::path inputFile = outer.path() / "stdin.txt";
     const std::filesystem::path outputFile = outer.path() / "stdout.txt";
     outer.write("stdin.txt", input);
     for (const auto& [name, bytes] : files) {
         outer.write("work/" + name, bytes);
     }
+    if (prepare) {
+        prepare(work);
+    }
     RunResult result;
-    result.exitStatus = runCommandInFolder(executable, work, inputFile, outputFile);
+    result.exitStatus = runCommandInFolder(executable, work / workingFolder, inputFile, outputFile);
     result.console = readFileBytes(outputFile);
     for (const auto& [name, bytes] : outer.files()) {
         if (name.rfind("work/", 0) == 0) {

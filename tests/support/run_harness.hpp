@@ -1,12 +1,12 @@
 #pragma once
-// Runs a whole program, in-process over string streams or as the built executable
-// with piped input, in a fresh folder that holds the given files, and returns what
-// the user would see: the console text, the exit status and every file afterwards.
+// Runs a whole program, in-process over string streams and an in-memory disk, or as the
+// built executable with piped input in a fresh folder, over the given files, and returns
+// what the user would see: the console text, the exit status and every file afterwards.
 
 #include "support/temp_folder.hpp"
 
 #include "common/console.hpp"
-#include "common/folder.hpp"
+#include "common/disk.hpp"
 
 #include <functional>
 #include <string>
@@ -20,7 +20,7 @@ struct RunResult {
     FileMap files;
 };
 
-using ProgramRun = std::function<int(Console&, const Folder&)>;
+using ProgramRun = std::function<int(Console&, Disk&)>;
 
 /// The prompt of the in-process console's pause, the same as the pause's prompt on
 /// systems other than Windows.
@@ -29,11 +29,19 @@ inline const std::string kTestPausePrompt = "Press any key to continue . . . ";
 /// The pause that the in-process console uses: kTestPausePrompt, then one byte of input.
 void testPause(std::istream& in, std::ostream& out);
 
-/// Runs `run` in-process with `input` as the typed answers.
+/// Runs `run` in-process with `input` as the typed answers, over an in-memory disk.
 RunResult runInProcess(const ProgramRun& run, const std::string& input, const FileMap& files);
 
 /// Starts the built executable in a fresh folder with `input` piped to it.
 RunResult runExecutable(const std::string& executable, const std::string& input, const FileMap& files);
+
+/// The same, started in `workingFolder` below the fresh folder (a relative path, as
+/// "simulator/exports"). `prepare` can add to the fresh folder what a FileMap cannot
+/// hold, such as links, before the start. The files come back relative to the fresh
+/// folder.
+RunResult runExecutableIn(const std::string& executable, const std::string& input, const FileMap& files,
+                          const std::string& workingFolder,
+                          const std::function<void(const std::filesystem::path&)>& prepare = {});
 
 /// Starts a command line in `folder` with standard input and output redirected to
 /// files; returns the exit status (the part of runExecutable that differs by system).

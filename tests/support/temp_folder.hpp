@@ -2,14 +2,15 @@
 // A fresh folder below the system's temporary folder, removed with everything in it
 // when the object goes.
 
+#include "common/memory_disk.hpp"
+
 #include <filesystem>
-#include <map>
 #include <string>
 
 namespace league::testing {
 
 /// Relative path ('/' separated) -> file bytes.
-using FileMap = std::map<std::string, std::string>;
+using FileMap = league::FileMap;
 
 class TempFolder {
 public:

@@ -1,0 +1,58 @@
+#pragma once
+// The seam between a run and the disk. A run reads "Quorrin.ini", the replay, the
+// exports and the grid settings, and creates its pages, only through a Disk: the real
+// one works on the files below the working folder, the in-memory one on a map of
+// files, so that whole runs can be tested without touching the disk.
+//
+// Input paths are the composed texts of the dialogue ("sim\exports\race.html"): the
+// disk turns them into the system's form. Page names are used as typed, relative to
+// the working folder. A folder is never a file, on any system.
+//
+// A disk remembers every file a run has read, and refuses to create a page over one
+// of them: a page must never replace the export or the replay it was made from.
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace league {
+
+/// A file opened for reading at offsets: the replay, which can be hundreds of megabytes.
+class ReadableFile {
+public:
+    virtual ~ReadableFile() = default;
+    virtual std::int64_t size() const = 0;
+    /// Reads `length` bytes at `offset` into `into`; false unless all of them lie
+    /// inside the file and were read.
+    virtual bool readAt(std::int64_t offset, char* into, std::int64_t length) = 0;
+};
+
+/// A page being written. Its writes are checked when it is closed.
+class PageFile {
+public:
+    virtual ~PageFile() = default;
+    virtual void write(std::string_view bytes) = 0;
+    /// Closes the page: true when every write reached the file. A page that could not
+    /// be written whole is removed, so that no cut-off page is left to look whole.
+    virtual bool close() = 0;
+};
+
+class Disk {
+public:
+    virtual ~Disk() = default;
+
+    /// The whole file at the input path `path`, or nothing when it cannot be read.
+    virtual std::optional<std::string> readFile(const std::string& path) = 0;
+
+    /// The file at the input path `path`, opened for reading at offsets, or nothing.
+    virtual std::unique_ptr<ReadableFile> openFile(const std::string& path) = 0;
+
+    /// Creates (or replaces) the page `name` in the working folder, or gives nothing
+    /// when it cannot be created: no such folder, a folder of that name, no permission,
+    /// or a file that this run has read.
+    virtual std::unique_ptr<PageFile> createPage(const std::string& name) = 0;
+};
+
+}  // namespace league

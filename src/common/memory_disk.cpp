@@ -1,0 +1,152 @@
+#include "common/memory_disk.hpp"
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+#include <vector>
+
+namespace league {
+
+namespace {
+
+// Resolves "." and ".." in a '/'-separated relative path; nothing when it climbs out.
+std::optional<std::string> resolved(const std::string& path) {
+    if (path.empty() || path.front() == '/') {
+        return std::nullopt;
+    }
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (start <= path.size()) {
+        const std::size_t end = std::min(path.find('/', start), path.size());
+        const std::string part = path.substr(start, end - start);
+        if (part == "..") {
+            if (parts.empty()) {
+                return std::nullopt;
+            }
+            parts.pop_back();
+        } else if (!part.empty() && part != ".") {
+            parts.push_back(part);
+        }
+        start = end + 1;
+    }
+    std::string key;
+    for (const std::string& part : parts) {
+        key += (key.empty() ? "" : "/") + part;
+    }
+    return key;
+}
+
+class MemoryReadableFile : public ReadableFile {
+public:
+    explicit MemoryReadableFile(const std::string& bytes) : bytes_(bytes) {}
+
+    std::int64_t size() const override { return static_cast<std::int64_t>(bytes_.size()); }
+
+    bool readAt(std::int64_t offset, char* into, std::int64_t length) override {
+        if (offset < 0 || length < 0 || offset > size() || length > size() - offset) {
+            return false;
+        }
+        std::memcpy(into, bytes_.data() + offset, static_cast<std::size_t>(length));
+        return true;
+    }
+
+private:
+    std::string bytes_;
+};
+
+class MemoryPageFile : public PageFile {
+public:
+    MemoryPageFile(FileMap& files, std::string key, std::size_t room)
+        : files_(files), key_(std::move(key)), room_(room) {
+        files_[key_].clear();
+    }
+
+    void write(std::string_view bytes) override {
+        std::string& page = files_[key_];
+        const std::size_t fits = std::min(bytes.size(), room_ - std::min(room_, page.size()));
+        page.append(bytes.substr(0, fits));
+        whole_ = whole_ && fits == bytes.size();
+    }
+
+    bool close() override {
+        if (!whole_) {
+            files_.erase(key_);
+        }
+        return whole_;
+    }
+
+private:
+    FileMap& files_;
+    std::string key_;
+    std::size_t room_;
+    bool whole_ = true;
+};
+
+}  // namespace
+
+MemoryDisk::MemoryDisk(FileMap files) : files_(std::move(files)) {}
+
+void MemoryDisk::fillUpAt(const std::string& name, std::size_t bytesThatFit) {
+    if (const auto key = pageKey(name)) {
+        fullAt_[*key] = bytesThatFit;
+    }
+}
+
+std::optional<std::string> MemoryDisk::inputKey(const std::string& path) {
+    std::string slashed = path;
+    std::replace(slashed.begin(), slashed.end(), '\\', '/');
+    return resolved(slashed);
+}
+
+std::optional<std::string> MemoryDisk::pageKey(const std::string& name) {
+    return resolved(name);
+}
+
+bool MemoryDisk::isFolder(const std::string& key) const {
+    const std::string prefix = key + "/";
+    const auto next = files_.lower_bound(prefix);
+    return key.empty() || (next != files_.end() && next->first.compare(0, prefix.size(), prefix) == 0);
+}
+
+const std::string* MemoryDisk::remember(const std::optional<std::string>& key) {
+    if (!key) {
+        return nullptr;
+    }
+    const auto file = files_.find(*key);
+    if (file == files_.end()) {
+        return nullptr;
+    }
+    filesRead_.insert(*key);
+    return &file->second;
+}
+
+std::optional<std::string> MemoryDisk::readFile(const std::string& path) {
+    if (const std::string* bytes = remember(inputKey(path))) {
+        return *bytes;
+    }
+    return std::nullopt;
+}
+
+std::unique_ptr<ReadableFile> MemoryDisk::openFile(const std::string& path) {
+    if (const std::string* bytes = remember(inputKey(path))) {
+        return std::make_unique<MemoryReadableFile>(*bytes);
+    }
+    return nullptr;
+}
+
+std::unique_ptr<PageFile> MemoryDisk::createPage(const std::string& name) {
+    const auto key = pageKey(name);
+    if (!key || isFolder(*key) || filesRead_.count(*key) != 0) {
+        return nullptr;
+    }
+    // The page's folder must be there already: the root, or a folder of the map.
+    const std::size_t slash = key->rfind('/');
+    if (slash != std::string::npos && !isFolder(key->substr(0, slash))) {
+        return nullptr;
+    }
+    const auto full = fullAt_.find(*key);
+    const std::size_t room = full == fullAt_.end() ? std::string::npos : full->second;
+    return std::make_unique<MemoryPageFile>(files_, *key, room);
+}
+
+}  // namespace league

@@ -1,0 +1,24 @@
+#include "common/page_frame.hpp"
+
+namespace league::frame {
+
+void writeCell(ReportWriter& page, std::string_view cellOpening, std::string_view text) {
+    page.writeFragment(cellOpening);
+    page.writeValueText(text);
+    page.writeFragment(kCellEnd);
+}
+
+void writeRowNumberCell(ReportWriter& page, std::string_view colour, std::int32_t number) {
+    page.writeFragment("<td align=\"center\" bgcolor=\"");
+    page.writeFragment(colour);
+    page.writeFragment("\"> ");
+    page.writeNumber(number);
+    page.writeFragment(" <bgcolor=\"#FFFFFF\" /td> ");
+}
+
+void writeTableEnd(ReportWriter& page) {
+    page.writeFragment("</border> ");
+    page.writeFragment(" </table>");
+}
+
+}  // namespace league::frame

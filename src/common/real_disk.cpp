@@ -1,0 +1,116 @@
+#include "common/real_disk.hpp"
+
+#include <algorithm>
+#include <filesystem>
+#include <utility>
+
+namespace league {
+
+namespace {
+
+class RealReadableFile : public ReadableFile {
+public:
+    explicit RealReadableFile(platform::FileHandle file) : file_(file), size_(platform::fileSize(file)) {}
+    ~RealReadableFile() override { platform::closeFile(file_); }
+    RealReadableFile(const RealReadableFile&) = delete;
+    RealReadableFile& operator=(const RealReadableFile&) = delete;
+
+    std::int64_t size() const override { return size_; }
+
+    bool readAt(std::int64_t offset, char* into, std::int64_t length) override {
+        if (offset < 0 || length < 0 || offset > size_ || length > size_ - offset) {
+            return false;
+        }
+        return platform::readAt(file_, offset, into, length);
+    }
+
+private:
+    platform::FileHandle file_;
+    std::int64_t size_;
+};
+
+class RealPageFile : public PageFile {
+public:
+    RealPageFile(platform::FileHandle file, std::string path) : file_(file), path_(std::move(path)) {}
+    ~RealPageFile() override { close(); }
+    RealPageFile(const RealPageFile&) = delete;
+    RealPageFile& operator=(const RealPageFile&) = delete;
+
+    void write(std::string_view bytes) override {
+        if (open_ && whole_) {
+            whole_ = platform::writeAll(file_, bytes);
+        }
+    }
+
+    bool close() override {
+        if (!open_) {
+            return whole_;
+        }
+        open_ = false;
+        whole_ = platform::closeFile(file_) && whole_;
+        if (!whole_) {
+            platform::removeFile(path_);
+        }
+        return whole_;
+    }
+
+private:
+    platform::FileHandle file_;
+    std::string path_;
+    bool open_ = true;
+    bool whole_ = true;
+};
+
+}  // namespace
+
+RealDisk::RealDisk(std::string workingFolder) : workingFolder_(std::move(workingFolder)) {}
+
+std::string RealDisk::belowWorkingFolder(const std::string& path) const {
+    if (workingFolder_ == "." || path.empty() || std::filesystem::path(path).is_absolute()) {
+        return path;
+    }
+    return workingFolder_ + "/" + path;
+}
+
+std::optional<platform::FileHandle> RealDisk::openAndRemember(const std::string& path) {
+    const auto file = platform::openForReading(belowWorkingFolder(platform::nativeInputPath(path)));
+    if (file) {
+        filesRead_.push_back(platform::identityOf(*file));
+    }
+    return file;
+}
+
+std::optional<std::string> RealDisk::readFile(const std::string& path) {
+    const auto file = openAndRemember(path);
+    if (!file) {
+        return std::nullopt;
+    }
+    auto bytes = platform::readToEnd(*file);
+    platform::closeFile(*file);
+    return bytes;
+}
+
+std::unique_ptr<ReadableFile> RealDisk::openFile(const std::string& path) {
+    const auto file = openAndRemember(path);
+    if (!file) {
+        return nullptr;
+    }
+    return std::make_unique<RealReadableFile>(*file);
+}
+
+std::unique_ptr<PageFile> RealDisk::createPage(const std::string& name) {
+    const std::string path = belowWorkingFolder(name);
+    // One look at the file that is there, if any: is it one the run has read?
+    if (const auto there = platform::identityOfPath(path)) {
+        if (std::find(filesRead_.begin(), filesRead_.end(), *there) != filesRead_.end()) {
+            return nullptr;
+        }
+    }
+    const auto file = platform::createForWriting(path);
+    if (!file) {
+        return nullptr;
+    }
+    return std::make_unique<RealPageFile>(*file, path);
+}
+
+}  // namespace league

@@ -1,0 +1,92 @@
+#include "common/disk.hpp"
+
+#include "common/memory_disk.hpp"
+#include "common/real_disk.hpp"
+#include "support/temp_folder.hpp"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace league {
+namespace {
+
+const FileMap kFiles = {
+    {"Quorrin.ini", "sim\\"},
+    {"sim/exports/race.html", "export bytes"},
+    {"sim/exports/folder.html/inside", "x"},
+    {"sub/old.html", "a much longer old page"},
+};
+
+// What a run sees of the disk: reads by composed paths, then pages created over them.
+struct Seen {
+    std::optional<std::string> export_;
+    std::optional<std::string> folderAsExport;
+    std::optional<std::string> missing;
+    std::optional<std::string> replayPiece;
+    bool pieceOutsideRead = false;
+    std::array<bool, 6> pageCreated{};
+    FileMap files;
+};
+
+Seen look(Disk& disk) {
+    Seen seen;
+    seen.export_ = disk.readFile("sim\\exports\\race.html");
+    seen.folderAsExport = disk.readFile("sim\\exports\\folder.html");
+    seen.missing = disk.readFile("sim\\exports\\none.html");
+    if (const auto replay = disk.openFile("sim/exports/race.html")) {
+        std::string piece(5, '\0');
+        if (replay->readAt(7, piece.data(), 5)) {
+            seen.replayPiece = piece;
+        }
+        seen.pieceOutsideRead = replay->readAt(8, piece.data(), 5);
+    }
+    EXPECT_FALSE(disk.openFile("sim/exports/folder.html"));
+    // A page over the export that was read, spelt another way, is refused; so is one in
+    // a missing folder or in the place of a folder. Others are created or replaced.
+    const char* pages[] = {"sim/./exports/race.html", "missing/page.html", "sim/exports/folder.html",
+                           "sub/old.html",            "sub/new.html",      "page.html"};
+    for (std::size_t i = 0; i < std::size(pages); ++i) {
+        const auto page = disk.createPage(pages[i]);
+        seen.pageCreated[i] = page != nullptr;
+        if (page) {
+            page->write("new");
+            EXPECT_TRUE(page->close());
+        }
+    }
+    return seen;
+}
+
+TEST(Disk, TheMemoryDiskAnswersAsTheRealDisk) {
+    testing::TempFolder folder;
+    folder.writeAll(kFiles);
+    RealDisk realDisk(folder.path().string());
+    MemoryDisk memoryDisk(kFiles);
+
+    Seen real = look(realDisk);
+    real.files = folder.files();
+    Seen memory = look(memoryDisk);
+    memory.files = memoryDisk.files();
+
+    EXPECT_EQ(real.export_, "export bytes");
+    EXPECT_EQ(real.folderAsExport, std::nullopt);
+    EXPECT_EQ(real.missing, std::nullopt);
+    EXPECT_EQ(real.replayPiece, "bytes");
+    EXPECT_FALSE(real.pieceOutsideRead);
+    EXPECT_EQ(real.pageCreated, (std::array<bool, 6>{false, false, false, true, true, true}));
+    EXPECT_EQ(real.files.at("sim/exports/race.html"), "export bytes");
+    EXPECT_EQ(real.files.at("sub/old.html"), "new");
+
+    EXPECT_EQ(memory.export_, real.export_);
+    EXPECT_EQ(memory.folderAsExport, real.folderAsExport);
+    EXPECT_EQ(memory.missing, real.missing);
+    EXPECT_EQ(memory.replayPiece, real.replayPiece);
+    EXPECT_EQ(memory.pieceOutsideRead, real.pieceOutsideRead);
+    EXPECT_EQ(memory.pageCreated, real.pageCreated);
+    EXPECT_EQ(memory.files, real.files);
+}
+
+}  // namespace
+}  // namespace league
