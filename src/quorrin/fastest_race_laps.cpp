@@ -30,18 +30,17 @@ void writeHeaderRow(ReportWriter& page, const RaceRecord& race, std::int32_t fir
 
 // The six best-lap cells of the driver in `slot`; the last cell closes without its
 // trailing blank, and the row's own end is written here too.
-void writeBestLapCells(ReportWriter& page, const RaceRecord& race, std::int32_t slot, std::int32_t fastestSlot,
-                       std::int32_t colourChoice) {
+void writeBestLapCells(ReportWriter& page, const RaceRecord& race, std::int32_t slot,
+                       const std::optional<std::int32_t>& gapToFastest, std::int32_t colourChoice) {
     const auto writeCell = [&](std::string_view text) { writeDriverCell(page, race, colourChoice, slot, text); };
     writeNumberAndNameCells(page, race, colourChoice, slot);
     writeCell(race.bikeName[slot]);
     // "7/12": the best lap was lap 7 of 12.
     writeCell(std::to_string(race.bestLapNo[slot]) + "/" + std::to_string(race.lapsDone[slot]));
     writeCell(formatLapTime(race.lapTime[slot][0]));
-    // The gap to the race's best lap; its holder shows none.
     driverCellOpen(page, race, colourChoice, slot);
-    if (slot != fastestSlot) {
-        page.formatTimeGap(timeDifference(race.lapTime[slot][0], race.lapTime[fastestSlot][0]));
+    if (gapToFastest) {
+        page.formatTimeGap(*gapToFastest);
     }
     page.writeFragment(" </td>");
     page.writeFragment(frame::kRowEnd);
@@ -63,6 +62,14 @@ FastestRaceLaps computeFastestRaceLaps(const RaceRecord& race, std::int32_t firs
     }
     laps.bestLapOrder =
         slotsInAscendingOrder(race.driverCount, [&](std::int32_t slot) { return rankedTime(race.lapTime[slot][0]); });
+    // The gap to the race's best lap; its holder, in the first row, shows none.
+    const std::int32_t fastestSlot = laps.bestLapOrder[0];
+    for (std::size_t row = 1; row < laps.bestLapOrder.size(); ++row) {
+        const std::int32_t slot = laps.bestLapOrder[row];
+        if (slot != kNoSlot) {
+            laps.gapToFastest[row] = timeDifference(race.lapTime[slot][0], race.lapTime[fastestSlot][0]);
+        }
+    }
     return laps;
 }
 
@@ -73,7 +80,6 @@ void writeFastestRaceLaps(ReportWriter& page, const RaceRecord& race, const Fast
     writeHeaderRow(page, race, laps.firstShownLap);
     page.writeFragment("<tr> \n");
 
-    const std::int32_t fastestSlot = laps.bestLapOrder[0];
     for (std::int32_t row = 1; row <= race.driverCount; ++row) {
         const auto index = static_cast<std::size_t>(row - 1);
         writeRowNumberCell(page, row);
@@ -85,7 +91,7 @@ void writeFastestRaceLaps(ReportWriter& page, const RaceRecord& race, const Fast
         if (slot == kNoSlot) {
             writeEmptyRowEnd(page, colourChoice);
         } else {
-            writeBestLapCells(page, race, slot, fastestSlot, colourChoice);
+            writeBestLapCells(page, race, slot, laps.gapToFastest[index], colourChoice);
         }
     }
 

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace league::quorrin {
 
@@ -20,6 +21,8 @@ struct FastestRaceLaps {
     LapColumnSlots fastestAtLap{};
     /// The drivers by their best lap.
     RowSlots bestLapOrder{};
+    /// Each row's gap to the race's best lap; none in the first row.
+    std::array<std::optional<std::int32_t>, kSlotCount> gapToFastest{};
     /// Laps on which each slot was the fastest of all, among the laps shown.
     std::array<std::int32_t, kSlotCount> fastestLapCount{};
 };
