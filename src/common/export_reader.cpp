@@ -1,5 +1,6 @@
 #include "common/export_reader.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -65,6 +66,22 @@ void ExportReader::scanFor(std::string_view pattern, int lead) {
     }
     if (windowMatches(pattern)) {
         return;
+    }
+    // Step by step the search reads `length` bytes into the window and moves back by
+    // length - 1, testing every position from here on. Over the bytes that hold a whole
+    // window that is a plain search: found at q, the window holds the pattern and the
+    // position is q + 1; not found, the state is that of the last whole window, and the
+    // steps below run out of file from there.
+    const std::int64_t lastWhole = size() - static_cast<std::int64_t>(length);
+    if (!failed_ && position_ >= 0 && position_ <= lastWhole) {
+        const std::size_t found = std::string_view(bytes_).find(pattern, static_cast<std::size_t>(position_));
+        const std::int64_t at = found == std::string_view::npos ? lastWhole : static_cast<std::int64_t>(found);
+        std::copy_n(bytes_.data() + at, length, window_.data());
+        window_[length] = '\0';
+        position_ = at + 1;
+        if (found != std::string_view::npos) {
+            return;
+        }
     }
     while (true) {
         if (!fillWindow(length)) {

@@ -2,13 +2,13 @@
 
 namespace league::frame {
 
-void writeCell(ReportWriter& page, std::string_view cellOpening, std::string_view text) {
+void writeCell(ReportWriter& page, Fragment cellOpening, std::string_view text) {
     page.writeFragment(cellOpening);
     page.writeValueText(text);
     page.writeFragment(kCellEnd);
 }
 
-void writeRowNumberCell(ReportWriter& page, std::string_view colour, std::int32_t number) {
+void writeRowNumberCell(ReportWriter& page, Fragment colour, std::int32_t number) {
     page.writeFragment("<td align=\"center\" bgcolor=\"");
     page.writeFragment(colour);
     page.writeFragment("\"> ");

@@ -31,21 +31,24 @@ struct FileIdentity {
 /// An open file of the system (a descriptor or a handle).
 using FileHandle = std::intptr_t;
 
+/// A file opened for reading, with what one look at it tells.
+struct InputFile {
+    FileHandle handle = 0;
+    std::int64_t size = 0;
+    FileIdentity identity;
+    /// False for a device or a pipe, whose size says nothing about what can be read.
+    bool regular = true;
+};
+
 /// Opens a file read-only. A folder, a missing file and one that cannot be opened give
 /// nothing, on every system (some let a folder be opened for reading).
-std::optional<FileHandle> openForReading(const std::string& path);
-
-/// The size of an open file in bytes.
-std::int64_t fileSize(FileHandle file);
+std::optional<InputFile> openForReading(const std::string& path);
 
 /// Reads `length` bytes at `offset`; false unless all of them were read.
 bool readAt(FileHandle file, std::int64_t offset, char* into, std::int64_t length);
 
-/// Reads from the current position to the end of the file.
-std::optional<std::string> readToEnd(FileHandle file);
-
-/// The identity of an open file.
-FileIdentity identityOf(FileHandle file);
+/// Reads the whole file, or nothing when it cannot be read.
+std::optional<std::string> readWhole(const InputFile& file);
 
 /// The identity of the file at `path`, or nothing when there is none.
 std::optional<FileIdentity> identityOfPath(const std::string& path);

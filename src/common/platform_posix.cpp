@@ -63,7 +63,7 @@ std::string nativeInputPath(const std::string& composedPath) {
     return path;
 }
 
-std::optional<FileHandle> openForReading(const std::string& path) {
+std::optional<InputFile> openForReading(const std::string& path) {
     // Non-blocking, so that a named pipe without a writer cannot hang the run.
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
@@ -74,15 +74,12 @@ std::optional<FileHandle> openForReading(const std::string& path) {
         close(fd);
         return std::nullopt;
     }
-    return FileHandle{fd};
-}
-
-std::int64_t fileSize(FileHandle file) {
-    struct stat info {};
-    if (fstat(descriptor(file), &info) != 0 || info.st_size < 0) {
-        return 0;
-    }
-    return static_cast<std::int64_t>(info.st_size);
+    InputFile file;
+    file.handle = FileHandle{fd};
+    file.size = info.st_size > 0 ? static_cast<std::int64_t>(info.st_size) : 0;
+    file.identity = identityOfStat(info);
+    file.regular = S_ISREG(info.st_mode);
+    return file;
 }
 
 bool readAt(FileHandle file, std::int64_t offset, char* into, std::int64_t length) {
@@ -101,13 +98,18 @@ bool readAt(FileHandle file, std::int64_t offset, char* into, std::int64_t lengt
     return true;
 }
 
-std::optional<std::string> readToEnd(FileHandle file) {
+std::optional<std::string> readWhole(const InputFile& file) {
     std::string bytes;
-    const std::int64_t expected = fileSize(file);
-    bytes.reserve(static_cast<std::size_t>(expected));
+    if (file.regular) {
+        bytes.resize(static_cast<std::size_t>(file.size));
+        if (!readAt(file.handle, 0, bytes.data(), file.size)) {
+            return std::nullopt;
+        }
+        return bytes;
+    }
     char buffer[65536];
     while (true) {
-        const ssize_t got = read(descriptor(file), buffer, sizeof buffer);
+        const ssize_t got = read(descriptor(file.handle), buffer, sizeof buffer);
         if (got < 0 && errno == EINTR) {
             continue;
         }
@@ -123,12 +125,6 @@ std::optional<std::string> readToEnd(FileHandle file) {
         }
         bytes.append(buffer, static_cast<std::size_t>(got));
     }
-}
-
-FileIdentity identityOf(FileHandle file) {
-    struct stat info {};
-    fstat(descriptor(file), &info);
-    return identityOfStat(info);
 }
 
 std::optional<FileIdentity> identityOfPath(const std::string& path) {

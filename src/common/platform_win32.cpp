@@ -47,22 +47,22 @@ std::string nativeInputPath(const std::string& composedPath) {
     return composedPath;
 }
 
-std::optional<FileHandle> openForReading(const std::string& path) {
+std::optional<InputFile> openForReading(const std::string& path) {
     // Without backup semantics a folder cannot be opened, so it never counts as a file.
     const HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         return std::nullopt;
     }
-    return fileHandleOf(handle);
-}
-
-std::int64_t fileSize(FileHandle file) {
+    InputFile file;
+    file.handle = fileHandleOf(handle);
+    file.regular = GetFileType(handle) == FILE_TYPE_DISK;
     LARGE_INTEGER size{};
-    if (GetFileSizeEx(handleOf(file), &size) == 0 || size.QuadPart < 0) {
-        return 0;
+    if (file.regular && GetFileSizeEx(handle, &size) != 0 && size.QuadPart > 0) {
+        file.size = static_cast<std::int64_t>(size.QuadPart);
     }
-    return static_cast<std::int64_t>(size.QuadPart);
+    file.identity = identityOfHandle(handle);
+    return file;
 }
 
 bool readAt(FileHandle file, std::int64_t offset, char* into, std::int64_t length) {
@@ -82,13 +82,19 @@ bool readAt(FileHandle file, std::int64_t offset, char* into, std::int64_t lengt
     return true;
 }
 
-std::optional<std::string> readToEnd(FileHandle file) {
+std::optional<std::string> readWhole(const InputFile& file) {
     std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(fileSize(file)));
+    if (file.regular) {
+        bytes.resize(static_cast<std::size_t>(file.size));
+        if (!readAt(file.handle, 0, bytes.data(), file.size)) {
+            return std::nullopt;
+        }
+        return bytes;
+    }
     char buffer[65536];
     while (true) {
         DWORD got = 0;
-        if (ReadFile(handleOf(file), buffer, sizeof buffer, &got, nullptr) == 0) {
+        if (ReadFile(handleOf(file.handle), buffer, sizeof buffer, &got, nullptr) == 0) {
             return GetLastError() == ERROR_BROKEN_PIPE ? std::optional<std::string>(bytes) : std::nullopt;
         }
         if (got == 0) {
@@ -96,10 +102,6 @@ std::optional<std::string> readToEnd(FileHandle file) {
         }
         bytes.append(buffer, got);
     }
-}
-
-FileIdentity identityOf(FileHandle file) {
-    return identityOfHandle(handleOf(file));
 }
 
 std::optional<FileIdentity> identityOfPath(const std::string& path) {

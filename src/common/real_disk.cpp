@@ -10,7 +10,7 @@ namespace {
 
 class RealReadableFile : public ReadableFile {
 public:
-    explicit RealReadableFile(platform::FileHandle file) : file_(file), size_(platform::fileSize(file)) {}
+    explicit RealReadableFile(const platform::InputFile& file) : file_(file.handle), size_(file.size) {}
     ~RealReadableFile() override { platform::closeFile(file_); }
     RealReadableFile(const RealReadableFile&) = delete;
     RealReadableFile& operator=(const RealReadableFile&) = delete;
@@ -72,10 +72,10 @@ std::string RealDisk::belowWorkingFolder(const std::string& path) const {
     return workingFolder_ + "/" + path;
 }
 
-std::optional<platform::FileHandle> RealDisk::openAndRemember(const std::string& path) {
+std::optional<platform::InputFile> RealDisk::openAndRemember(const std::string& path) {
     const auto file = platform::openForReading(belowWorkingFolder(platform::nativeInputPath(path)));
     if (file) {
-        filesRead_.push_back(platform::identityOf(*file));
+        filesRead_.push_back(file->identity);
     }
     return file;
 }
@@ -85,8 +85,8 @@ std::optional<std::string> RealDisk::readFile(const std::string& path) {
     if (!file) {
         return std::nullopt;
     }
-    auto bytes = platform::readToEnd(*file);
-    platform::closeFile(*file);
+    auto bytes = platform::readWhole(*file);
+    platform::closeFile(file->handle);
     return bytes;
 }
 

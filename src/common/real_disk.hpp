@@ -23,7 +23,7 @@ private:
     /// A path of the dialogue or a page name, taken below the working folder when it
     /// is relative.
     std::string belowWorkingFolder(const std::string& path) const;
-    std::optional<platform::FileHandle> openAndRemember(const std::string& path);
+    std::optional<platform::InputFile> openAndRemember(const std::string& path);
 
     std::string workingFolder_;
     std::vector<platform::FileIdentity> filesRead_;

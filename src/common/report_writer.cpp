@@ -4,83 +4,85 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <ostream>
+#include <utility>
 
 namespace league {
 
 namespace {
 
 // Enough for every page the programs write, so that a page grows without copying.
-constexpr std::size_t kUsualPageSize = 128 * 1024;
+constexpr std::size_t kUsualPageSize = 256 * 1024;
 
 }  // namespace
 
-ReportWriter::ReportWriter() {
-    bytes_.reserve(kUsualPageSize);
+ReportWriter::ReportWriter() : buffer_(new char[kUsualPageSize]), capacity_(kUsualPageSize) {}
+
+void ReportWriter::grow(std::size_t length) {
+    std::size_t capacity = capacity_ * 2;
+    while (length > capacity - size_) {
+        capacity *= 2;
+    }
+    std::unique_ptr<char[]> larger(new char[capacity]);
+    std::memcpy(larger.get(), buffer_.get(), size_);
+    buffer_ = std::move(larger);
+    capacity_ = capacity;
 }
 
-void ReportWriter::writeFragment(std::string_view text) {
+void ReportWriter::writeText(std::string_view text) {
     while (true) {
         const void* lineBreak = std::memchr(text.data(), '\n', text.size());
         if (lineBreak == nullptr) {
-            bytes_.append(text);
+            append(text.data(), text.size());
             return;
         }
         const auto before = static_cast<std::size_t>(static_cast<const char*>(lineBreak) - text.data());
-        bytes_.append(text.substr(0, before));
-        bytes_.append("\r\n");
+        append(text.data(), before);
+        append("\r\n", 2);
         text.remove_prefix(before + 1);
     }
-}
-
-void ReportWriter::writeValueText(std::string_view text) {
-    bytes_.append(text);
 }
 
 void ReportWriter::writeNumber(std::int32_t value) {
     char text[16];
     const auto result = std::to_chars(text, text + sizeof text, value);
-    bytes_.append(text, result.ptr);
+    append(text, static_cast<std::size_t>(result.ptr - text));
 }
 
 void ReportWriter::writeHexByte(std::int32_t value) {
-    if (value < 16) {
-        bytes_.push_back('0');
-    }
     char text[16];
-    const auto result = std::to_chars(text, text + sizeof text, static_cast<unsigned int>(value), 16);
-    bytes_.append(text, result.ptr);
+    char* end = text;
+    if (value < 16) {
+        *end++ = '0';
+    }
+    end = std::to_chars(end, text + sizeof text, static_cast<unsigned int>(value), 16).ptr;
+    append(text, static_cast<std::size_t>(end - text));
 }
 
 void ReportWriter::writeOneDecimal(double value) {
-    bytes_.append(oneDecimalText(value));
+    const std::string text = oneDecimalText(value);
+    append(text.data(), text.size());
 }
 
 void ReportWriter::formatLapTime(std::int32_t ms) {
-    bytes_.append(league::formatLapTime(ms));
+    char text[kTimeTextCapacity];
+    append(text, static_cast<std::size_t>(writeLapTime(ms, text) - text));
 }
 
 void ReportWriter::formatTimeGap(std::int32_t ms) {
-    bytes_.append(league::formatTimeGap(ms));
+    char text[kTimeTextCapacity];
+    append(text, static_cast<std::size_t>(writeTimeGap(ms, text) - text));
 }
 
 std::string oneDecimalText(double value) {
-    // printf's "%.1f" depends on the C locale's decimal point only; the programs never
-    // change the locale, and the point is forced here so that no host setting can.
+    // The text of printf's "%.1f" in the C locale, whatever the host's locale.
     if (!std::isfinite(value)) {
         return std::isnan(value) ? "nan" : (value < 0 ? "-inf" : "inf");
     }
     char text[512];
-    std::snprintf(text, sizeof text, "%.1f", value);
-    std::string result(text);
-    for (char& c : result) {
-        if (c == ',') {
-            c = '.';
-        }
-    }
-    return result;
+    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 1);
+    return std::string(text, result.ptr);
 }
 
 void sayPageNotWritten(std::ostream& console, const std::string& name) {

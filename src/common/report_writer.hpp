@@ -6,21 +6,52 @@
 
 #include "common/disk.hpp"
 
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <string_view>
 
 namespace league {
 
+/// A fixed text of a page, as the program's source spells it. Whether it holds a line
+/// break is found when the program is compiled, so that writing it is a plain copy.
+class Fragment {
+public:
+    template <std::size_t N>
+    consteval Fragment(const char (&text)[N]) : Fragment(std::string_view(text, N - 1)) {}
+    consteval Fragment(std::string_view text)
+        : text_(text), hasLineBreak_(text.find('\n') != std::string_view::npos) {}
+
+    std::string_view text() const { return text_; }
+    bool hasLineBreak() const { return hasLineBreak_; }
+
+private:
+    std::string_view text_;
+    bool hasLineBreak_;
+};
+
 class ReportWriter {
 public:
     ReportWriter();
 
-    void writeFragment(std::string_view text);
-    /// Writes a text read from the replay or an export (track, driver and bike names,
-    /// lap texts) byte for byte: a line break inside it is kept as it was read.
-    void writeValueText(std::string_view text);
+    /// Writes a fixed text; each of its line breaks is stored as CR LF.
+    void writeFragment(Fragment fragment) {
+        if (fragment.hasLineBreak()) {
+            writeText(fragment.text());
+        } else {
+            append(fragment.text().data(), fragment.text().size());
+        }
+    }
+    /// Writes a text made while the page is written, such as a chart's markup; each of
+    /// its line breaks is stored as CR LF.
+    void writeText(std::string_view text);
+    /// Writes a text byte for byte: a text read from the replay or an export (track,
+    /// driver and bike names, lap texts), whose line breaks are kept as they were read, or
+    /// a value text the program made, which has none.
+    void writeValueText(std::string_view text) { append(text.data(), text.size()); }
     void writeNumber(std::int32_t value);
     /// "0" below 16, then lower-case hexadecimal: 0 -> "00", 90 -> "5a", 255 -> "ff".
     void writeHexByte(std::int32_t value);
@@ -30,10 +61,26 @@ public:
     void formatTimeGap(std::int32_t ms);
 
     /// The page's bytes so far.
-    const std::string& bytes() const { return bytes_; }
+    std::string_view bytes() const { return std::string_view(buffer_.get(), size_); }
+
+    /// Starts the next page in the memory of this one.
+    void clear() { size_ = 0; }
 
 private:
-    std::string bytes_;
+    // Pages are written cell by cell, so appending is kept to a copy into room that is
+    // already there.
+    void append(const char* text, std::size_t length) {
+        if (length > capacity_ - size_) {
+            grow(length);
+        }
+        std::memcpy(buffer_.get() + size_, text, length);
+        size_ += length;
+    }
+    void grow(std::size_t length);
+
+    std::unique_ptr<char[]> buffer_;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
 };
 
 /// The "%.1f" text of a real number, independent of the locale.

@@ -1,6 +1,7 @@
 #include "common/time_text.hpp"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <limits>
 
@@ -8,24 +9,26 @@ namespace league {
 
 namespace {
 
+char* writeDecimal(std::int64_t value, char* out) {
+    return std::to_chars(out, out + kTimeTextCapacity, value).ptr;
+}
+
 // The text of a non-negative time; 64 bits so that the absolute value of the most
 // negative 32-bit time fits as well.
-std::string nonNegativeLapTime(std::int64_t t) {
-    std::string text;
+char* writeNonNegativeLapTime(std::int64_t t, char* out) {
     const std::int64_t minutes = t / 60000;
     const std::int64_t seconds = (t / 1000) % 60;
     const std::int64_t millis = t - (t / 1000) * 1000;
     if (minutes > 0) {
-        text += std::to_string(minutes);
-        text += ':';
+        out = writeDecimal(minutes, out);
+        *out++ = ':';
         if (seconds < 10) {
-            text += '0';
+            *out++ = '0';
         }
     }
-    text += std::to_string(seconds);
-    text += '.';
-    text += threeDigitMillis(millis);
-    return text;
+    out = writeDecimal(seconds, out);
+    *out++ = '.';
+    return writeThreeDigitMillis(millis, out);
 }
 
 std::int64_t absoluteValue(std::int32_t ms) {
@@ -42,29 +45,41 @@ std::int32_t timeDifference(std::int32_t later, std::int32_t earlier) {
                                                               std::numeric_limits<std::int32_t>::max()));
 }
 
-std::string threeDigitMillis(std::int64_t millis) {
-    std::string text;
+char* writeThreeDigitMillis(std::int64_t millis, char* out) {
     if (millis < 10) {
-        text += '0';
+        *out++ = '0';
     }
     if (millis < 100) {
-        text += '0';
+        *out++ = '0';
     }
-    return text + std::to_string(millis);
+    return writeDecimal(millis, out);
+}
+
+std::string threeDigitMillis(std::int64_t millis) {
+    char text[kTimeTextCapacity];
+    return std::string(text, writeThreeDigitMillis(millis, text));
+}
+
+char* writeLapTime(std::int32_t ms, char* out) {
+    if (ms < 0) {
+        *out++ = '-';
+    }
+    return writeNonNegativeLapTime(absoluteValue(ms), out);
+}
+
+char* writeTimeGap(std::int32_t ms, char* out) {
+    *out++ = ms < 0 ? '+' : '-';
+    return writeNonNegativeLapTime(absoluteValue(ms), out);
 }
 
 std::string formatLapTime(std::int32_t ms) {
-    if (ms < 0) {
-        return "-" + nonNegativeLapTime(absoluteValue(ms));
-    }
-    return nonNegativeLapTime(ms);
+    char text[kTimeTextCapacity];
+    return std::string(text, writeLapTime(ms, text));
 }
 
 std::string formatTimeGap(std::int32_t ms) {
-    if (ms < 0) {
-        return "+" + nonNegativeLapTime(absoluteValue(ms));
-    }
-    return "-" + nonNegativeLapTime(ms);
+    char text[kTimeTextCapacity];
+    return std::string(text, writeTimeGap(ms, text));
 }
 
 }  // namespace league

@@ -46,7 +46,7 @@ void writeHeaderRow(ReportWriter& page) {
 }
 
 // The grid cell shows from which export the rider comes; it closes itself.
-std::string_view gridCell(std::int32_t raceNumber) {
+Fragment gridCell(std::int32_t raceNumber) {
     switch (raceNumber) {
         case 1:
             return "<td align=\"center\" bgcolor=\"#DDDD00\">R1</td> ";
@@ -61,7 +61,7 @@ std::string_view gridCell(std::int32_t raceNumber) {
 
 // The cells after the start-number opening of a filled position, up to the row end.
 void writePlacedEntry(ReportWriter& page, const MergeEntry& entry, const PositionValues& values) {
-    const std::string_view shaded = values.grey ? kGreyCell : kPlainCell;
+    const Fragment shaded = values.grey ? kGreyCell : kPlainCell;
     page.writeNumber(entry.startNumber);
     page.writeFragment(kCellEnd);
     writeCell(page, kPlainCell, entry.driverName);

@@ -12,7 +12,7 @@ namespace league::omblen {
 namespace {
 
 // The grid cell of exports 1 to 4, each grid in its own colour.
-constexpr std::array<std::string_view, kMaxExports> kGridCells = {
+constexpr std::array<Fragment, kMaxExports> kGridCells = {
     "<td align=\"center\" bgcolor=\"#DDDD00\">G1</td> ",
     "<td align=\"center\" bgcolor=\"#0033FF\">G2</td> ",
     "<td align=\"center\" bgcolor=\"#DD0000\">G3</td> ",
@@ -21,7 +21,7 @@ constexpr std::array<std::string_view, kMaxExports> kGridCells = {
 
 }  // namespace
 
-void writePageHead(ReportWriter& page, std::string_view lineBreakPiece) {
+void writePageHead(ReportWriter& page, Fragment lineBreakPiece) {
     page.writeFragment("<html> \n");
     page.writeFragment("<head>");
     page.writeFragment("<title>Omblen table</title>");
@@ -46,7 +46,7 @@ void writeHeaderRow(ReportWriter& page) {
 }
 
 void writeEntryCells(ReportWriter& page, const QualifyingTable& table, int entry, int previousPlaced,
-                     std::string_view cellOpening) {
+                     Fragment cellOpening) {
     const QualifyingEntry& e = table.entries.at(static_cast<std::size_t>(entry));
     const QualifyingEntry& previous = table.entries.at(static_cast<std::size_t>(previousPlaced));
     // The gaps are left empty for the best time only; a driver as fast as the one

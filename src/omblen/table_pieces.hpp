@@ -13,7 +13,7 @@
 namespace league::omblen {
 
 /// The head of both pages; they differ only in the line-break piece before "<body>".
-void writePageHead(ReportWriter& page, std::string_view lineBreakPiece);
+void writePageHead(ReportWriter& page, Fragment lineBreakPiece);
 
 /// The green header row ("pos" to "grid") and the opening of the first body row.
 void writeHeaderRow(ReportWriter& page);
@@ -23,7 +23,7 @@ void writeHeaderRow(ReportWriter& page);
 /// time), lap, speed in km/h, and the coloured grid cell of its export. Every cell but
 /// the grid cell opens with `cellOpening`.
 void writeEntryCells(ReportWriter& page, const QualifyingTable& table, int entry, int previousPlaced,
-                     std::string_view cellOpening);
+                     Fragment cellOpening);
 
 /// The entry placed before the one at `rank` in `ranking`: the one ranked just above
 /// it, or entry 0 for the first.

@@ -9,7 +9,7 @@ namespace {
 // Start numbers from 1 to 999 get a column; 1000 is above every such number.
 constexpr std::int32_t kNoColumnNumber = 1000;
 
-void writeShade(ReportWriter& page, std::string_view before, std::int32_t component, std::string_view after) {
+void writeShade(ReportWriter& page, Fragment before, std::int32_t component, Fragment after) {
     page.writeFragment("bgcolor=\"#");
     page.writeFragment(before);
     page.writeHexByte(component);
@@ -31,11 +31,11 @@ LapShade lapShade(std::int32_t lap, std::int32_t best) {
     // the best (a half of a split lap) is as red as red gets.
     const std::int64_t red = static_cast<std::int64_t>(lap) * 10000 / best - 9905;
     if (red < 255) {
-        shade.red = static_cast<std::int32_t>(red < 0 ? 0 : red);
+        shade.red = static_cast<std::uint8_t>(red < 0 ? 0 : red);
     }
     const std::int64_t blue = static_cast<std::int64_t>(best) * 2000 / lap - 1715;
     if (blue <= 255) {
-        shade.blue = static_cast<std::int32_t>(blue < 0 ? 0 : blue);
+        shade.blue = static_cast<std::uint8_t>(blue < 0 ? 0 : blue);
     }
     return shade;
 }

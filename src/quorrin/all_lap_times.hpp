@@ -16,8 +16,8 @@ namespace league::quorrin {
 /// The shade of a lap cell: a red component ("#FFrrrr") for laps near the best, a blue
 /// one ("#bbbbFF") for slower laps; between about 1.47 % and 1.6 % above the best both.
 struct LapShade {
-    std::optional<std::int32_t> red;
-    std::optional<std::int32_t> blue;
+    std::optional<std::uint8_t> red;
+    std::optional<std::uint8_t> blue;
 };
 
 /// The shade of lap time `lap` against the driver's best lap `best`; none when either

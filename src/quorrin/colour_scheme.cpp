@@ -1,6 +1,8 @@
 #include "quorrin/colour_scheme.hpp"
 
+#include <cstddef>
 #include <ostream>
+#include <string_view>
 
 namespace league::quorrin {
 
@@ -22,13 +24,42 @@ constexpr ColourPalette buildColourPalette() {
 
 constexpr ColourPalette kColourPalette = buildColourPalette();
 
+// The cell opening of every palette entry, "<td align="center" bgcolor="#rrggbb"> ", made
+// once, since the colourful scheme writes one for almost every cell of both pages.
+constexpr std::string_view kColourCellStart = "<td align=\"center\" bgcolor=\"#";
+constexpr std::string_view kColourCellEnd = "\"> ";
+constexpr std::size_t kColourCellLength = kColourCellStart.size() + 6 + kColourCellEnd.size();
+using ColourCell = std::array<char, kColourCellLength>;
+
+constexpr std::array<ColourCell, kPaletteSize> buildColourCells() {
+    constexpr std::string_view digits = "0123456789abcdef";
+    std::array<ColourCell, kPaletteSize> cells{};
+    for (std::size_t entry = 0; entry < cells.size(); ++entry) {
+        std::size_t at = 0;
+        for (const char c : kColourCellStart) {
+            cells[entry][at++] = c;
+        }
+        for (const std::int32_t component : kColourPalette[entry]) {
+            cells[entry][at++] = digits[static_cast<std::size_t>(component / 16)];
+            cells[entry][at++] = digits[static_cast<std::size_t>(component % 16)];
+        }
+        for (const char c : kColourCellEnd) {
+            cells[entry][at++] = c;
+        }
+    }
+    return cells;
+}
+
+constexpr std::array<ColourCell, kPaletteSize> kColourCells = buildColourCells();
+
+std::size_t paletteEntryOf(std::int32_t startNumber) {
+    return startNumber < 0 ? 0 : static_cast<std::size_t>(startNumber % kPaletteSize);
+}
+
 }  // namespace
 
 const PaletteColour& paletteColourOf(std::int32_t startNumber) {
-    if (startNumber < 0) {
-        return kColourPalette[0];
-    }
-    return kColourPalette[startNumber % kPaletteSize];
+    return kColourPalette[paletteEntryOf(startNumber)];
 }
 
 std::int32_t askColourChoice(Console& console) {
@@ -41,11 +72,8 @@ std::int32_t askColourChoice(Console& console) {
 
 void driverCellOpen(ReportWriter& page, const RaceRecord& race, std::int32_t colourChoice, std::int32_t slot) {
     if (colourChoice == 0) {
-        page.writeFragment("<td align=\"center\" bgcolor=\"#");
-        for (const std::int32_t component : paletteColourOf(race.startNumber[slot])) {
-            page.writeHexByte(component);
-        }
-        page.writeFragment("\"> ");
+        const ColourCell& cell = kColourCells[paletteEntryOf(race.startNumber[slot])];
+        page.writeValueText(std::string_view(cell.data(), cell.size()));
         return;
     }
     // Red wins over yellow: the winner stays red even when his number was chosen.

@@ -4,6 +4,10 @@
 #include "common/time_text.hpp"
 #include "quorrin/colour_scheme.hpp"
 
+#include <algorithm>
+#include <charconv>
+#include <cstddef>
+
 namespace league::quorrin {
 
 namespace {
@@ -14,20 +18,33 @@ constexpr std::int32_t kFirstLapBound = 100000000;
 // A difference of 1000 seconds or more ahead of the pace is left out of the chart.
 constexpr std::int64_t kSmallestShownDifference = -1000000;
 
-// The position at the end of `lap` of a driver whose elapsed time there is `elapsed`:
-// the number of drivers with a time up to his own.
-std::int32_t positionAtLap(const RaceRecord& race, std::int32_t lap, std::int32_t elapsed) {
-    std::int32_t position = 0;
-    for (std::int32_t slot = 0; slot < kSlotCount; ++slot) {
-        const std::int32_t other = race.raceTimeAtLap[slot][lap];
-        if (other > 0 && other <= elapsed) {
-            ++position;
+// The elapsed times of all drivers at the end of `lap`, ascending, so that a driver's
+// position there is the number of times up to his own.
+class LapTimesInOrder {
+public:
+    LapTimesInOrder(const RaceRecord& race, std::int32_t lap) {
+        for (std::int32_t slot = 0; slot < kSlotCount; ++slot) {
+            const std::int32_t elapsed = race.raceTimeAtLap[slot][lap];
+            if (elapsed > 0) {
+                times_[count_++] = elapsed;
+            }
         }
+        std::sort(times_.begin(), times_.begin() + count_);
     }
-    return position;
-}
 
-void writeTableOpen(ReportWriter& page, std::string_view caption) {
+    /// The number of drivers with a time up to `elapsed`: equal times share the larger
+    /// position.
+    std::int32_t positionOf(std::int32_t elapsed) const {
+        return static_cast<std::int32_t>(std::upper_bound(times_.begin(), times_.begin() + count_, elapsed) -
+                                         times_.begin());
+    }
+
+private:
+    std::array<std::int32_t, kSlotCount> times_{};
+    std::ptrdiff_t count_ = 0;
+};
+
+void writeTableOpen(ReportWriter& page, Fragment caption) {
     page.writeFragment(frame::kBlockOpen);
     page.writeFragment(frame::kTableOpenLeft);
     page.writeFragment(caption);
@@ -88,7 +105,8 @@ void writeDifferenceTable(ReportWriter& page, const RaceRecord& race, const Grap
         for (std::int32_t lap = 1; lap <= lastShownLap(race); ++lap) {
             driverCellOpen(page, race, colourChoice, slot);
             if (const auto& difference = values.difference[index][static_cast<std::size_t>(lap)]) {
-                page.writeFragment(graphGapText(*difference));
+                char text[kGraphGapTextCapacity];
+                page.writeValueText(std::string_view(text, writeGraphGapText(*difference, text) - text));
             }
             page.writeFragment(frame::kCellEnd);
         }
@@ -117,18 +135,16 @@ GraphValues computeGraphValues(const RaceRecord& race) {
     const std::int64_t winnerLaps = hasPace ? race.lapsDone[winner] : 1;
     const std::int64_t winnerTime = hasPace ? lapColumn(race.raceTimeAtLap[winner], race.lapsDone[winner]) : 0;
 
-    for (std::size_t row = 0; row < values.rowSlot.size(); ++row) {
-        const std::int32_t slot = values.rowSlot[row];
-        if (slot == kNoSlot) {
-            continue;
-        }
-        for (std::int32_t lap = 1; lap <= lastShownLap(race); ++lap) {
-            const std::int32_t elapsed = race.raceTimeAtLap[slot][lap];
+    for (std::int32_t lap = 1; lap <= lastShownLap(race); ++lap) {
+        const LapTimesInOrder lapTimes(race, lap);
+        for (std::size_t row = 0; row < values.rowSlot.size(); ++row) {
+            const std::int32_t slot = values.rowSlot[row];
             // A lap the driver did not complete has no elapsed time and stays empty.
+            const std::int32_t elapsed = slot == kNoSlot ? 0 : race.raceTimeAtLap[slot][lap];
             if (elapsed <= 0) {
                 continue;
             }
-            values.position[row][static_cast<std::size_t>(lap)] = positionAtLap(race, lap, elapsed);
+            values.position[row][static_cast<std::size_t>(lap)] = lapTimes.positionOf(elapsed);
             // 64 bits: the winner's race time × lap can leave the 32-bit range (a time
             // from a damaged export, or a race of over 15 hours at lap 39).
             const std::int64_t difference = elapsed - winnerTime * lap / winnerLaps;
@@ -141,16 +157,19 @@ GraphValues computeGraphValues(const RaceRecord& race) {
 }
 
 std::string graphGapText(std::int64_t difference) {
-    std::string text;
+    char text[kGraphGapTextCapacity];
+    return std::string(text, writeGraphGapText(difference, text));
+}
+
+char* writeGraphGapText(std::int64_t difference, char* out) {
     // Between -999 and -1 the whole seconds are 0, which carries no sign of its own.
     if (difference >= -999 && difference <= -1) {
-        text += '-';
+        *out++ = '-';
     }
-    text += std::to_string(difference / 1000);
-    text += '.';
+    out = std::to_chars(out, out + 24, difference / 1000).ptr;
+    *out++ = '.';
     const std::int64_t magnitude = difference < 0 ? -difference : difference;
-    text += threeDigitMillis(magnitude - (magnitude / 1000) * 1000);
-    return text;
+    return writeThreeDigitMillis(magnitude - (magnitude / 1000) * 1000, out);
 }
 
 void writeGraphValuesPage(ReportWriter& page, const RaceRecord& race, const GraphValues& values,

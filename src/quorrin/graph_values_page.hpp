@@ -8,6 +8,7 @@
 #include "quorrin/table_cells.hpp"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -32,6 +33,13 @@ GraphValues computeGraphValues(const RaceRecord& race);
 /// A difference in milliseconds as signed seconds with three decimals and no minutes:
 /// 12345 -> "12.345", -500 -> "-0.500", 61000 -> "61.000".
 std::string graphGapText(std::int64_t difference);
+
+/// Room for every graph gap text: a sign, the seconds of a 64-bit value, a point and
+/// three digits.
+inline constexpr std::size_t kGraphGapTextCapacity = 32;
+
+/// The same written into `out` (kGraphGapTextCapacity characters); returns its end.
+char* writeGraphGapText(std::int64_t difference, char* out);
 
 /// Writes the whole page, head and end included.
 void writeGraphValuesPage(ReportWriter& page, const RaceRecord& race, const GraphValues& values,

@@ -113,18 +113,18 @@ int runQuorrin(Console& console, Disk& disk) {
     // A page that cannot be written does not stop the run, but the run then does not
     // count as completed.
     int exitStatus = kExitCompleted;
-    ReportWriter tablesPage;
-    writeRaceTablesPage(tablesPage, race, analysis, colourChoice);
-    if (!savePage(disk, race.pageFileName, tablesPage, console.out())) {
+    ReportWriter page;
+    writeRaceTablesPage(page, race, analysis, colourChoice);
+    if (!savePage(disk, race.pageFileName, page, console.out())) {
         exitStatus = kExitStopped;
     }
     if (!analysis.graphValues) {
         showPositionTableFailure(console);
         return exitStatus;
     }
-    ReportWriter graphPage;
-    writeGraphValuesPage(graphPage, race, *analysis.graphValues, colourChoice);
-    if (!savePage(disk, race.graphFileName, graphPage, console.out())) {
+    page.clear();
+    writeGraphValuesPage(page, race, *analysis.graphValues, colourChoice);
+    if (!savePage(disk, race.graphFileName, page, console.out())) {
         exitStatus = kExitStopped;
     }
     return exitStatus;

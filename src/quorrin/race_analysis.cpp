@@ -7,17 +7,20 @@
 namespace league::quorrin {
 
 RaceAnalysis analyseRace(const RaceRecord& race) {
-    RaceAnalysis analysis;
-    analysis.firstShownLap = race.positionTableFailed ? 2 : 1;
-    if (!race.positionTableFailed) {
-        analysis.positionBoard = computePositionBoard(race);
-        analysis.graphValues = computeGraphValues(race);
-    }
-    analysis.fastestRaceLaps = computeFastestRaceLaps(race, analysis.firstShownLap);
-    analysis.consistencyOrder = computeConsistencyOrder(race);
-    analysis.fastestLapDevelopment = computeFastestLapDevelopment(race);
+    const std::int32_t firstShownLap = race.positionTableFailed ? 2 : 1;
+    const bool exportUsed = !race.positionTableFailed;
+    // Each part is made in its place in the analysis, without a copy.
+    RaceAnalysis analysis{
+        .firstShownLap = firstShownLap,
+        .positionBoard = exportUsed ? std::optional<PositionBoard>(computePositionBoard(race)) : std::nullopt,
+        .fastestRaceLaps = computeFastestRaceLaps(race, firstShownLap),
+        .consistencyOrder = computeConsistencyOrder(race),
+        .fastestLapDevelopment = computeFastestLapDevelopment(race),
+        .fastestLapCountOrder = {},
+        .lapChart = computeLapChart(race, firstShownLap),
+        .graphValues = exportUsed ? std::optional<GraphValues>(computeGraphValues(race)) : std::nullopt,
+    };
     analysis.fastestLapCountOrder = computeFastestLapCountOrder(analysis.fastestRaceLaps.fastestLapCount);
-    analysis.lapChart = computeLapChart(race, analysis.firstShownLap);
     return analysis;
 }
 

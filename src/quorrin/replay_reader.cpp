@@ -1,5 +1,6 @@
 #include "quorrin/replay_reader.hpp"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <ostream>
@@ -17,15 +18,30 @@ constexpr std::size_t kRecordSlotField = 16;
 constexpr std::size_t kRecordLapNumberField = 24;
 constexpr std::size_t kRecordLapTimeField = 28;
 
+// The end of the head of a replay: the track name and the slot table.
+constexpr std::int64_t kHeadEnd = kSlotTableOffset + kSlotCount * kSlotSize;
+
 // The replay's fields. Every read states where it reads and gets the field only when
-// all of its bytes lie inside the file.
+// all of its bytes lie inside the file. The head is read at once, as much of it as the
+// file holds, and its fields are taken from memory.
 class ReplayFile {
 public:
-    explicit ReplayFile(ReadableFile& file) : file_(file), size_(file.size()) {}
+    explicit ReplayFile(ReadableFile& file) : file_(file), size_(file.size()) {
+        head_.resize(static_cast<std::size_t>(size_ < kHeadEnd ? size_ : kHeadEnd));
+        if (!file_.readAt(0, head_.data(), static_cast<std::int64_t>(head_.size()))) {
+            head_.clear();
+        }
+    }
 
     std::int64_t size() const { return size_; }
 
-    bool readAt(std::int64_t offset, char* into, std::int64_t length) { return file_.readAt(offset, into, length); }
+    bool readAt(std::int64_t offset, char* into, std::int64_t length) {
+        if (offset >= 0 && length >= 0 && offset + length <= static_cast<std::int64_t>(head_.size())) {
+            std::copy_n(head_.data() + offset, length, into);
+            return true;
+        }
+        return file_.readAt(offset, into, length);
+    }
 
     std::optional<std::string> textAt(std::int64_t offset) {
         std::array<char, kReplayTextWidth> field{};
@@ -44,16 +60,14 @@ public:
     }
 
     static std::int32_t littleEndianInt32(const char* bytes) {
-        std::uint32_t bits = 0;
-        for (int i = 3; i >= 0; --i) {
-            bits = (bits << 8) | static_cast<unsigned char>(bytes[i]);
-        }
-        return static_cast<std::int32_t>(bits);
+        const auto byte = [bytes](int i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i])); };
+        return static_cast<std::int32_t>(byte(0) | byte(1) << 8 | byte(2) << 16 | byte(3) << 24);
     }
 
 private:
     ReadableFile& file_;
     std::int64_t size_ = 0;
+    std::vector<char> head_;
 };
 
 void readTrackName(ReplayFile& file, RaceRecord& race) {
@@ -84,24 +98,32 @@ bool readLapRecords(ReplayFile& file, RaceRecord& race) {
         std::int64_t{*count} * kLapRecordSize > file.size()) {
         return false;
     }
-    const std::int64_t tableBytes = std::int64_t{*count} * kLapRecordSize;
-    std::vector<char> table(static_cast<std::size_t>(tableBytes), '\0');
-    if (!file.readAt(file.size() - tableBytes, table.data(), tableBytes)) {
-        return false;
-    }
-    race.recordCount = *count;
-    race.lapRecords.assign(static_cast<std::size_t>(*count), LapRecord{});
+    // The table is read in chunks of records, so that a large one needs little memory.
+    constexpr std::int32_t kRecordsPerChunk = 256;
+    std::array<char, static_cast<std::size_t>(kRecordsPerChunk * kLapRecordSize)> chunk;
+    const std::int64_t tableStart = file.size() - std::int64_t{*count} * kLapRecordSize;
+    race.lapRecords.clear();
+    race.lapRecords.reserve(static_cast<std::size_t>(*count));
     std::int32_t lastMarker = 0;
-    for (std::int32_t index = 0; index < *count; ++index) {
-        const char* record = table.data() + static_cast<std::size_t>(std::int64_t{index} * kLapRecordSize);
-        LapRecord& lap = race.lapRecords[static_cast<std::size_t>(index)];
-        lap.slot = ReplayFile::littleEndianInt32(record + kRecordSlotField);
-        lap.lapNumber = ReplayFile::littleEndianInt32(record + kRecordLapNumberField);
-        lap.lapTime = ReplayFile::littleEndianInt32(record + kRecordLapTimeField);
-        if (lap.lapNumber == kRaceStartMarkerLap && lap.lapTime == 0) {
-            lastMarker = index;
+    for (std::int32_t first = 0; first < *count; first += kRecordsPerChunk) {
+        const std::int32_t records = std::min(kRecordsPerChunk, *count - first);
+        if (!file.readAt(tableStart + std::int64_t{first} * kLapRecordSize, chunk.data(),
+                         std::int64_t{records} * kLapRecordSize)) {
+            race.lapRecords.clear();
+            return false;
+        }
+        for (std::int32_t inChunk = 0; inChunk < records; ++inChunk) {
+            const char* record = chunk.data() + static_cast<std::size_t>(std::int64_t{inChunk} * kLapRecordSize);
+            const LapRecord lap{ReplayFile::littleEndianInt32(record + kRecordSlotField),
+                                ReplayFile::littleEndianInt32(record + kRecordLapNumberField),
+                                ReplayFile::littleEndianInt32(record + kRecordLapTimeField)};
+            if (lap.lapNumber == kRaceStartMarkerLap && lap.lapTime == 0) {
+                lastMarker = first + inChunk;
+            }
+            race.lapRecords.push_back(lap);
         }
     }
+    race.recordCount = *count;
     // Without a marker the race laps start at record 1: record 0 is never a race lap.
     race.firstRaceRecord = lastMarker + 1;
     return true;

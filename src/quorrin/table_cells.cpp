@@ -30,9 +30,15 @@ void writeDriverCell(ReportWriter& page, const RaceRecord& race, std::int32_t co
     page.writeFragment(frame::kCellEnd);
 }
 
+void writeStartNumberCell(ReportWriter& page, const RaceRecord& race, std::int32_t colourChoice, std::int32_t slot) {
+    driverCellOpen(page, race, colourChoice, slot);
+    page.writeNumber(race.startNumber[slot]);
+    page.writeFragment(frame::kCellEnd);
+}
+
 void writeNumberAndNameCells(ReportWriter& page, const RaceRecord& race, std::int32_t colourChoice,
                              std::int32_t slot) {
-    writeDriverCell(page, race, colourChoice, slot, std::to_string(race.startNumber[slot]));
+    writeStartNumberCell(page, race, colourChoice, slot);
     writeDriverCell(page, race, colourChoice, slot, race.driverName[slot]);
 }
 
@@ -42,7 +48,7 @@ void writeLapColumnCell(ReportWriter& page, const RaceRecord& race, std::int32_t
         page.writeFragment(frame::kCellEnd);
         return;
     }
-    writeDriverCell(page, race, colourChoice, slot, std::to_string(race.startNumber[slot]));
+    writeStartNumberCell(page, race, colourChoice, slot);
 }
 
 void writeEmptyRowEnd(ReportWriter& page, std::int32_t colourChoice) {

@@ -57,6 +57,9 @@ void writeMiddleRowNumberCell(ReportWriter& page, std::int32_t row);
 void writeDriverCell(ReportWriter& page, const RaceRecord& race, std::int32_t colourChoice, std::int32_t slot,
                      std::string_view text);
 
+/// A cell in the colour of the driver in `slot` holding his start number.
+void writeStartNumberCell(ReportWriter& page, const RaceRecord& race, std::int32_t colourChoice, std::int32_t slot);
+
 /// The start-number and name cells with which a driver's part of a row begins.
 void writeNumberAndNameCells(ReportWriter& page, const RaceRecord& race, std::int32_t colourChoice,
                              std::int32_t slot);

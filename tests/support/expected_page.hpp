@@ -32,7 +32,7 @@ template <typename Write>
 std::string pageBytes(Write write) {
     ReportWriter page;
     write(page);
-    return page.bytes();
+    return std::string(page.bytes());
 }
 
 }  // namespace league::testing

@@ -26,7 +26,9 @@ int main() {
     }
     console.out() << *text << '\n';
     league::ReportWriter page;
-    page.writeFragment("<p>\n" + *text + "\n</p>\n");
+    page.writeFragment("<p>\n");
+    page.writeText(*text);
+    page.writeFragment("\n</p>\n");
     league::savePage(disk, name + ".html", page, console.out());
     std::cout.flush();
     return 0;
