@@ -1,7 +1,8 @@
 #pragma once
 // Runs a whole program, in-process over string streams or as the built executable
-// with piped input, in a fresh folder that holds the given files, and returns what
-// the user would see: the console text, the exit status and every file afterwards.
+// with piped input (and, if wanted, command-line arguments), in a fresh folder that
+// holds the given files, and returns what the user would see: the console text, the
+// exit status and every file afterwards.
 
 #include "support/temp_folder.hpp"
 
@@ -10,12 +11,15 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace league::testing {
 
 struct RunResult {
     int exitStatus = -1;
     std::string console;
+    /// Standard error, when the run kept it apart from the console text.
+    std::string errors;
     /// Every file of the folder after the run, the input files included.
     FileMap files;
 };
@@ -35,10 +39,17 @@ RunResult runInProcess(const ProgramRun& run, const std::string& input, const Fi
 /// Starts the built executable in a fresh folder with `input` piped to it.
 RunResult runExecutable(const std::string& executable, const std::string& input, const FileMap& files);
 
-/// Starts a command line in `folder` with standard input and output redirected to
-/// files; returns the exit status (the part of runExecutable that differs by system).
-int runCommandInFolder(const std::string& executable, const std::filesystem::path& folder,
-                       const std::filesystem::path& inputFile, const std::filesystem::path& outputFile);
+/// Starts the built executable with command-line arguments, as runExecutable does, but
+/// with its standard error kept apart from the console text, in `errors`.
+RunResult runExecutableWithArguments(const std::string& executable, const std::vector<std::string>& arguments,
+                                     const std::string& input, const FileMap& files);
+
+/// Starts a command line in `folder` with standard input, output and error redirected
+/// to files (standard error into the output file when `errorFile` is empty); returns
+/// the exit status (the part of runExecutable that differs by system).
+int runCommandInFolder(const std::string& executable, const std::vector<std::string>& arguments,
+                       const std::filesystem::path& folder, const std::filesystem::path& inputFile,
+                       const std::filesystem::path& outputFile, const std::filesystem::path& errorFile);
 
 /// What the built executables print when they pause: the system's own prompt. Tests
 /// of whole executables build their expected console text with it.
