@@ -345,11 +345,12 @@ void writePositionChart(ReportWriter& page, const RaceChart& chart) {
         positions > 1 ? std::clamp(kPositionRoom / (positions - 1), kSmallestRowHeight, kLargestRowHeight) : 0;
     const auto positionY = [&](std::int32_t position) { return kPlotTop + (position - 1) * rowHeight; };
 
+    const auto lapsShown = static_cast<std::size_t>(std::max(chart.lapCount, 0));
     ChartFrame frame{"position-chart", "Position of every rider at the end of each lap",
                      positionY(positions), true, {}};
     for (const ChartRider& rider : chart.riders) {
         RiderLine line{&rider, {}};
-        const auto laps = std::min<std::size_t>(rider.positionAtLap.size(), std::max(chart.lapCount, 0));
+        const std::size_t laps = std::min(rider.positionAtLap.size(), lapsShown);
         for (std::size_t k = 0; k < laps; ++k) {
             const std::int32_t position = rider.positionAtLap[k];
             if (position > 0) {
@@ -391,11 +392,12 @@ void writeGapChart(ReportWriter& page, const RaceChart& chart) {
                               static_cast<double>(axis.behind - axis.ahead);
     };
 
+    const auto lapsShown = static_cast<std::size_t>(std::max(chart.lapCount, 0));
     ChartFrame frame{"gap-chart", "Gap of every rider to the winner's average pace at the end of each lap",
                      kPlotTop + kGapPlotHeight, false, {}};
     for (const ChartRider& rider : chart.riders) {
         RiderLine line{&rider, {}};
-        const auto laps = std::min<std::size_t>(rider.gapAtLap.size(), std::max(chart.lapCount, 0));
+        const std::size_t laps = std::min(rider.gapAtLap.size(), lapsShown);
         for (std::size_t k = 0; k < laps; ++k) {
             if (const auto gap = rider.gapAtLap[k]) {
                 const int clipped = *gap < axis.ahead ? -1 : (*gap > axis.behind ? 1 : 0);

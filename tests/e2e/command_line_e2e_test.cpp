@@ -44,7 +44,8 @@ TEST(CommandLine, HelpVersionUnknownOptionsAndIgnoredArguments) {
         const RunResult normal = runExecutableWithArguments(program.executable, {}, answers, league);
         ASSERT_FALSE(filesWritten(normal, league).empty()) << program.name;
 
-        const std::string unknownCharts = program.name + ": unknown option '--charts' (see " + program.name + " --help)\n";
+        const std::string unknownCharts =
+            program.name + ": unknown option '--charts' (see " + program.name + " --help)\n";
         enum class Expect { Help, Exact, NormalRun };
         const struct {
             std::vector<std::string> arguments;
