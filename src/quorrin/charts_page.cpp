@@ -79,6 +79,16 @@ std::string colourText(const std::array<std::int32_t, 3>& colour) {
     return text;
 }
 
+// The value of a lap in a list whose element k - 1 belongs to lap k; nothing for a lap
+// the list does not reach.
+template <typename Value>
+std::optional<Value> lapValue(const std::vector<Value>& values, std::int32_t lap) {
+    if (lap < 1 || static_cast<std::size_t>(lap) > values.size()) {
+        return std::nullopt;
+    }
+    return values[static_cast<std::size_t>(lap) - 1];
+}
+
 // A gap as a tooltip shows it: signed seconds with three decimals, "+4.498 s".
 std::string gapText(std::int64_t gap) {
     return (gap > 0 ? "+" : "") + graphGapText(gap) + " s";
@@ -113,6 +123,25 @@ struct ChartFrame {
     bool startNumbersAtLeft = false;
     std::vector<RiderLine> lines;
 };
+
+// The lines of the riders with at least one point; `pointAt(rider, lap)` gives the
+// point at the end of a lap, or nothing.
+template <typename PointAt>
+std::vector<RiderLine> riderLines(const RaceChart& chart, PointAt pointAt) {
+    std::vector<RiderLine> lines;
+    for (const ChartRider& rider : chart.riders) {
+        RiderLine line{&rider, {}};
+        for (std::int32_t lap = 1; lap <= chart.lapCount; ++lap) {
+            if (auto point = pointAt(rider, lap)) {
+                line.points.push_back(std::move(*point));
+            }
+        }
+        if (!line.points.empty()) {
+            lines.push_back(std::move(line));
+        }
+    }
+    return lines;
+}
 
 double lapX(const RaceChart& chart, std::int32_t lap) {
     const std::int32_t intervals = std::max(chart.lapCount - 1, 1);
@@ -345,23 +374,15 @@ void writePositionChart(ReportWriter& page, const RaceChart& chart) {
         positions > 1 ? std::clamp(kPositionRoom / (positions - 1), kSmallestRowHeight, kLargestRowHeight) : 0;
     const auto positionY = [&](std::int32_t position) { return kPlotTop + (position - 1) * rowHeight; };
 
-    const auto lapsShown = static_cast<std::size_t>(std::max(chart.lapCount, 0));
-    ChartFrame frame{"position-chart", "Position of every rider at the end of each lap",
-                     positionY(positions), true, {}};
-    for (const ChartRider& rider : chart.riders) {
-        RiderLine line{&rider, {}};
-        const std::size_t laps = std::min(rider.positionAtLap.size(), lapsShown);
-        for (std::size_t k = 0; k < laps; ++k) {
-            const std::int32_t position = rider.positionAtLap[k];
-            if (position > 0) {
-                line.points.push_back({static_cast<std::int32_t>(k + 1), positionY(position),
-                                       "P" + std::to_string(position), 0});
-            }
+    const auto pointAt = [&](const ChartRider& rider, std::int32_t lap) -> std::optional<ChartPoint> {
+        const std::int32_t position = lapValue(rider.positionAtLap, lap).value_or(0);
+        if (position <= 0) {
+            return std::nullopt;
         }
-        if (!line.points.empty()) {
-            frame.lines.push_back(std::move(line));
-        }
-    }
+        return ChartPoint{lap, positionY(position), "P" + std::to_string(position), 0};
+    };
+    const ChartFrame frame{"position-chart", "Position of every rider at the end of each lap", positionY(positions),
+                           true, riderLines(chart, pointAt)};
 
     page.writeFragment("<section class=\"chart\">\n<h2>Positions</h2>\n");
     page.writeFragment("<p>The position of every rider at the end of each lap, the leader on top. A square marks "
@@ -392,22 +413,17 @@ void writeGapChart(ReportWriter& page, const RaceChart& chart) {
                               static_cast<double>(axis.behind - axis.ahead);
     };
 
-    const auto lapsShown = static_cast<std::size_t>(std::max(chart.lapCount, 0));
-    ChartFrame frame{"gap-chart", "Gap of every rider to the winner's average pace at the end of each lap",
-                     kPlotTop + kGapPlotHeight, false, {}};
-    for (const ChartRider& rider : chart.riders) {
-        RiderLine line{&rider, {}};
-        const std::size_t laps = std::min(rider.gapAtLap.size(), lapsShown);
-        for (std::size_t k = 0; k < laps; ++k) {
-            if (const auto gap = rider.gapAtLap[k]) {
-                const int clipped = *gap < axis.ahead ? -1 : (*gap > axis.behind ? 1 : 0);
-                line.points.push_back({static_cast<std::int32_t>(k + 1), gapY(*gap), gapText(*gap), clipped});
-            }
+    const auto pointAt = [&](const ChartRider& rider, std::int32_t lap) -> std::optional<ChartPoint> {
+        // An empty cell of the graph values page draws nothing.
+        const std::optional<std::int64_t> gap = lapValue(rider.gapAtLap, lap).value_or(std::nullopt);
+        if (!gap) {
+            return std::nullopt;
         }
-        if (!line.points.empty()) {
-            frame.lines.push_back(std::move(line));
-        }
-    }
+        const int clipped = *gap < axis.ahead ? -1 : (*gap > axis.behind ? 1 : 0);
+        return ChartPoint{lap, gapY(*gap), gapText(*gap), clipped};
+    };
+    const ChartFrame frame{"gap-chart", "Gap of every rider to the winner's average pace at the end of each lap",
+                           kPlotTop + kGapPlotHeight, false, riderLines(chart, pointAt)};
 
     page.writeFragment("<section class=\"chart\">\n<h2>Gap to the winner's pace</h2>\n");
     page.writeFragment("<p>Seconds behind the winner's average lap at the end of each lap; below zero a rider is "
