@@ -5,6 +5,39 @@
 
 namespace league {
 
+namespace {
+
+bool takesOption(const ProgramDescription& program, std::string_view argument) {
+    return std::any_of(program.runOptions.begin(), program.runOptions.end(),
+                       [&](const RunOption& option) { return option.name == argument; });
+}
+
+void writeOptionLine(std::ostream& out, std::string_view name, std::string_view description) {
+    constexpr std::size_t kNameColumn = 12;
+    out << "  " << name << std::string(kNameColumn - std::min(name.size(), kNameColumn - 1), ' ') << description
+        << '\n';
+}
+
+void writeHelp(std::ostream& out, const ProgramDescription& program) {
+    out << "Usage: " << program.name;
+    for (const RunOption& option : program.runOptions) {
+        out << " [" << option.name << "]";
+    }
+    out << '\n' << "       " << program.name << " --help | --version" << '\n' << '\n';
+    out << program.about << '\n';
+    out << "Options:" << '\n';
+    for (const RunOption& option : program.runOptions) {
+        writeOptionLine(out, option.name, option.description);
+    }
+    writeOptionLine(out, "--help", "show this text and end with status 0");
+    writeOptionLine(out, "--version", "show the program's version and end with status 0");
+    out << "An argument that does not begin with '-' (a file dropped onto the program) is ignored." << '\n'
+        << '\n';
+    out << "Exit status:" << '\n' << program.exitStatuses << "  2  an unknown option was given" << '\n';
+}
+
+}  // namespace
+
 bool CommandLine::has(std::string_view option) const {
     return std::find(runOptions.begin(), runOptions.end(), option) != runOptions.end();
 }
@@ -23,8 +56,7 @@ CommandLine readCommandLine(const ProgramDescription& program, int argc, const c
             helpAsked = true;
         } else if (argument == "--version") {
             versionAsked = true;
-        } else if (std::find(program.runOptions.begin(), program.runOptions.end(), argument) !=
-                   program.runOptions.end()) {
+        } else if (takesOption(program, argument)) {
             if (!commandLine.has(argument)) {
                 commandLine.runOptions.emplace_back(argument);
             }
@@ -36,7 +68,7 @@ CommandLine readCommandLine(const ProgramDescription& program, int argc, const c
         }
     }
     if (helpAsked) {
-        out << program.help;
+        writeHelp(out, program);
         commandLine.exitStatus = 0;
     } else if (versionAsked) {
         out << program.name << ' ' << LEAGUE_TOOLS_VERSION << '\n';

@@ -16,14 +16,26 @@ namespace league {
 /// The exit status after an option that the program does not know.
 inline constexpr int kExitUnknownOption = 2;
 
-/// What a program tells about itself on the command line.
+/// An option that a program's run takes, as --help lists it.
+struct RunOption {
+    /// "--charts"
+    std::string_view name;
+    /// What it does, in one line of --help.
+    std::string_view description;
+};
+
+/// What a program tells about itself on the command line. --help shows the usage, the
+/// `about` text, the options and the exit statuses.
 struct ProgramDescription {
     /// The program's name as the user starts it: "Quorrin".
     std::string_view name;
-    /// The whole text that --help prints.
-    std::string_view help;
-    /// The options besides --help and --version that the run takes ("--charts").
-    std::vector<std::string_view> runOptions;
+    /// What the program does, reads and writes; lines ending in '\n'.
+    std::string_view about;
+    /// The options besides --help and --version that the run takes.
+    std::vector<RunOption> runOptions;
+    /// The exit statuses of a run, one line each ("  1  ...\n"); --help adds the status
+    /// of an unknown option.
+    std::string_view exitStatuses;
 };
 
 /// What the command line asks for.
@@ -39,7 +51,7 @@ struct CommandLine {
 
 /// Reads the arguments after the program's own path. An unknown option anywhere
 /// wins: one line naming the first of them goes to `errors`. Otherwise --help prints
-/// the help text and --version the program's name and the project version to `out`.
+/// the program's help and --version its name and the project version to `out`.
 /// Nothing else is printed, read or written.
 CommandLine readCommandLine(const ProgramDescription& program, int argc, const char* const argv[], std::ostream& out,
                             std::ostream& errors);

@@ -7,10 +7,7 @@
 
 namespace {
 
-constexpr const char* kHelp =
-    "Usage: Duvessa\n"
-    "       Duvessa --help | --version\n"
-    "\n"
+constexpr const char* kAbout =
     "Merges up to four race exports of the Korvex simulator, one per grid, into one\n"
     "classification with points: every time is brought to the first race's distance.\n"
     "Start it in the folder that holds Quorrin.ini, whose one line names the\n"
@@ -18,22 +15,15 @@ constexpr const char* kHelp =
     "(without .html; 0 ends the list) and reads\n"
     "  <simulator folder>exports\\<name>.html   each export\n"
     "and writes into the folder it was started in\n"
-    "  X<first export>.html   the combined classification\n"
-    "\n"
-    "Options:\n"
-    "  --help      show this text and end\n"
-    "  --version   show the program's version and end\n"
-    "An argument that does not begin with '-' (a file dropped onto the program) is ignored.\n"
-    "\n"
-    "Exit status:\n"
-    "  1  after every run, a completed one too (this is normal)\n"
-    "  0  after --help and --version\n"
-    "  2  an unknown option was given\n";
+    "  X<first export>.html   the combined classification\n";
+
+constexpr const char* kExitStatuses =
+    "  1  after every run, a completed one too (this is normal)\n";
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    const league::ProgramDescription program{"Duvessa", kHelp, {}};
+    const league::ProgramDescription program{"Duvessa", kAbout, {}, kExitStatuses};
     const league::CommandLine commandLine = league::readCommandLine(program, argc, argv, std::cout, std::cerr);
     if (commandLine.exitStatus) {
         return *commandLine.exitStatus;

@@ -7,10 +7,7 @@
 
 namespace {
 
-constexpr const char* kHelp =
-    "Usage: Omblen\n"
-    "       Omblen --help | --version\n"
-    "\n"
+constexpr const char* kAbout =
     "Merges up to four practice or qualifying exports of the Korvex simulator into one\n"
     "classification and divides the field into grids. Start it in the folder that holds\n"
     "Quorrin.ini, whose one line names the simulator's folder (ending in a backslash),\n"
@@ -20,22 +17,15 @@ constexpr const char* kHelp =
     "and writes into the folder it was started in\n"
     "  <first export>.html   the overall classification\n"
     "  grids.html            the field divided into grids\n"
-    "  grids_forum.txt       the grids as a forum table\n"
-    "\n"
-    "Options:\n"
-    "  --help      show this text and end\n"
-    "  --version   show the program's version and end\n"
-    "An argument that does not begin with '-' (a file dropped onto the program) is ignored.\n"
-    "\n"
-    "Exit status:\n"
-    "  1  after every run, a completed one too (this is normal)\n"
-    "  0  after --help and --version\n"
-    "  2  an unknown option was given\n";
+    "  grids_forum.txt       the grids as a forum table\n";
+
+constexpr const char* kExitStatuses =
+    "  1  after every run, a completed one too (this is normal)\n";
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    const league::ProgramDescription program{"Omblen", kHelp, {}};
+    const league::ProgramDescription program{"Omblen", kAbout, {}, kExitStatuses};
     const league::CommandLine commandLine = league::readCommandLine(program, argc, argv, std::cout, std::cerr);
     if (commandLine.exitStatus) {
         return *commandLine.exitStatus;

@@ -8,10 +8,7 @@
 
 namespace {
 
-constexpr const char* kHelp =
-    "Usage: Quorrin [--charts]\n"
-    "       Quorrin --help | --version\n"
-    "\n"
+constexpr const char* kAbout =
     "Analyses one race of the Korvex simulator. Start it in the folder that holds\n"
     "Quorrin.ini, whose one line names the simulator's folder (ending in a backslash).\n"
     "It asks for the name of a replay (without .rpy), whether to split laps that the\n"
@@ -21,24 +18,19 @@ constexpr const char* kHelp =
     "and writes into the folder it was started in\n"
     "  <name>.html          the race tables\n"
     "  <name>_G.html        the values for position and gap graphs\n"
-    "  <name>_charts.html   the position and gap charts (with --charts)\n"
-    "\n"
-    "Options:\n"
-    "  --charts    also write <name>_charts.html whenever <name>_G.html is written\n"
-    "  --help      show this text and end\n"
-    "  --version   show the program's version and end\n"
-    "An argument that does not begin with '-' (a file dropped onto the program) is ignored.\n"
-    "\n"
-    "Exit status:\n"
+    "  <name>_charts.html   the position and gap charts (with --charts)\n";
+
+constexpr const char* kExitStatuses =
     "  0  the run was completed (also when the export is missing and only the race\n"
-    "     tables could be written); --help and --version\n"
-    "  1  Quorrin.ini, the replay or a page could not be handled\n"
-    "  2  an unknown option was given\n";
+    "     tables could be written)\n"
+    "  1  Quorrin.ini, the replay or a page could not be handled\n";
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    const league::ProgramDescription program{"Quorrin", kHelp, {"--charts"}};
+    const league::ProgramDescription program{
+        "Quorrin", kAbout, {{"--charts", "also write <name>_charts.html whenever <name>_G.html is written"}},
+        kExitStatuses};
     const league::CommandLine commandLine = league::readCommandLine(program, argc, argv, std::cout, std::cerr);
     if (commandLine.exitStatus) {
         return *commandLine.exitStatus;
