@@ -39,13 +39,18 @@ void runRepeatedly(benchmark::State& state, const ProgramRun& run, const std::st
     }
 }
 
+// Quorrin as a double-click starts it, without options.
+int runQuorrin(league::Console& console, league::Disk& disk) {
+    return league::quorrin::runQuorrin(console, disk);
+}
+
 void BM_EmptyRun(benchmark::State& state) {
-    runRepeatedly(state, league::quorrin::runQuorrin, "race\n", {}, 1, "");
+    runRepeatedly(state, runQuorrin, "race\n", {}, 1, "");
 }
 BENCHMARK(BM_EmptyRun);
 
 void BM_QuorrinLargestRace(benchmark::State& state) {
-    runRepeatedly(state, league::quorrin::runQuorrin, "race\n0\n",
+    runRepeatedly(state, runQuorrin, "race\n0\n",
                   {{"Quorrin.ini", ""},
                    {"replays/race.rpy", league::bench::largestRace().bytes()},
                    {"exports/race.html", league::bench::largeRaceExport(33, 39)}},

@@ -25,6 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (parts.size() > 3) {
         files["exports/race.html"] = parts[3];
     }
-    workspace.runAndCheck(league::quorrin::runQuorrin, league::fuzz::withoutSlashes(parts[0]), files);
+    workspace.runAndCheck([](league::Console& console, league::Disk& disk) { return league::quorrin::runQuorrin(console, disk); },
+                          league::fuzz::withoutSlashes(parts[0]), files);
     return 0;
 }

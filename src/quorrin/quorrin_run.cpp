@@ -1,5 +1,6 @@
 #include "quorrin/quorrin_run.hpp"
 
+#include "quorrin/charts_page.hpp"
 #include "quorrin/colour_scheme.hpp"
 #include "quorrin/export_reconciliation.hpp"
 #include "quorrin/graph_values_page.hpp"
@@ -102,7 +103,7 @@ std::optional<int> prepareRace(RaceRecord& race, Console& console, Disk& disk) {
     return std::nullopt;
 }
 
-int runQuorrin(Console& console, Disk& disk) {
+int runQuorrin(Console& console, Disk& disk, const QuorrinOptions& options) {
     RaceRecord race;
     if (const auto stopped = prepareRace(race, console, disk)) {
         return *stopped;
@@ -126,6 +127,13 @@ int runQuorrin(Console& console, Disk& disk) {
     writeGraphValuesPage(page, race, *analysis.graphValues, colourChoice);
     if (!savePage(disk, race.graphFileName, page, console.out())) {
         exitStatus = kExitStopped;
+    }
+    if (options.writeCharts) {
+        page.clear();
+        writeChartsPage(page, computeRaceChart(race, analysis, colourChoice));
+        if (!savePage(disk, race.replayName + "_charts.html", page, console.out())) {
+            exitStatus = kExitStopped;
+        }
     }
     return exitStatus;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "quorrin/quorrin_options.hpp"
 #include "quorrin/race_record.hpp"
 
 #include "common/console.hpp"
@@ -10,8 +11,8 @@
 namespace league::quorrin {
 
 /// One whole run of Quorrin over a console and the disk of its working folder; returns
-/// the exit status.
-int runQuorrin(Console& console, Disk& disk);
+/// the exit status. Without options the run is the one the league has always known.
+int runQuorrin(Console& console, Disk& disk, const QuorrinOptions& options = {});
 
 /// The run up to its pages, which builds the race record: asks for the replay, reads
 /// "Quorrin.ini", composes and echoes the paths, reads and lists the replay, builds the

@@ -515,19 +515,22 @@ TEST(BadInput, APageWhoseWritesFailIsReportedAndRemoved) {
     GTEST_SKIP() << "the full device is a Linux one";
 #else
     const auto fullDeviceAs = [](std::string page) {
-        return [page](const std::filesystem::path& folder) {
+        ExecutableStart start;
+        start.prepare = [page](const std::filesystem::path& folder) {
             std::filesystem::create_symlink("/dev/full", folder / page);
         };
+        return start;
     };
-    const RunResult race = runExecutableIn(QUORRIN_EXE, "race\n0\n", raceFolder(twoRiderRace().bytes()), "",
-                                           fullDeviceAs("race.html"));
+    const RunResult race =
+        runExecutable(QUORRIN_EXE, "race\n0\n", raceFolder(twoRiderRace().bytes()), fullDeviceAs("race.html"));
     EXPECT_EQ(race.exitStatus, 1);
     EXPECT_EQ(withUnixLineEnds(race.console), completedRace(kEntryList, kBothTraces) + "Can't write race.html!\n");
     EXPECT_EQ(race.files.count("race.html"), 0u);
     EXPECT_EQ(filesWritten(race, raceFolder(twoRiderRace().bytes())).count("race_G.html"), 1u);
 
     const FileMap qualifying = qualifyingFolder({{"a", practiceExport({kAnnLap, kBobLap})}});
-    const RunResult forum = runExecutableIn(OMBLEN_EXE, "a\n0\n", qualifying, "", fullDeviceAs("grids_forum.txt"));
+    const RunResult forum =
+        runExecutable(OMBLEN_EXE, "a\n0\n", qualifying, fullDeviceAs("grids_forum.txt"));
     EXPECT_EQ(forum.exitStatus, 1);
     EXPECT_EQ(withUnixLineEnds(forum.console), exportDialogue({"a"}) + "Can't write grids_forum.txt!\n");
     const FileMap written = filesWritten(forum, qualifying);

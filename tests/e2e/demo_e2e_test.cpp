@@ -221,8 +221,10 @@ TEST(Demo, PagesNeverReplaceTheFilesTheRunRead) {
          {"simulator/exports/grids.html", "simulator/exports/grids_forum.txt"}},
     };
     for (const auto& c : cases) {
-        const RunResult result = runExecutableIn(c.executable, readFileBytes(kExamples / "demo" / c.answersFile),
-                                                 league, "simulator/exports");
+        ExecutableStart inTheExportsFolder;
+        inTheExportsFolder.workingFolder = "simulator/exports";
+        const RunResult result = runExecutable(c.executable, readFileBytes(kExamples / "demo" / c.answersFile),
+                                               league, inTheExportsFolder);
         EXPECT_EQ(result.exitStatus, 1) << c.refused;
         const std::string console = withUnixLineEnds(result.console);
         const std::string message = "Can't write " + c.refused + "!\n";

@@ -19,7 +19,10 @@
 namespace league::testing {
 namespace {
 
-using quorrin::runQuorrin;
+// The run as a double-click starts it, without options.
+int runQuorrin(Console& console, Disk& disk) {
+    return quorrin::runQuorrin(console, disk);
+}
 namespace page = quorrin::expected;
 
 const std::string kPrompt = "Please put in a name of a replay-file (without .rpy)!\n";

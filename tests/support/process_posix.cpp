@@ -25,10 +25,15 @@ std::string executablePausePrompt() {
     return "Press any key to continue . . . ";
 }
 
-int runCommandInFolder(const std::string& executable, const std::filesystem::path& folder,
-                       const std::filesystem::path& inputFile, const std::filesystem::path& outputFile) {
-    const std::string command = "cd " + quoted(folder.string()) + " && " + quoted(executable) + " < " +
-                                quoted(inputFile.string()) + " > " + quoted(outputFile.string()) + " 2>&1";
+int runCommandInFolder(const std::string& executable, const std::vector<std::string>& arguments,
+                       const std::filesystem::path& folder, const std::filesystem::path& inputFile,
+                       const std::filesystem::path& outputFile, const std::filesystem::path& errorFile) {
+    std::string command = "cd " + quoted(folder.string()) + " && " + quoted(executable);
+    for (const std::string& argument : arguments) {
+        command += " " + quoted(argument);
+    }
+    command += " < " + quoted(inputFile.string()) + " > " + quoted(outputFile.string()) + " 2>" +
+               (errorFile.empty() ? std::string("&1") : " " + quoted(errorFile.string()));
     const int status = std::system(command.c_str());
     if (status == -1 || !WIFEXITED(status)) {
         return -1;

@@ -14,14 +14,18 @@ std::string commandPath(const std::filesystem::path& path) {
 }
 
 // Runs a command line in `folder` through the command interpreter with standard
-// input and output redirected to files; returns the interpreter's exit status,
-// which is the status of the command.
+// input, output and error redirected to files (standard error into the output file
+// when `errorFile` is empty); returns the interpreter's exit status, which is the
+// status of the command.
 int runRedirected(const std::string& commandLine, const std::filesystem::path& folder,
-                  const std::filesystem::path& inputFile, const std::filesystem::path& outputFile) {
+                  const std::filesystem::path& inputFile, const std::filesystem::path& outputFile,
+                  const std::filesystem::path& errorFile = {}) {
+    const std::string errorRedirection = errorFile.empty() ? "2>&1" : "2> \"" + commandPath(errorFile) + "\"";
     // cmd.exe strips the outer quotes of a command line that starts with one, so the
     // whole line is wrapped in one more pair.
     const std::string command = "\"cd /d \"" + commandPath(folder) + "\" && " + commandLine + " < \"" +
-                                commandPath(inputFile) + "\" > \"" + commandPath(outputFile) + "\" 2>&1\"";
+                                commandPath(inputFile) + "\" > \"" + commandPath(outputFile) + "\" " +
+                                errorRedirection + "\"";
     return std::system(command.c_str());
 }
 
@@ -40,9 +44,16 @@ std::string executablePausePrompt() {
     return prompt;
 }
 
-int runCommandInFolder(const std::string& executable, const std::filesystem::path& folder,
-                       const std::filesystem::path& inputFile, const std::filesystem::path& outputFile) {
-    return runRedirected("\"" + commandPath(executable) + "\"", folder, inputFile, outputFile);
+int runCommandInFolder(const std::string& executable, const std::vector<std::string>& arguments,
+                       const std::filesystem::path& folder, const std::filesystem::path& inputFile,
+                       const std::filesystem::path& outputFile, const std::filesystem::path& errorFile) {
+    // The tests' arguments hold no quotes or characters special to the interpreter;
+    // each is quoted so that it stays one argument.
+    std::string commandLine = "\"" + commandPath(executable) + "\"";
+    for (const std::string& argument : arguments) {
+        commandLine += " \"" + argument + "\"";
+    }
+    return runRedirected(commandLine, folder, inputFile, outputFile, errorFile);
 }
 
 }  // namespace league::testing

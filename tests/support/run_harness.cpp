@@ -27,27 +27,32 @@ RunResult runInProcess(const ProgramRun& run, const std::string& input, const Fi
 }
 
 RunResult runExecutable(const std::string& executable, const std::string& input, const FileMap& files) {
-    return runExecutableIn(executable, input, files, "");
+    return runExecutable(executable, input, files, ExecutableStart{});
 }
 
-RunResult runExecutableIn(const std::string& executable, const std::string& input, const FileMap& files,
-                          const std::string& workingFolder,
-                          const std::function<void(const std::filesystem::path&)>& prepare) {
+RunResult runExecutable(const std::string& executable, const std::string& input, const FileMap& files,
+                        const ExecutableStart& start) {
     TempFolder outer;
     const std::filesystem::path work = outer.path() / "work";
-    std::filesystem::create_directories(work / workingFolder);
+    std::filesystem::create_directories(work / start.workingFolder);
     const std::filesystem::path inputFile = outer.path() / "stdin.txt";
     const std::filesystem::path outputFile = outer.path() / "stdout.txt";
+    const std::filesystem::path errorFile =
+        start.separateErrors ? outer.path() / "stderr.txt" : std::filesystem::path();
     outer.write("stdin.txt", input);
     for (const auto& [name, bytes] : files) {
         outer.write("work/" + name, bytes);
     }
-    if (prepare) {
-        prepare(work);
+    if (start.prepare) {
+        start.prepare(work);
     }
     RunResult result;
-    result.exitStatus = runCommandInFolder(executable, work / workingFolder, inputFile, outputFile);
+    result.exitStatus =
+        runCommandInFolder(executable, start.arguments, work / start.workingFolder, inputFile, outputFile, errorFile);
     result.console = readFileBytes(outputFile);
+    if (start.separateErrors) {
+        result.errors = readFileBytes(errorFile);
+    }
     for (const auto& [name, bytes] : outer.files()) {
         if (name.rfind("work/", 0) == 0) {
             result.files[name.substr(5)] = bytes;

@@ -1,0 +1,80 @@
+#include "common/command_line.hpp"
+
+#include <algorithm>
+#include <ostream>
+
+namespace league {
+
+namespace {
+
+bool takesOption(const ProgramDescription& program, std::string_view argument) {
+    return std::any_of(program.runOptions.begin(), program.runOptions.end(),
+                       [&](const RunOption& option) { return option.name == argument; });
+}
+
+void writeOptionLine(std::ostream& out, std::string_view name, std::string_view description) {
+    constexpr std::size_t kNameColumn = 12;
+    out << "  " << name << std::string(kNameColumn - std::min(name.size(), kNameColumn - 1), ' ') << description
+        << '\n';
+}
+
+void writeHelp(std::ostream& out, const ProgramDescription& program) {
+    out << "Usage: " << program.name;
+    for (const RunOption& option : program.runOptions) {
+        out << " [" << option.name << "]";
+    }
+    out << '\n' << "       " << program.name << " --help | --version" << '\n' << '\n';
+    out << program.about << '\n';
+    out << "Options:" << '\n';
+    for (const RunOption& option : program.runOptions) {
+        writeOptionLine(out, option.name, option.description);
+    }
+    writeOptionLine(out, "--help", "show this text and end with status 0");
+    writeOptionLine(out, "--version", "show the program's version and end with status 0");
+    out << "An argument that does not begin with '-' (a file dropped onto the program) is ignored." << '\n'
+        << '\n';
+    out << "Exit status:" << '\n' << program.exitStatuses << "  2  an unknown option was given" << '\n';
+}
+
+}  // namespace
+
+bool CommandLine::has(std::string_view option) const {
+    return std::find(runOptions.begin(), runOptions.end(), option) != runOptions.end();
+}
+
+CommandLine readCommandLine(const ProgramDescription& program, int argc, const char* const argv[], std::ostream& out,
+                            std::ostream& errors) {
+    CommandLine commandLine;
+    bool helpAsked = false;
+    bool versionAsked = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument.empty() || argument.front() != '-') {
+            continue;
+        }
+        if (argument == "--help") {
+            helpAsked = true;
+        } else if (argument == "--version") {
+            versionAsked = true;
+        } else if (takesOption(program, argument)) {
+            if (!commandLine.has(argument)) {
+                commandLine.runOptions.emplace_back(argument);
+            }
+        } else {
+            errors << program.name << ": unknown option '" << argument << "' (see " << program.name << " --help)"
+                   << '\n';
+            commandLine.exitStatus = kExitUnknownOption;
+            return commandLine;
+        }
+    }
+    if (helpAsked) {
+        writeHelp(out, program);
+        commandLine.exitStatus = 0;
+    } else if (versionAsked) {
+        out << program.name << ' ' << LEAGUE_TOOLS_VERSION << '\n';
+        commandLine.exitStatus = 0;
+    }
+    return commandLine;
+}
+
+}  // namespace league
