@@ -20,13 +20,14 @@ namespace league::quorrin {
 
 namespace {
 
-// The replay and the export are found below the simulator's folder; the two pages
-// are written into the working folder, named after the replay.
+// The replay and the export are found below the simulator's folder; the pages are
+// written into the working folder, named after the replay.
 void composeNames(RaceRecord& race, const ToolConfig& config) {
     race.replayPath = config.simulatorFolder + "replays\\" + race.replayName + ".rpy";
     race.exportPath = config.simulatorFolder + "exports\\" + race.replayName + ".html";
     race.pageFileName = race.replayName + ".html";
     race.graphFileName = race.replayName + "_G.html";
+    race.chartsFileName = race.replayName + "_charts.html";
 }
 
 bool namesFitTheirCapacities(const RaceRecord& race) {
@@ -131,7 +132,7 @@ int runQuorrin(Console& console, Disk& disk, const QuorrinOptions& options) {
     if (options.writeCharts) {
         page.clear();
         writeChartsPage(page, computeRaceChart(race, analysis, colourChoice));
-        if (!savePage(disk, race.replayName + "_charts.html", page, console.out())) {
+        if (!savePage(disk, race.chartsFileName, page, console.out())) {
             exitStatus = kExitStopped;
         }
     }

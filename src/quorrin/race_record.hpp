@@ -46,6 +46,8 @@ struct RaceRecord {
     std::string exportPath;
     std::string pageFileName;
     std::string graphFileName;
+    /// The charts page, written only when the run was asked for it.
+    std::string chartsFileName;
     std::string trackName;
 
     std::array<std::string, kSlotCount> driverName{};
