@@ -53,11 +53,18 @@ std::optional<std::string> readWhole(const InputFile& file);
 /// The identity of the file at `path`, or nothing when there is none.
 std::optional<FileIdentity> identityOfPath(const std::string& path);
 
-/// Creates a file for writing, or truncates the file that is there.
+/// Opens a file for writing from its start, creating it when it is not there. A file
+/// that is there keeps its bytes until finishWriting cuts them to the new length:
+/// writing over them costs the file system less than emptying the file first.
 std::optional<FileHandle> createForWriting(const std::string& path);
 
 /// Writes all of `bytes`; false when the system refused any of them.
 bool writeAll(FileHandle file, std::string_view bytes);
+
+/// Cuts a file opened by createForWriting to the `length` bytes written, and closes it;
+/// false when the system reports that this or the written data failed. A device or a
+/// pipe has no length to cut.
+bool finishWriting(FileHandle file, std::int64_t length);
 
 /// Closes a file; false when the system reports that written data did not reach it.
 bool closeFile(FileHandle file);

@@ -136,7 +136,7 @@ std::optional<FileIdentity> identityOfPath(const std::string& path) {
 }
 
 std::optional<FileHandle> createForWriting(const std::string& path) {
-    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0) {
         return std::nullopt;
     }
@@ -158,6 +158,11 @@ bool writeAll(FileHandle file, std::string_view bytes) {
         left -= static_cast<std::size_t>(done);
     }
     return true;
+}
+
+bool finishWriting(FileHandle file, std::int64_t length) {
+    const bool cut = ftruncate(descriptor(file), static_cast<off_t>(length)) == 0 || errno == EINVAL;
+    return closeFile(file) && cut;
 }
 
 bool closeFile(FileHandle file) {

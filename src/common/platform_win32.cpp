@@ -118,15 +118,9 @@ std::optional<FileIdentity> identityOfPath(const std::string& path) {
 }
 
 std::optional<FileHandle> createForWriting(const std::string& path) {
-    // Opened whole and truncated afterwards, so that a hidden page from an earlier run
-    // is replaced like any other.
     const HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
-        return std::nullopt;
-    }
-    if (SetEndOfFile(handle) == 0) {
-        CloseHandle(handle);
         return std::nullopt;
     }
     return fileHandleOf(handle);
@@ -145,6 +139,16 @@ bool writeAll(FileHandle file, std::string_view bytes) {
         left -= done;
     }
     return true;
+}
+
+bool finishWriting(FileHandle file, std::int64_t length) {
+    bool cut = true;
+    if (GetFileType(handleOf(file)) == FILE_TYPE_DISK) {
+        LARGE_INTEGER end{};
+        end.QuadPart = length;
+        cut = SetFilePointerEx(handleOf(file), end, nullptr, FILE_BEGIN) != 0 && SetEndOfFile(handleOf(file)) != 0;
+    }
+    return closeFile(file) && cut;
 }
 
 bool closeFile(FileHandle file) {

@@ -39,6 +39,7 @@ public:
     void write(std::string_view bytes) override {
         if (open_ && whole_) {
             whole_ = platform::writeAll(file_, bytes);
+            length_ += static_cast<std::int64_t>(bytes.size());
         }
     }
 
@@ -47,7 +48,7 @@ public:
             return whole_;
         }
         open_ = false;
-        whole_ = platform::closeFile(file_) && whole_;
+        whole_ = platform::finishWriting(file_, length_) && whole_;
         if (!whole_) {
             platform::removeFile(path_);
         }
@@ -57,6 +58,7 @@ public:
 private:
     platform::FileHandle file_;
     std::string path_;
+    std::int64_t length_ = 0;
     bool open_ = true;
     bool whole_ = true;
 };
