@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <string_view>
 #include <ostream>
 #include <utility>
 
@@ -31,26 +32,39 @@ void ReportWriter::grow(std::size_t length) {
 }
 
 void ReportWriter::writeText(std::string_view text) {
-    while (true) {
-        const void* lineBreak = std::memchr(text.data(), '\n', text.size());
-        if (lineBreak == nullptr) {
-            append(text.data(), text.size());
-            return;
-        }
-        const auto before = static_cast<std::size_t>(static_cast<const char*>(lineBreak) - text.data());
-        append(text.data(), before);
-        append("\r\n", 2);
-        text.remove_prefix(before + 1);
+    // At most every byte a line break, each stored as two.
+    if (2 * text.size() > capacity_ - size_) {
+        grow(2 * text.size());
     }
+    char* out = buffer_.get() + size_;
+    for (const char c : text) {
+        if (c == '\n') {
+            *out++ = '\r';
+        }
+        *out++ = c;
+    }
+    size_ = static_cast<std::size_t>(out - buffer_.get());
 }
 
 void ReportWriter::writeNumber(std::int32_t value) {
+    // Most numbers of a page are start numbers, laps and positions below 100.
+    if (value >= 0 && value < 10) {
+        const char digit = static_cast<char>('0' + value);
+        append(&digit, 1);
+        return;
+    }
     char text[16];
     const auto result = std::to_chars(text, text + sizeof text, value);
     append(text, static_cast<std::size_t>(result.ptr - text));
 }
 
 void ReportWriter::writeHexByte(std::int32_t value) {
+    if (value >= 0 && value < 256) {
+        constexpr std::string_view digits = "0123456789abcdef";
+        const char text[2] = {digits[static_cast<std::size_t>(value / 16)], digits[static_cast<std::size_t>(value % 16)]};
+        append(text, 2);
+        return;
+    }
     char text[16];
     char* end = text;
     if (value < 16) {

@@ -13,6 +13,13 @@ char* writeDecimal(std::int64_t value, char* out) {
     return std::to_chars(out, out + kTimeTextCapacity, value).ptr;
 }
 
+// Two digits of a number 0 to 99.
+char* writeTwoDigits(std::int64_t value, char* out) {
+    *out++ = static_cast<char>('0' + value / 10);
+    *out++ = static_cast<char>('0' + value % 10);
+    return out;
+}
+
 // The text of a non-negative time; 64 bits so that the absolute value of the most
 // negative 32-bit time fits as well.
 char* writeNonNegativeLapTime(std::int64_t t, char* out) {
@@ -22,11 +29,12 @@ char* writeNonNegativeLapTime(std::int64_t t, char* out) {
     if (minutes > 0) {
         out = writeDecimal(minutes, out);
         *out++ = ':';
-        if (seconds < 10) {
-            *out++ = '0';
-        }
+        out = writeTwoDigits(seconds, out);
+    } else if (seconds < 10) {
+        *out++ = static_cast<char>('0' + seconds);
+    } else {
+        out = writeTwoDigits(seconds, out);
     }
-    out = writeDecimal(seconds, out);
     *out++ = '.';
     return writeThreeDigitMillis(millis, out);
 }
@@ -46,6 +54,10 @@ std::int32_t timeDifference(std::int32_t later, std::int32_t earlier) {
 }
 
 char* writeThreeDigitMillis(std::int64_t millis, char* out) {
+    if (millis >= 0 && millis < 1000) {
+        *out++ = static_cast<char>('0' + millis / 100);
+        return writeTwoDigits(millis % 100, out);
+    }
     if (millis < 10) {
         *out++ = '0';
     }
