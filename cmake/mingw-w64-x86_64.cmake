@@ -19,8 +19,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 
-# ctest starts the test executables under Wine through this wrapper.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh)
+# ctest starts the test executables under Wine through this wrapper, all of them in
+# one Wine prefix in the build folder, made by the first one that runs.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh --prefix ${CMAKE_BINARY_DIR}/wine-prefix)
 
 # -O2 rather than -O3 for the release build: GCC 12 at -O3 reports false -Wrestrict
 # overlaps inside std::string concatenation, and the programs gain nothing from -O3.

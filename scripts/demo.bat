@@ -3,12 +3,19 @@ rem Builds the three programs and runs them on the bundled sample league: each p
 rem works in a fresh copy of examples\league (build\demo-league) and reads its answers
 rem from examples\demo\, so nothing waits for a key. Lists the pages written at the end.
 rem
-rem   scripts\demo.bat            builds with CMake (Visual Studio or any generator)
+rem   scripts\demo.bat            builds with CMake (Visual Studio or any generator); in
+rem                              the unpacked release zip, uses the programs at its top
 rem   scripts\demo.bat FOLDER     uses Quorrin.exe, Omblen.exe and Duvessa.exe from FOLDER
 setlocal
 cd /d "%~dp0.."
 set "ROOT=%CD%"
 
+if "%~1"=="" if exist "%ROOT%\Quorrin.exe" (
+  set "QUORRIN=%ROOT%\Quorrin.exe"
+  set "OMBLEN=%ROOT%\Omblen.exe"
+  set "DUVESSA=%ROOT%\Duvessa.exe"
+  goto :run
+)
 if not "%~1"=="" (
   set "QUORRIN=%~f1\Quorrin.exe"
   set "OMBLEN=%~f1\Omblen.exe"

@@ -5,22 +5,23 @@
 # files, byte for byte. Line ends of the console and the wording of the system's pause
 # prompt are the system's own and are not compared; the files written are.
 #
-#   same_output_as_native.sh NATIVE_PROGRAM WINDOWS_PROGRAM EMULATOR CASE_MAKER
+#   same_output_as_native.sh NATIVE_PROGRAM WINDOWS_PROGRAM CASE_MAKER EMULATOR [ARGUMENTS...]
 #
 # CASE_MAKER (a native program) is called with a folder to fill: one folder per case,
 # each with work/ (the folder the program starts in) and answers.txt (its standard
-# input).
+# input). EMULATOR, with its ARGUMENTS, starts the Windows program.
 set -euo pipefail
 
-if [ $# -ne 4 ]; then
-  echo "usage: $0 NATIVE_PROGRAM WINDOWS_PROGRAM EMULATOR CASE_MAKER" >&2
+if [ $# -lt 4 ]; then
+  echo "usage: $0 NATIVE_PROGRAM WINDOWS_PROGRAM CASE_MAKER EMULATOR [ARGUMENTS...]" >&2
   exit 2
 fi
 # The programs run inside the case folders: take their paths from here.
 native=$(realpath "$1")
 windows=$(realpath "$2")
-emulator=$(realpath "$3")
-caseMaker=$(realpath "$4")
+caseMaker=$(realpath "$3")
+shift 3
+emulator=("$(realpath "$1")" "${@:2}")
 
 for program in "$native" "$caseMaker"; do
   if [ ! -x "$program" ]; then
@@ -65,7 +66,7 @@ for caseFolder in "$cases"/*/; do
   nativeStatus=0
   (cd "$nativeRun" && "$native" <"$answers" >"$scratch/runs/$name/native.console") || nativeStatus=$?
   windowsStatus=0
-  (cd "$windowsRun" && "$emulator" "$windows" <"$answers" >"$scratch/runs/$name/windows.console") || windowsStatus=$?
+  (cd "$windowsRun" && "${emulator[@]}" "$windows" <"$answers" >"$scratch/runs/$name/windows.console") || windowsStatus=$?
 
   problems=()
   if [ "$nativeStatus" -ne "$windowsStatus" ]; then
