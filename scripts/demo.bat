@@ -46,7 +46,7 @@ xcopy /e /i /q /y "%ROOT%\examples\league" "%LEAGUE%" >nul
 if errorlevel 1 goto :failed
 
 pushd "%LEAGUE%"
-call :program Quorrin "%QUORRIN%" quorrin_answers.txt
+call :program Quorrin "%QUORRIN%" quorrin_answers.txt --charts
 call :program Omblen "%OMBLEN%" omblen_answers.txt
 call :program Duvessa "%DUVESSA%" duvessa_answers.txt
 echo.
@@ -59,8 +59,8 @@ rem Runs one program in the league folder with its scripted answers. Omblen and 
 rem end with status 1 even after a complete run, so the status is shown, not checked.
 :program
 echo.
-echo == %~1
-"%~2" < "%ROOT%\examples\demo\%~3"
+echo == %~1 %~4
+"%~2" %~4 < "%ROOT%\examples\demo\%~3"
 echo.
 echo == %~1 ended with exit status %ERRORLEVEL%
 exit /b 0

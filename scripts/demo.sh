@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the three programs and runs them on the bundled sample league: each program
 # works in a fresh copy of examples/league (build/demo-league) and reads its answers
-# from examples/demo/, so nothing waits for a key. Lists the pages written at the end.
+# from examples/demo/, so nothing waits for a key; Quorrin also draws the charts page.
+# Lists the pages written at the end.
 # Only the programs are built, not the tests, so that a first run is quick; the build
 # folder is the one scripts/test.sh builds everything in.
 set -euo pipefail
@@ -15,19 +16,21 @@ league="$root/build/demo-league"
 rm -rf "$league"
 cp -R examples/league "$league"
 
-# Runs one program in the league folder with its scripted answers. Omblen and Duvessa
-# end with status 1 even after a complete run, so the status is shown, not checked.
+# Runs one program in the league folder with its scripted answers and the options that
+# follow them. Omblen and Duvessa end with status 1 even after a complete run, so the
+# status is shown, not checked.
 run_program() {
   local program="$1" executable="$2" answers="$root/examples/demo/$3"
+  shift 3
   echo
-  echo "== $program, answering: $(tr '\n' ' ' < "$answers")"
+  echo "== $program $*, answering: $(tr '\n' ' ' < "$answers")"
   local status=0
-  (cd "$league" && "$root/$executable" < "$answers") || status=$?
+  (cd "$league" && "$root/$executable" "$@" < "$answers") || status=$?
   echo
   echo "== $program ended with exit status $status"
 }
 
-run_program Quorrin build/default/src/quorrin/Quorrin quorrin_answers.txt
+run_program Quorrin build/default/src/quorrin/Quorrin quorrin_answers.txt --charts
 run_program Omblen build/default/src/omblen/Omblen omblen_answers.txt
 run_program Duvessa build/default/src/duvessa/Duvessa duvessa_answers.txt
 
