@@ -161,7 +161,13 @@ bool writeAll(FileHandle file, std::string_view bytes) {
 }
 
 bool finishWriting(FileHandle file, std::int64_t length) {
-    const bool cut = ftruncate(descriptor(file), static_cast<off_t>(length)) == 0 || errno == EINVAL;
+    // Only a longer old file is cut: setting a file's length costs the file system even
+    // when the length stays the same.
+    struct stat info {};
+    bool cut = true;
+    if (fstat(descriptor(file), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > length) {
+        cut = ftruncate(descriptor(file), static_cast<off_t>(length)) == 0;
+    }
     return closeFile(file) && cut;
 }
 
