@@ -47,8 +47,9 @@ std::optional<InputFile> openForReading(const std::string& path);
 /// Reads `length` bytes at `offset`; false unless all of them were read.
 bool readAt(FileHandle file, std::int64_t offset, char* into, std::int64_t length);
 
-/// Reads the whole file, or nothing when it cannot be read.
-std::optional<std::string> readWhole(const InputFile& file);
+/// Reads from the file's current position to its end (a device or a pipe, whose size
+/// says nothing), or nothing when it cannot be read.
+std::optional<std::string> readToEnd(FileHandle file);
 
 /// The identity of the file at `path`, or nothing when there is none.
 std::optional<FileIdentity> identityOfPath(const std::string& path);

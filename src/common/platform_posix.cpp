@@ -98,18 +98,11 @@ bool readAt(FileHandle file, std::int64_t offset, char* into, std::int64_t lengt
     return true;
 }
 
-std::optional<std::string> readWhole(const InputFile& file) {
+std::optional<std::string> readToEnd(FileHandle file) {
     std::string bytes;
-    if (file.regular) {
-        bytes.resize(static_cast<std::size_t>(file.size));
-        if (!readAt(file.handle, 0, bytes.data(), file.size)) {
-            return std::nullopt;
-        }
-        return bytes;
-    }
     char buffer[65536];
     while (true) {
-        const ssize_t got = read(descriptor(file.handle), buffer, sizeof buffer);
+        const ssize_t got = read(descriptor(file), buffer, sizeof buffer);
         if (got < 0 && errno == EINTR) {
             continue;
         }

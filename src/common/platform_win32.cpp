@@ -82,19 +82,12 @@ bool readAt(FileHandle file, std::int64_t offset, char* into, std::int64_t lengt
     return true;
 }
 
-std::optional<std::string> readWhole(const InputFile& file) {
+std::optional<std::string> readToEnd(FileHandle file) {
     std::string bytes;
-    if (file.regular) {
-        bytes.resize(static_cast<std::size_t>(file.size));
-        if (!readAt(file.handle, 0, bytes.data(), file.size)) {
-            return std::nullopt;
-        }
-        return bytes;
-    }
     char buffer[65536];
     while (true) {
         DWORD got = 0;
-        if (ReadFile(handleOf(file.handle), buffer, sizeof buffer, &got, nullptr) == 0) {
+        if (ReadFile(handleOf(file), buffer, sizeof buffer, &got, nullptr) == 0) {
             return GetLastError() == ERROR_BROKEN_PIPE ? std::optional<std::string>(bytes) : std::nullopt;
         }
         if (got == 0) {

@@ -87,7 +87,16 @@ std::optional<std::string> RealDisk::readFile(const std::string& path) {
     if (!file) {
         return std::nullopt;
     }
-    auto bytes = platform::readWhole(*file);
+    // A file's size tells how much to read in one go; a device or a pipe is read to its end.
+    std::optional<std::string> bytes;
+    if (file->regular) {
+        bytes.emplace(static_cast<std::size_t>(file->size), '\0');
+        if (!platform::readAt(file->handle, 0, bytes->data(), file->size)) {
+            bytes.reset();
+        }
+    } else {
+        bytes = platform::readToEnd(file->handle);
+    }
     platform::closeFile(file->handle);
     return bytes;
 }
