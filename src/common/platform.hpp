@@ -44,12 +44,13 @@ struct InputFile {
 /// nothing, on every system (some let a folder be opened for reading).
 std::optional<InputFile> openForReading(const std::string& path);
 
-/// Reads `length` bytes at `offset`; false unless all of them were read.
-bool readAt(FileHandle file, std::int64_t offset, char* into, std::int64_t length);
+/// Reads up to `length` bytes at `offset`: the number read, 0 at the end of the file,
+/// -1 when the system refused.
+std::int64_t readSomeAt(FileHandle file, std::int64_t offset, char* into, std::int64_t length);
 
-/// Reads from the file's current position to its end (a device or a pipe, whose size
-/// says nothing), or nothing when it cannot be read.
-std::optional<std::string> readToEnd(FileHandle file);
+/// Reads up to `length` bytes from the file's current position: the number read, 0 at
+/// its end (or, for a pipe, when it has nothing to give now), -1 when the system refused.
+std::int64_t readSome(FileHandle file, char* into, std::int64_t length);
 
 /// The identity of the file at `path`, or nothing when there is none.
 std::optional<FileIdentity> identityOfPath(const std::string& path);

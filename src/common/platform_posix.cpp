@@ -82,41 +82,28 @@ std::optional<InputFile> openForReading(const std::string& path) {
     return file;
 }
 
-bool readAt(FileHandle file, std::int64_t offset, char* into, std::int64_t length) {
-    while (length > 0) {
+std::int64_t readSomeAt(FileHandle file, std::int64_t offset, char* into, std::int64_t length) {
+    while (true) {
         const ssize_t got = pread(descriptor(file), into, static_cast<size_t>(length), static_cast<off_t>(offset));
-        if (got < 0 && errno == EINTR) {
-            continue;
+        if (got >= 0 || errno != EINTR) {
+            return got;
         }
-        if (got <= 0) {
-            return false;
-        }
-        into += got;
-        offset += got;
-        length -= got;
     }
-    return true;
 }
 
-std::optional<std::string> readToEnd(FileHandle file) {
-    std::string bytes;
-    char buffer[65536];
+std::int64_t readSome(FileHandle file, char* into, std::int64_t length) {
     while (true) {
-        const ssize_t got = read(descriptor(file), buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) {
-            continue;
+        const ssize_t got = read(descriptor(file), into, static_cast<size_t>(length));
+        if (got >= 0) {
+            return got;
         }
-        if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+        if (errno == EAGAIN || errno == EWOULDBLOCK) {
             // A pipe that has nothing to give now: what was read is all there is.
-            return bytes;
+            return 0;
         }
-        if (got < 0) {
-            return std::nullopt;
+        if (errno != EINTR) {
+            return -1;
         }
-        if (got == 0) {
-            return bytes;
-        }
-        bytes.append(buffer, static_cast<std::size_t>(got));
     }
 }
 

@@ -65,36 +65,26 @@ std::optional<InputFile> openForReading(const std::string& path) {
     return file;
 }
 
-bool readAt(FileHandle file, std::int64_t offset, char* into, std::int64_t length) {
-    while (length > 0) {
-        const std::int64_t chunk = length < kLargestChunk ? length : kLargestChunk;
-        OVERLAPPED at{};
-        at.Offset = static_cast<DWORD>(static_cast<std::uint64_t>(offset) & 0xFFFFFFFFu);
-        at.OffsetHigh = static_cast<DWORD>(static_cast<std::uint64_t>(offset) >> 32);
-        DWORD got = 0;
-        if (ReadFile(handleOf(file), into, static_cast<DWORD>(chunk), &got, &at) == 0 || got == 0) {
-            return false;
-        }
-        into += got;
-        offset += got;
-        length -= got;
+std::int64_t readSomeAt(FileHandle file, std::int64_t offset, char* into, std::int64_t length) {
+    OVERLAPPED at{};
+    at.Offset = static_cast<DWORD>(static_cast<std::uint64_t>(offset) & 0xFFFFFFFFu);
+    at.OffsetHigh = static_cast<DWORD>(static_cast<std::uint64_t>(offset) >> 32);
+    DWORD got = 0;
+    if (ReadFile(handleOf(file), into, static_cast<DWORD>(length < kLargestChunk ? length : kLargestChunk), &got,
+                 &at) == 0) {
+        return GetLastError() == ERROR_HANDLE_EOF ? 0 : -1;
     }
-    return true;
+    return got;
 }
 
-std::optional<std::string> readToEnd(FileHandle file) {
-    std::string bytes;
-    char buffer[65536];
-    while (true) {
-        DWORD got = 0;
-        if (ReadFile(handleOf(file), buffer, sizeof buffer, &got, nullptr) == 0) {
-            return GetLastError() == ERROR_BROKEN_PIPE ? std::optional<std::string>(bytes) : std::nullopt;
-        }
-        if (got == 0) {
-            return bytes;
-        }
-        bytes.append(buffer, got);
+std::int64_t readSome(FileHandle file, char* into, std::int64_t length) {
+    DWORD got = 0;
+    if (ReadFile(handleOf(file), into, static_cast<DWORD>(length < kLargestChunk ? length : kLargestChunk), &got,
+                 nullptr) == 0) {
+        // The other end of a pipe is gone: what was read is all there is.
+        return GetLastError() == ERROR_BROKEN_PIPE ? 0 : -1;
     }
+    return got;
 }
 
 std::optional<FileIdentity> identityOfPath(const std::string& path) {

@@ -8,6 +8,36 @@ namespace league {
 
 namespace {
 
+// Reads `length` bytes at `offset`; false unless all of them were read.
+bool readAllAt(platform::FileHandle file, std::int64_t offset, char* into, std::int64_t length) {
+    while (length > 0) {
+        const std::int64_t got = platform::readSomeAt(file, offset, into, length);
+        if (got <= 0) {
+            return false;
+        }
+        into += got;
+        offset += got;
+        length -= got;
+    }
+    return true;
+}
+
+// Reads a device or a pipe, whose size says nothing, to its end.
+std::optional<std::string> readToEnd(platform::FileHandle file) {
+    std::string bytes;
+    char buffer[65536];
+    while (true) {
+        const std::int64_t got = platform::readSome(file, buffer, sizeof buffer);
+        if (got < 0) {
+            return std::nullopt;
+        }
+        if (got == 0) {
+            return bytes;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(got));
+    }
+}
+
 class RealReadableFile : public ReadableFile {
 public:
     explicit RealReadableFile(const platform::InputFile& file) : file_(file.handle), size_(file.size) {}
@@ -21,7 +51,7 @@ public:
         if (offset < 0 || length < 0 || offset > size_ || length > size_ - offset) {
             return false;
         }
-        return platform::readAt(file_, offset, into, length);
+        return readAllAt(file_, offset, into, length);
     }
 
 private:
@@ -91,11 +121,11 @@ std::optional<std::string> RealDisk::readFile(const std::string& path) {
     std::optional<std::string> bytes;
     if (file->regular) {
         bytes.emplace(static_cast<std::size_t>(file->size), '\0');
-        if (!platform::readAt(file->handle, 0, bytes->data(), file->size)) {
+        if (!readAllAt(file->handle, 0, bytes->data(), file->size)) {
             bytes.reset();
         }
     } else {
-        bytes = platform::readToEnd(file->handle);
+        bytes = readToEnd(file->handle);
     }
     platform::closeFile(file->handle);
     return bytes;
