@@ -291,6 +291,71 @@ void writeFile(const std::filesystem::path& path, const std::string& bytes) {
     }
 }
 
+// The grid races of a night: the new grids from its practice, each grid over its own
+// distance, the slower grids a little longer.
+std::vector<SampleRace> gridRacesOf(const std::string& prefix, const std::vector<SamplePractice>& practices,
+                                    std::int32_t maxDriversInGrid, std::uint64_t seed,
+                                    const std::vector<std::vector<Incident>>& incidents) {
+    const std::vector<std::vector<std::int32_t>> grids = newGrids(practices, maxDriversInGrid);
+    const std::int32_t gridLaps[] = {10, 11, 12};
+    std::vector<SampleRace> races;
+    for (std::size_t g = 0; g < grids.size() && g < 3; ++g) {
+        RaceSetup race;
+        race.name = prefix + "race_g" + std::to_string(g + 1);
+        race.laps = gridLaps[g];
+        race.entryList = grids[g];
+        race.seed = seed + g;
+        race.incidents = g < incidents.size() ? incidents[g] : std::vector<Incident>{};
+        races.push_back(rideRace(race));
+    }
+    return races;
+}
+
+// The practice grids of the first evening, without the riders who miss a night.
+std::vector<std::vector<std::int32_t>> practiceGrids(const std::vector<std::int32_t>& absent) {
+    std::vector<std::vector<std::int32_t>> grids = {
+        {7, 14, 21, 3, 8, 55, 11, 31, 23}, {68, 5, 72, 2, 17, 38, 44, 9}, {61, 80, 29, 15, 52, 36, 19, 77}};
+    for (auto& grid : grids) {
+        grid.erase(std::remove_if(grid.begin(), grid.end(),
+                                  [&](std::int32_t number) {
+                                      return std::find(absent.begin(), absent.end(), number) != absent.end();
+                                  }),
+                   grid.end());
+    }
+    return grids;
+}
+
+SampleNight raceNight(const std::string& name, const std::vector<std::int32_t>& absent, std::uint64_t seed,
+                      const std::vector<std::vector<Incident>>& incidents) {
+    SampleNight night;
+    night.prefix = name;
+    const auto grids = practiceGrids(absent);
+    for (std::size_t g = 0; g < grids.size(); ++g) {
+        night.practices.push_back(
+            practiceSession(name + "_practice_g" + std::to_string(g + 1), false, grids[g], seed + 0x10 + g));
+    }
+    night.gridRaces = gridRacesOf(name + "_", night.practices, 10, seed + 0x20, incidents);
+    return night;
+}
+
+// A rider whose name the simulator shows differently on one night.
+void renameRider(SampleNight& night, std::int32_t startNumber, const std::string& name) {
+    for (SamplePractice& practice : night.practices) {
+        for (PracticeResult& result : practice.results) {
+            if (result.rider.startNumber == startNumber) {
+                result.rider.name = name;
+            }
+        }
+    }
+    for (SampleRace& race : night.gridRaces) {
+        for (RaceFinisher& finisher : race.finishers) {
+            if (finisher.rider.startNumber == startNumber) {
+                finisher.rider.name = name;
+            }
+        }
+    }
+}
+
 }  // namespace
 
 SampleLeague buildSampleLeague() {
@@ -336,6 +401,13 @@ SampleLeague buildSampleLeague() {
         }
         league.gridRaces.push_back(rideRace(race));
     }
+
+    // The season's second night: Quint Albers (#77) is away; one rider crashes.
+    league.laterNights.push_back(raceNight("harbour", {77}, 0x5EED0100, {{}, {{5, 0, 4, 30000, 800, 0, 0, 0}}}));
+    // The third: Mika Oranen (#11) rides under a shorter name; one rider retires.
+    SampleNight saltmarsh = raceNight("saltmarsh", {}, 0x5EED0200, {{}, {}, {{36, 0, 0, 0, 0, 6, 0, 0}}});
+    renameRider(saltmarsh, 11, "M. Oranen");
+    league.laterNights.push_back(std::move(saltmarsh));
     return league;
 }
 
@@ -383,7 +455,52 @@ testing::FileMap sampleLeagueFiles(const SampleLeague& league) {
     for (const SampleRace& race : league.gridRaces) {
         files["simulator/exports/" + race.name + ".html"] = testing::raceExport(raceRows(race));
     }
+    for (const SampleNight& night : league.laterNights) {
+        for (const SamplePractice& practice : night.practices) {
+            files["simulator/exports/" + practice.name + ".html"] = practiceExportBytes(practice);
+        }
+        for (const SampleRace& race : night.gridRaces) {
+            files["simulator/exports/" + race.name + ".html"] = testing::raceExport(raceRows(race));
+        }
+    }
+    files["cup2026.toml"] = sampleSeasonFile();
     return files;
+}
+
+std::string sampleSeasonFile() {
+    return "# The sample league's season, for League: League cup2026\n"
+           "title = \"Kestrel Bay Cup 2026\"\n"
+           "pole_points = 1\n"
+           "drop_worst = 1\n"
+           "\n"
+           "[riders]\n"
+           "\"M. Oranen\" = \"Mika Oranen\"\n"
+           "\n"
+           "[teams]\n"
+           "\"Vexa Racing\" = [\"Tomas Verhal\", \"Pim van Daalen\", \"Ruben Castel\"]\n"
+           "\"Kiruna Works\" = [\"Leon Varnet\", \"Mika Oranen\", \"Emil Hrasko\"]\n"
+           "\n"
+           "[[round]]\n"
+           "name = \"Kestrel Bay\"\n"
+           "date = 2026-03-14\n"
+           "races = [\"race_g1\", \"race_g2\", \"race_g3\"]\n"
+           "qualifying = [\"practice_g1\", \"practice_g2\", \"practice_g3\"]\n"
+           "\n"
+           "[[round]]\n"
+           "name = \"Harbour Loop\"\n"
+           "date = 2026-03-28\n"
+           "races = [\"harbour_race_g1\", \"harbour_race_g2\", \"harbour_race_g3\"]\n"
+           "qualifying = [\"harbour_practice_g1\", \"harbour_practice_g2\", \"harbour_practice_g3\"]\n"
+           "\n"
+           "[[round]]\n"
+           "name = \"Saltmarsh Ring\"\n"
+           "date = 2026-04-11\n"
+           "races = [\"saltmarsh_race_g1\", \"saltmarsh_race_g2\", \"saltmarsh_race_g3\"]\n"
+           "qualifying = [\"saltmarsh_practice_g1\", \"saltmarsh_practice_g2\", \"saltmarsh_practice_g3\"]\n"
+           "\n"
+           "[[round]]\n"
+           "name = \"Ridgeback Hill\"\n"
+           "date = 2026-04-25\n";
 }
 
 void writeSampleLeague(const std::filesystem::path& folder) {

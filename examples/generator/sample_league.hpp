@@ -5,7 +5,8 @@
 //
 // The evening: practice in three grids (Omblen merges them and divides the field anew),
 // one race per new grid, each over its own distance (Duvessa merges them), and the
-// open cup race of twenty riders whose replay and export Quorrin analyses.
+// open cup race of twenty riders whose replay and export Quorrin analyses. Two later
+// race nights and the season file "cup2026.toml" make it a season for League.
 
 #include "support/temp_folder.hpp"
 
@@ -61,6 +62,15 @@ struct SamplePractice {
     std::vector<PracticeResult> results;
 };
 
+/// A later race night of the season (League's sample season): practice in three grids
+/// and a race per new grid, at another track.
+struct SampleNight {
+    /// The start of every export name of the night: "harbour" -> "harbour_race_g1".
+    std::string prefix;
+    std::vector<SamplePractice> practices;
+    std::vector<SampleRace> gridRaces;
+};
+
 struct SampleLeague {
     std::string trackName;
     /// The grid size that Omblen divides the field by.
@@ -68,6 +78,8 @@ struct SampleLeague {
     SampleRace cupRace;
     std::vector<SamplePractice> practices;
     std::vector<SampleRace> gridRaces;
+    /// The two race nights after this one, for League's sample season.
+    std::vector<SampleNight> laterNights;
 };
 
 /// The whole evening, the same on every call.
@@ -83,6 +95,10 @@ struct CupLapRecord {
 /// The race records of the cup race's replay in the order the simulator wrote them
 /// (by the moment each lap was completed), with the uncounted lap merged into the next.
 std::vector<CupLapRecord> cupRaceRecords(const SampleRace& cupRace);
+
+/// League's season file of the sample league, "cup2026.toml": the evening's practice
+/// and grid races as round 1, the two later nights, and a round to come.
+std::string sampleSeasonFile();
 
 /// Every file of the sample league folder, relative path ('/' separated) -> bytes.
 testing::FileMap sampleLeagueFiles(const SampleLeague& league);

@@ -23,6 +23,9 @@ void writeHelp(std::ostream& out, const ProgramDescription& program) {
     for (const RunOption& option : program.runOptions) {
         out << " [" << option.name << "]";
     }
+    if (!program.operandUsage.empty()) {
+        out << ' ' << program.operandUsage;
+    }
     out << '\n' << "       " << program.name << " --help | --version" << '\n' << '\n';
     out << program.about << '\n';
     out << "Options:" << '\n';
@@ -31,8 +34,12 @@ void writeHelp(std::ostream& out, const ProgramDescription& program) {
     }
     writeOptionLine(out, "--help", "show this text and end with status 0");
     writeOptionLine(out, "--version", "show the program's version and end with status 0");
-    out << "An argument that does not begin with '-' (a file dropped onto the program) is ignored." << '\n'
-        << '\n';
+    if (program.operandHelp.empty()) {
+        out << "An argument that does not begin with '-' (a file dropped onto the program) is ignored." << '\n';
+    } else {
+        out << program.operandHelp;
+    }
+    out << '\n';
     out << "Exit status:" << '\n' << program.exitStatuses << "  2  an unknown option was given" << '\n';
 }
 
@@ -50,6 +57,7 @@ CommandLine readCommandLine(const ProgramDescription& program, int argc, const c
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (argument.empty() || argument.front() != '-') {
+            commandLine.operands.emplace_back(argument);
             continue;
         }
         if (argument == "--help") {

@@ -36,6 +36,11 @@ struct ProgramDescription {
     /// The exit statuses of a run, one line each ("  1  ...\n"); --help adds the status
     /// of an unknown option.
     std::string_view exitStatuses;
+    /// For a program that takes arguments besides its options: their usage text
+    /// ("[SEASON]") and the lines of --help that explain them, in place of the line that
+    /// says such an argument is ignored.
+    std::string_view operandUsage = {};
+    std::string_view operandHelp = {};
 };
 
 /// What the command line asks for.
@@ -45,6 +50,9 @@ struct CommandLine {
     std::optional<int> exitStatus;
     /// The run options that were given.
     std::vector<std::string> runOptions;
+    /// The arguments that do not begin with '-', in order (the programs without
+    /// operands ignore them).
+    std::vector<std::string> operands;
 
     bool has(std::string_view option) const;
 };

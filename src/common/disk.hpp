@@ -16,6 +16,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace league {
 
@@ -53,6 +54,28 @@ public:
     /// when it cannot be created: no such folder, a folder of that name, no permission,
     /// or a file that this run has read.
     virtual std::unique_ptr<PageFile> createPage(const std::string& name) = 0;
+
+    /// The names of the regular files directly in the folder at the input path `folder`
+    /// ("" is the working folder) that end in `suffix`, sorted by their bytes.
+    virtual std::vector<std::string> listFiles(const std::string& folder, std::string_view suffix) = 0;
+
+    /// True when the input path `path` names a folder.
+    virtual bool isFolder(const std::string& path) = 0;
+
+    /// Makes the folder `name` below the working folder, and the folders above it that
+    /// are missing; true when it is there afterwards.
+    virtual bool createFolder(const std::string& name) = 0;
+
+    /// Writes `bytes` as the file `name` whole: under a temporary name beside it first,
+    /// which is then renamed over the old file, so that an interrupted run leaves the old
+    /// file or the new one, never a cut one. Refused for a file that this run has read.
+    virtual bool replaceFile(const std::string& name, std::string_view bytes) = 0;
+
+    /// What became of a file that may only be created new.
+    enum class NewFile { Written, AlreadyThere, Failed };
+
+    /// Writes `bytes` as the file `name` only when nothing of that name is there.
+    virtual NewFile createNewFile(const std::string& name, std::string_view bytes) = 0;
 };
 
 }  // namespace league

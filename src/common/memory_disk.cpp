@@ -102,10 +102,13 @@ std::optional<std::string> MemoryDisk::pageKey(const std::string& name) {
     return resolved(name);
 }
 
-bool MemoryDisk::isFolder(const std::string& key) const {
+bool MemoryDisk::isFolderKey(const std::string& key) const {
     const std::string prefix = key + "/";
     const auto next = files_.lower_bound(prefix);
-    return key.empty() || (next != files_.end() && next->first.compare(0, prefix.size(), prefix) == 0);
+    const auto nextEmpty = emptyFolders_.lower_bound(prefix);
+    return key.empty() || emptyFolders_.count(key) != 0 ||
+           (next != files_.end() && next->first.compare(0, prefix.size(), prefix) == 0) ||
+           (nextEmpty != emptyFolders_.end() && nextEmpty->compare(0, prefix.size(), prefix) == 0);
 }
 
 const std::string* MemoryDisk::remember(const std::optional<std::string>& key) {
@@ -136,17 +139,88 @@ std::unique_ptr<ReadableFile> MemoryDisk::openFile(const std::string& path) {
 
 std::unique_ptr<PageFile> MemoryDisk::createPage(const std::string& name) {
     const auto key = pageKey(name);
-    if (!key || isFolder(*key) || filesRead_.count(*key) != 0) {
+    if (!key || isFolderKey(*key) || filesRead_.count(*key) != 0) {
         return nullptr;
     }
     // The page's folder must be there already: the root, or a folder of the map.
     const std::size_t slash = key->rfind('/');
-    if (slash != std::string::npos && !isFolder(key->substr(0, slash))) {
+    if (slash != std::string::npos && !isFolderKey(key->substr(0, slash))) {
         return nullptr;
     }
     const auto full = fullAt_.find(*key);
     const std::size_t room = full == fullAt_.end() ? std::string::npos : full->second;
     return std::make_unique<MemoryPageFile>(files_, *key, room);
+}
+
+std::vector<std::string> MemoryDisk::listFiles(const std::string& folder, std::string_view suffix) {
+    std::vector<std::string> names;
+    const auto key = inputKey(folder);
+    if (!key) {
+        return names;
+    }
+    const std::string prefix = key->empty() ? "" : *key + "/";
+    for (const auto& [path, bytes] : files_) {
+        if (path.compare(0, prefix.size(), prefix) != 0) {
+            continue;
+        }
+        const std::string name = path.substr(prefix.size());
+        if (name.find('/') == std::string::npos && name.size() >= suffix.size() &&
+            name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0) {
+            names.push_back(name);
+        }
+    }
+    return names;
+}
+
+bool MemoryDisk::isFolder(const std::string& path) {
+    const auto key = inputKey(path);
+    return key && isFolderKey(*key);
+}
+
+bool MemoryDisk::createFolder(const std::string& name) {
+    const auto key = pageKey(name);
+    if (!key || files_.count(*key) != 0) {
+        return false;
+    }
+    for (std::size_t slash = key->find('/'); slash != std::string::npos; slash = key->find('/', slash + 1)) {
+        if (files_.count(key->substr(0, slash)) != 0) {
+            return false;
+        }
+    }
+    emptyFolders_.insert(*key);
+    return true;
+}
+
+bool MemoryDisk::replaceFile(const std::string& name, std::string_view bytes) {
+    auto page = createPage(name);
+    if (!page) {
+        return false;
+    }
+    // The whole file or nothing: a write that does not fit leaves the old file.
+    const auto old = files_.find(*pageKey(name));
+    const std::optional<std::string> oldBytes =
+        old != files_.end() ? std::optional<std::string>(old->second) : std::nullopt;
+    page->write(bytes);
+    if (!page->close()) {
+        if (oldBytes) {
+            files_[*pageKey(name)] = *oldBytes;
+        }
+        return false;
+    }
+    return true;
+}
+
+Disk::NewFile MemoryDisk::createNewFile(const std::string& name, std::string_view bytes) {
+    const auto key = pageKey(name);
+    if (key && (files_.count(*key) != 0 || isFolderKey(*key))) {
+        return NewFile::AlreadyThere;
+    }
+    auto page = createPage(name);
+    if (!page) {
+        return NewFile::Failed;
+    }
+    page->write(bytes);
+    return page->close() ? NewFile::Written : NewFile::Failed;
 }
 
 }  // namespace league

@@ -29,14 +29,21 @@ public:
     std::optional<std::string> readFile(const std::string& path) override;
     std::unique_ptr<ReadableFile> openFile(const std::string& path) override;
     std::unique_ptr<PageFile> createPage(const std::string& name) override;
+    std::vector<std::string> listFiles(const std::string& folder, std::string_view suffix) override;
+    bool isFolder(const std::string& path) override;
+    bool createFolder(const std::string& name) override;
+    bool replaceFile(const std::string& name, std::string_view bytes) override;
+    NewFile createNewFile(const std::string& name, std::string_view bytes) override;
 
 private:
+    /// A folder made by createFolder that holds no file yet.
+    std::set<std::string> emptyFolders_;
     /// The key of an input path: backslashes become '/', "." and ".." are resolved;
     /// nothing for a path that leaves the map.
     static std::optional<std::string> inputKey(const std::string& path);
     /// The key of a page name, whose bytes stay as typed apart from its folders.
     static std::optional<std::string> pageKey(const std::string& name);
-    bool isFolder(const std::string& key) const;
+    bool isFolderKey(const std::string& key) const;
     const std::string* remember(const std::optional<std::string>& key);
 
     FileMap files_;

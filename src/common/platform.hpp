@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace league::platform {
 
@@ -73,5 +74,27 @@ bool closeFile(FileHandle file);
 
 /// Removes a file (not a folder); a link is removed, not what it points to.
 void removeFile(const std::string& path);
+
+/// The names of the regular files directly in `folder`, in no particular order;
+/// nothing when it cannot be listed.
+std::optional<std::vector<std::string>> filesInFolder(const std::string& folder);
+
+/// True when `path` names a folder (or a link to one).
+bool isFolder(const std::string& path);
+
+/// Makes one folder; true when it is there afterwards, made now or before.
+bool makeFolder(const std::string& path);
+
+/// Renames the file `from` to `to`, replacing a file that is there, in one step.
+bool renameOver(const std::string& from, const std::string& to);
+
+/// Creates a file for writing only when nothing of that name is there.
+std::optional<FileHandle> createNewForWriting(const std::string& path);
+
+/// True when the console belongs to this process alone, as when it was started by a
+/// double-click on Windows, and its input is that console: then the window closes as
+/// soon as the process ends. Never on other systems, where a program is started from
+/// a terminal that stays.
+bool consoleBelongsToThisProcessAlone();
 
 }  // namespace league::platform

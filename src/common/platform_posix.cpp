@@ -5,6 +5,7 @@
 #include <istream>
 #include <ostream>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <termios.h>
@@ -157,6 +158,49 @@ bool closeFile(FileHandle file) {
 
 void removeFile(const std::string& path) {
     unlink(path.c_str());
+}
+
+std::optional<std::vector<std::string>> filesInFolder(const std::string& folder) {
+    DIR* listing = opendir(folder.empty() ? "." : folder.c_str());
+    if (listing == nullptr) {
+        return std::nullopt;
+    }
+    std::vector<std::string> names;
+    while (const dirent* entry = readdir(listing)) {
+        const std::string name = entry->d_name;
+        struct stat info {};
+        const std::string path = (folder.empty() ? std::string() : folder + "/") + name;
+        if (stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+            names.push_back(name);
+        }
+    }
+    closedir(listing);
+    return names;
+}
+
+bool isFolder(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool makeFolder(const std::string& path) {
+    return mkdir(path.c_str(), 0777) == 0 || isFolder(path);
+}
+
+bool renameOver(const std::string& from, const std::string& to) {
+    return rename(from.c_str(), to.c_str()) == 0;
+}
+
+std::optional<FileHandle> createNewForWriting(const std::string& path) {
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    return FileHandle{fd};
+}
+
+bool consoleBelongsToThisProcessAlone() {
+    return false;
 }
 
 }  // namespace league::platform

@@ -142,4 +142,51 @@ void removeFile(const std::string& path) {
     DeleteFileA(path.c_str());
 }
 
+std::optional<std::vector<std::string>> filesInFolder(const std::string& folder) {
+    WIN32_FIND_DATAA found{};
+    const HANDLE search = FindFirstFileA(((folder.empty() ? std::string(".") : folder) + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return GetLastError() == ERROR_FILE_NOT_FOUND ? std::optional<std::vector<std::string>>(std::vector<std::string>{})
+                                                       : std::nullopt;
+    }
+    std::vector<std::string> names;
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+            names.emplace_back(found.cFileName);
+        }
+    } while (FindNextFileA(search, &found) != 0);
+    FindClose(search);
+    return names;
+}
+
+bool isFolder(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool makeFolder(const std::string& path) {
+    return CreateDirectoryA(path.c_str(), nullptr) != 0 || isFolder(path);
+}
+
+bool renameOver(const std::string& from, const std::string& to) {
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+std::optional<FileHandle> createNewForWriting(const std::string& path) {
+    const HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    return fileHandleOf(handle);
+}
+
+bool consoleBelongsToThisProcessAlone() {
+    // A console opened for this process by a double-click lists this process alone; a
+    // console window or a script that started it lists its own process too. Input from
+    // a pipe or a file is no one to wait for.
+    DWORD processes[2] = {};
+    return GetConsoleProcessList(processes, 2) == 1 && GetFileType(GetStdHandle(STD_INPUT_HANDLE)) == FILE_TYPE_CHAR;
+}
+
 }  // namespace league::platform

@@ -139,19 +139,80 @@ std::unique_ptr<ReadableFile> RealDisk::openFile(const std::string& path) {
     return std::make_unique<RealReadableFile>(*file);
 }
 
+bool RealDisk::wasRead(const std::string& path) const {
+    // One look at the file that is there, if any: is it one the run has read?
+    const auto there = platform::identityOfPath(path);
+    return there && std::find(filesRead_.begin(), filesRead_.end(), *there) != filesRead_.end();
+}
+
 std::unique_ptr<PageFile> RealDisk::createPage(const std::string& name) {
     const std::string path = belowWorkingFolder(name);
-    // One look at the file that is there, if any: is it one the run has read?
-    if (const auto there = platform::identityOfPath(path)) {
-        if (std::find(filesRead_.begin(), filesRead_.end(), *there) != filesRead_.end()) {
-            return nullptr;
-        }
+    if (wasRead(path)) {
+        return nullptr;
     }
     const auto file = platform::createForWriting(path);
     if (!file) {
         return nullptr;
     }
     return std::make_unique<RealPageFile>(*file, path);
+}
+
+std::vector<std::string> RealDisk::listFiles(const std::string& folder, std::string_view suffix) {
+    std::vector<std::string> names;
+    const std::string path = folder.empty() ? workingFolder_ : belowWorkingFolder(platform::nativeInputPath(folder));
+    for (std::string& name : platform::filesInFolder(path).value_or(std::vector<std::string>{})) {
+        if (name.size() >= suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0) {
+            names.push_back(std::move(name));
+        }
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool RealDisk::isFolder(const std::string& path) {
+    return platform::isFolder(belowWorkingFolder(platform::nativeInputPath(path)));
+}
+
+bool RealDisk::createFolder(const std::string& name) {
+    // Each folder from the top down, so that missing folders above are made too.
+    const std::string path = belowWorkingFolder(name);
+    for (std::size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1)) {
+        platform::makeFolder(path.substr(0, slash));
+    }
+    return platform::makeFolder(path);
+}
+
+bool RealDisk::replaceFile(const std::string& name, std::string_view bytes) {
+    const std::string path = belowWorkingFolder(name);
+    if (wasRead(path)) {
+        return false;
+    }
+    const std::string temporary = path + ".part";
+    const auto file = platform::createForWriting(temporary);
+    if (!file) {
+        return false;
+    }
+    const bool written = platform::writeAll(*file, bytes);
+    if (!platform::finishWriting(*file, static_cast<std::int64_t>(bytes.size())) || !written ||
+        !platform::renameOver(temporary, path)) {
+        platform::removeFile(temporary);
+        return false;
+    }
+    return true;
+}
+
+Disk::NewFile RealDisk::createNewFile(const std::string& name, std::string_view bytes) {
+    const std::string path = belowWorkingFolder(name);
+    const auto file = platform::createNewForWriting(path);
+    if (!file) {
+        return platform::identityOfPath(path) ? NewFile::AlreadyThere : NewFile::Failed;
+    }
+    const bool written = platform::writeAll(*file, bytes);
+    if (!platform::finishWriting(*file, static_cast<std::int64_t>(bytes.size())) || !written) {
+        platform::removeFile(path);
+        return NewFile::Failed;
+    }
+    return NewFile::Written;
 }
 
 }  // namespace league

@@ -18,8 +18,15 @@ public:
     std::optional<std::string> readFile(const std::string& path) override;
     std::unique_ptr<ReadableFile> openFile(const std::string& path) override;
     std::unique_ptr<PageFile> createPage(const std::string& name) override;
+    std::vector<std::string> listFiles(const std::string& folder, std::string_view suffix) override;
+    bool isFolder(const std::string& path) override;
+    bool createFolder(const std::string& name) override;
+    bool replaceFile(const std::string& name, std::string_view bytes) override;
+    NewFile createNewFile(const std::string& name, std::string_view bytes) override;
 
 private:
+    /// True when the file at `path` (below the working folder) is one this run has read.
+    bool wasRead(const std::string& path) const;
     /// A path of the dialogue or a page name, taken below the working folder when it
     /// is relative.
     std::string belowWorkingFolder(const std::string& path) const;

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace league {
 
@@ -33,6 +34,10 @@ struct ToolConfig {
 /// Reads "Quorrin.ini" from the working folder: its bytes (CR LF taken as LF) up to the
 /// first zero byte, at most 49 characters. Nothing when the file cannot be read.
 std::optional<ToolConfig> loadToolConfig(Disk& disk);
+
+/// The configuration that the bytes of a "Quorrin.ini" hold, read as loadToolConfig
+/// reads them.
+ToolConfig toolConfigFromBytes(std::string_view bytes);
 
 /// "Datei wrong!!!", without a line end and without a pause: a settings file of the
 /// working folder cannot be opened, and the run ends.

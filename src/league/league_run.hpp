@@ -1,0 +1,36 @@
+#pragma once
+// One run of League over a console and a disk: it finds the season file, reads it and
+// every export it names, computes the season and writes its files, or, with --check,
+// only says what it found, or, with --new, writes a season file to fill in.
+
+#include "common/console.hpp"
+#include "common/disk.hpp"
+
+#include <optional>
+#include <string>
+
+namespace league::season {
+
+/// Exit statuses: a completed run (warnings allowed), an error (nothing written), a
+/// usage error.
+inline constexpr int kLeagueCompleted = 0;
+inline constexpr int kLeagueError = 1;
+inline constexpr int kLeagueUsageError = 2;
+
+struct LeagueOptions {
+    enum class Mode {
+        Run,    ///< read, compute and write
+        Check,  ///< read and compute, print the rounds found, write nothing
+        New     ///< write a template season file
+    };
+    Mode mode = Mode::Run;
+    /// The season file as given ("cup2026.toml" or "cup2026"); none: the one *.toml
+    /// file of the working folder, or a choice among several.
+    std::optional<std::string> season;
+    /// Wait for a key at the end: the console closes with the process (double-click).
+    bool waitForKey = false;
+};
+
+int runLeague(Console& console, Disk& disk, const LeagueOptions& options);
+
+}  // namespace league::season

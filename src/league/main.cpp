@@ -1,0 +1,76 @@
+#include "league/league_run.hpp"
+
+#include "common/command_line.hpp"
+#include "common/platform.hpp"
+#include "common/real_disk.hpp"
+
+#include <iostream>
+
+namespace {
+
+constexpr const char* kAbout =
+    "Keeps a league's season standings from the race nights' exports of the Korvex\n"
+    "simulator. A season file (TOML) names the rounds with their race and qualifying\n"
+    "exports, the points, drops, penalties, the riders' names and the teams; League\n"
+    "reads it and every export it names, and writes into the season's output folder\n"
+    "  index.html               the standings, teams, calendar, penalties and charts\n"
+    "  round-01.html, ...       each held round's combined classification\n"
+    "  standings_forum.txt, round-01_forum.txt, ...   the same as forum texts\n"
+    "  standings.csv, round-01.csv, ...               the same for spreadsheets\n"
+    "  season.json              everything, for a website\n"
+    "It rebuilds everything on every run: the same files give the same bytes.\n";
+
+constexpr const char* kOperandHelp =
+    "SEASON is the season file, with or without .toml (a season file dropped onto the\n"
+    "program is one). Without it: the one *.toml file of this folder; with several,\n"
+    "League lists them and asks which.\n"
+    "  --new SEASON   writes SEASON.toml, a commented season file to fill in (never over a file)\n"
+    "  --check        checks the season file and every export it names, writes nothing\n";
+
+constexpr const char* kExitStatuses =
+    "  0  the season was written (or checked); warnings are allowed\n"
+    "  1  an error in the season file or an export, or a file could not be written\n"
+    "  2  no season file to read, or --new without a name\n";
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    const league::ProgramDescription program{"League",
+                                             kAbout,
+                                             {{"--new", "write a new season file (see above)"},
+                                              {"--check", "check the season and its exports, write nothing"}},
+                                             kExitStatuses,
+                                             "[SEASON]",
+                                             kOperandHelp};
+    const league::CommandLine commandLine = league::readCommandLine(program, argc, argv, std::cout, std::cerr);
+    if (commandLine.exitStatus) {
+        return *commandLine.exitStatus;
+    }
+    league::season::LeagueOptions options;
+    if (commandLine.has("--new") && commandLine.has("--check")) {
+        std::cerr << "League: --new and --check do not go together (see League --help)" << '\n';
+        return league::season::kLeagueUsageError;
+    }
+    if (commandLine.operands.size() > 1) {
+        std::cerr << "League: one season file at a time (see League --help)" << '\n';
+        return league::season::kLeagueUsageError;
+    }
+    if (!commandLine.operands.empty()) {
+        options.season = commandLine.operands.front();
+    }
+    if (commandLine.has("--new")) {
+        if (!options.season || options.season->empty()) {
+            std::cerr << "League: --new needs the season's name, as in League --new cup2026" << '\n';
+            return league::season::kLeagueUsageError;
+        }
+        options.mode = league::season::LeagueOptions::Mode::New;
+    } else if (commandLine.has("--check")) {
+        options.mode = league::season::LeagueOptions::Mode::Check;
+    }
+    options.waitForKey = league::platform::consoleBelongsToThisProcessAlone();
+    league::Console console(std::cin, std::cout, league::platform::pauseForKey);
+    league::RealDisk disk;
+    const int status = league::season::runLeague(console, disk, options);
+    std::cout.flush();
+    return status;
+}

@@ -1,0 +1,98 @@
+#pragma once
+// The season file: a TOML file that an admin writes once and extends after every race
+// night. It names the season, the points, the drops, the riders' league names, the
+// teams, and the rounds with their exports and the stewards' penalties. League reads
+// it whole on every run; a mistake in it is reported with its line and nothing is
+// written.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace league::season {
+
+/// At most this many race exports, and this many qualifying exports, make one round.
+inline constexpr std::size_t kMaxExportsPerRound = 4;
+/// The largest number the points, pole points and points penalties may hold: far above
+/// any league's table, low enough that sixty rounds of it add up safely.
+inline constexpr std::int64_t kMostPoints = 1000000;
+/// The longest time penalty, in seconds (a day).
+inline constexpr std::int64_t kLongestTimePenalty = 86400;
+
+/// A steward's decision about one rider in one round.
+struct Penalty {
+    enum class Kind {
+        Time,          ///< seconds added to the rider's race time in that race
+        Disqualified,  ///< the rider's row of that race is left out of the merge
+        Points         ///< points taken off (or given) after the round
+    };
+    Kind kind = Kind::Time;
+    /// The rider as the season file names them.
+    std::string rider;
+    /// The race export it applies to; a points penalty may name none.
+    std::optional<std::string> race;
+    std::int32_t seconds = 0;
+    std::int32_t points = 0;
+    std::string reason;
+    /// The line of the penalty's table in the season file.
+    std::int64_t line = 0;
+};
+
+struct Round {
+    std::string name;
+    /// "2026-03-14", when given.
+    std::optional<std::string> date;
+    /// The race exports, merged as Duvessa merges them; none for a round to come.
+    std::vector<std::string> races;
+    /// The qualifying or practice exports, merged as Omblen merges them.
+    std::vector<std::string> qualifying;
+    /// Never dropped.
+    bool keep = false;
+    std::vector<Penalty> penalties;
+    std::int64_t line = 0;
+
+    /// A round with races has been held; one without is on the calendar, to come.
+    bool held() const { return !races.empty(); }
+};
+
+struct Team {
+    std::string name;
+    std::vector<std::string> riders;
+    std::int64_t line = 0;
+};
+
+struct SeasonFile {
+    std::string title;
+    /// The simulator's folder, when the season file names it (else Quorrin.ini's).
+    std::optional<std::string> simulator;
+    /// Points of places 1, 2, ...; empty for the default table.
+    std::vector<std::int32_t> points;
+    std::int32_t polePoints = 0;
+    std::int32_t dropWorst = 0;
+    /// The folder the files are written into.
+    std::string output;
+    /// A name in the exports -> the league's name for that rider, in file order.
+    std::vector<std::pair<std::string, std::string>> riderNames;
+    std::vector<Team> teams;
+    std::vector<Round> rounds;
+};
+
+/// A season file that was read, or the reason it could not be: one line naming the
+/// file and, where there is one, the line of the mistake.
+struct SeasonFileOutcome {
+    std::optional<SeasonFile> season;
+    std::string error;
+};
+
+/// Reads the text of a season file named `fileName` (the name is used in messages and
+/// gives the default title and output folder: "cup2026.toml" -> "cup2026"). A UTF-8
+/// byte-order mark is accepted.
+SeasonFileOutcome readSeasonFile(std::string_view text, std::string_view fileName);
+
+/// "cup2026.toml" -> "cup2026"; a name without ".toml" stays as it is.
+std::string seasonStem(std::string_view fileName);
+
+}  // namespace league::season

@@ -1,0 +1,13 @@
+#pragma once
+// The commented season file that `League --new NAME` writes: every key explained, the
+// optional ones commented out, one round to fill in.
+
+#include <string>
+#include <string_view>
+
+namespace league::season {
+
+/// The template for the season file "<stem>.toml".
+std::string seasonTemplate(std::string_view stem);
+
+}  // namespace league::season

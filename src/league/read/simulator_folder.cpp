@@ -1,0 +1,56 @@
+#include "league/read/simulator_folder.hpp"
+
+#include "common/tool_config.hpp"
+
+#include <algorithm>
+
+namespace league::season {
+
+namespace {
+
+bool isAbsolute(const std::string& folder) {
+    return (!folder.empty() && (folder.front() == '/' || folder.front() == '\\')) ||
+           (folder.size() >= 2 && folder[1] == ':');
+}
+
+}  // namespace
+
+SimulatorFolder findSimulatorFolder(Disk& disk, const SeasonFile& season, const std::string& seasonFolder,
+                                    const std::string& seasonFileName) {
+    const bool needed = std::any_of(season.rounds.begin(), season.rounds.end(), [](const Round& round) {
+        return round.held();
+    });
+    if (!needed) {
+        return {std::string(), {}};
+    }
+    std::string folder;
+    if (season.simulator) {
+        folder = *season.simulator;
+    } else {
+        const auto bytes = disk.readFile(seasonFolder + kConfigFileName);
+        if (!bytes) {
+            return {std::nullopt, "No simulator folder: " + seasonFileName +
+                                      " has no simulator = '...' line and there is no Quorrin.ini beside it"};
+        }
+        // The folder as the classic programs read it, without the line break that an
+        // editor may have added at its end.
+        folder = toolConfigFromBytes(*bytes).simulatorFolder;
+        while (!folder.empty() && (folder.back() == '\n' || folder.back() == '\r')) {
+            folder.pop_back();
+        }
+    }
+    if (!isAbsolute(folder)) {
+        folder = seasonFolder + folder;
+    }
+    if (!folder.empty() && !disk.isFolder(folder)) {
+        return {std::nullopt, "The simulator folder " + folder + " does not exist" +
+                                  (season.simulator ? " (simulator = in " + seasonFileName + ")" : " (from Quorrin.ini)")};
+    }
+    return {folder, {}};
+}
+
+std::string exportPath(const std::string& simulatorFolder, const std::string& exportName) {
+    return simulatorFolder + "exports\\" + exportName + ".html";
+}
+
+}  // namespace league::season

@@ -1,0 +1,135 @@
+#include "league/standings/countback.hpp"
+
+#include "league/standings/rider_identity.hpp"
+
+#include <algorithm>
+#include <map>
+
+namespace league::season {
+
+namespace {
+
+// How many times each place was taken: element p - 1 counts place p.
+std::vector<std::int32_t> placeCounts(const Contender& contender) {
+    std::vector<std::int32_t> counts;
+    for (const auto& places : contender.placesByRound) {
+        for (const std::int32_t place : places) {
+            if (place >= 1) {
+                if (counts.size() < static_cast<std::size_t>(place)) {
+                    counts.resize(static_cast<std::size_t>(place), 0);
+                }
+                ++counts[static_cast<std::size_t>(place - 1)];
+            }
+        }
+    }
+    return counts;
+}
+
+std::int32_t countAt(const std::vector<std::int32_t>& counts, std::size_t index) {
+    return index < counts.size() ? counts[index] : 0;
+}
+
+// The first place (from 1) where the counts differ; 0 when they are the same.
+std::size_t countbackPlace(const std::vector<std::int32_t>& a, const std::vector<std::int32_t>& b) {
+    for (std::size_t i = 0; i < std::max(a.size(), b.size()); ++i) {
+        if (countAt(a, i) != countAt(b, i)) {
+            return i + 1;
+        }
+    }
+    return 0;
+}
+
+// The best place and the last round (from 1) it was taken in; round 0 without a place.
+struct BestPlace {
+    std::int32_t place = 0;
+    std::size_t round = 0;
+};
+
+BestPlace bestPlace(const Contender& contender) {
+    BestPlace best;
+    for (std::size_t r = 0; r < contender.placesByRound.size(); ++r) {
+        for (const std::int32_t place : contender.placesByRound[r]) {
+            if (place >= 1 && (best.place == 0 || place <= best.place)) {
+                best = BestPlace{place, r + 1};
+            }
+        }
+    }
+    return best;
+}
+
+std::string placesWord(std::size_t place, std::int32_t count) {
+    static const char* const kOrdinals[] = {"", "win", "second place", "third place"};
+    std::string word = place <= 3 ? kOrdinals[place] : std::to_string(place) + "th place";
+    if (place > 3 && (place % 10 == 1 || place % 10 == 2 || place % 10 == 3) && place % 100 / 10 != 1) {
+        word = std::to_string(place) + (place % 10 == 1 ? "st" : place % 10 == 2 ? "nd" : "rd") + " place";
+    }
+    return word + (count == 1 ? "" : "s");
+}
+
+}  // namespace
+
+StandingsOrder orderStandings(const std::vector<Contender>& contenders) {
+    const std::size_t n = contenders.size();
+    std::vector<std::vector<std::int32_t>> counts(n);
+    std::vector<BestPlace> best(n);
+    std::vector<std::string> sortName(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        counts[i] = placeCounts(contenders[i]);
+        best[i] = bestPlace(contenders[i]);
+        sortName[i] = foldedCase(contenders[i].name);
+    }
+    // < 0: a ahead, > 0: b ahead, 0: shared.
+    const auto compare = [&](std::size_t a, std::size_t b) -> int {
+        if (contenders[a].total != contenders[b].total) {
+            return contenders[a].total > contenders[b].total ? -1 : 1;
+        }
+        if (const std::size_t place = countbackPlace(counts[a], counts[b])) {
+            return countAt(counts[a], place - 1) > countAt(counts[b], place - 1) ? -1 : 1;
+        }
+        if (best[a].round != best[b].round) {
+            return best[a].round > best[b].round ? -1 : 1;
+        }
+        return 0;
+    };
+
+    StandingsOrder result;
+    result.order.resize(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        result.order[i] = i;
+    }
+    std::stable_sort(result.order.begin(), result.order.end(), [&](std::size_t a, std::size_t b) {
+        const int decided = compare(a, b);
+        return decided != 0 ? decided < 0 : sortName[a] < sortName[b];
+    });
+    result.position.resize(n);
+    result.shared.assign(n, false);
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::size_t current = result.order[i];
+        if (i > 0 && compare(result.order[i - 1], current) == 0) {
+            result.position[i] = result.position[i - 1];
+            result.shared[i] = true;
+            result.shared[i - 1] = true;
+            continue;
+        }
+        result.position[i] = static_cast<std::int32_t>(i + 1);
+        if (i == 0 || contenders[result.order[i - 1]].total != contenders[current].total) {
+            continue;
+        }
+        const std::size_t ahead = result.order[i - 1];
+        const std::string names = contenders[ahead].name + " is ahead of " + contenders[current].name;
+        if (const std::size_t place = countbackPlace(counts[ahead], counts[current])) {
+            const std::int32_t mine = countAt(counts[ahead], place - 1);
+            const std::int32_t theirs = countAt(counts[current], place - 1);
+            result.footnotes.push_back(names + " on countback: " + std::to_string(mine) + " " +
+                                       placesWord(place, mine) + " to " + std::to_string(theirs));
+        } else {
+            result.footnotes.push_back(names + ": equal on countback, and the best place (P" +
+                                       std::to_string(best[ahead].place) + ") came later, in round " +
+                                       std::to_string(best[ahead].round) + " against round " +
+                                       std::to_string(best[current].round));
+        }
+    }
+    return result;
+}
+
+}  // namespace league::season

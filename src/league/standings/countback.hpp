@@ -1,0 +1,33 @@
+#pragma once
+// The order of a standings table: higher total first; equal totals by countback over
+// the places of all held rounds (more wins, then more second places, ...); then the one
+// whose best place came in the later round; else a shared position, listed by name.
+// Every tie that countback or the later round decided gets a footnote with its reason.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace league::season {
+
+/// A rider or a team in the standings.
+struct Contender {
+    std::string name;
+    std::int64_t total = 0;
+    /// The places in each held round, in round order (a team has one per rider who rode).
+    std::vector<std::vector<std::int32_t>> placesByRound;
+};
+
+struct StandingsOrder {
+    /// Indices of the contenders, first to last.
+    std::vector<std::size_t> order;
+    /// The position of each in `order`'s sequence; equal for a shared position.
+    std::vector<std::int32_t> position;
+    std::vector<bool> shared;
+    std::vector<std::string> footnotes;
+};
+
+/// Orders the contenders.
+StandingsOrder orderStandings(const std::vector<Contender>& contenders);
+
+}  // namespace league::season

@@ -1,0 +1,130 @@
+#pragma once
+// The whole season as League publishes it: every held round's classification, every
+// rider's round scores with drops and points penalties, the standings after every held
+// round (for the change beside each position and the charts), the teams and the
+// warnings. Everything is computed before anything is written.
+
+#include "league/read/race_night.hpp"
+#include "league/read/season_file.hpp"
+#include "league/standings/round_classification.hpp"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace league::season {
+
+/// A rider's part in one held round.
+struct RiderRound {
+    /// The rider has a counting entry in the round's races.
+    bool rode = false;
+    std::optional<std::int32_t> place;
+    bool disqualified = false;
+    std::int32_t racePoints = 0;
+    bool pole = false;
+    std::int32_t polePoints = 0;
+    /// Points penalties of the round (counted after the round, never dropped).
+    std::int32_t penaltyPoints = 0;
+
+    std::int32_t score() const { return racePoints + polePoints; }
+};
+
+struct RiderSeason {
+    std::string identity;
+    /// The league's name; for a rider without a [riders] line, as the latest round wrote it.
+    std::string name;
+    /// Number and bike of the latest round the rider rode.
+    std::int32_t startNumber = 0;
+    std::string bike;
+    /// One per held round.
+    std::vector<RiderRound> rounds;
+};
+
+/// A points penalty or a penalty of a race, as the standings list them.
+struct PenaltyNote {
+    std::size_t heldRound = 0;  ///< from 1
+    std::string rider;
+    std::string race;
+    std::string what;  ///< "+5 s", "disqualified", "-3 points"
+    std::string reason;
+};
+
+struct StandingsRow {
+    std::size_t rider = 0;  ///< index into SeasonResult::riders
+    std::int32_t position = 0;
+    bool shared = false;
+    /// "▲2", "▼1", "=" or "new", against the standings after the previous held round.
+    std::string change;
+    /// One per held round so far.
+    std::vector<bool> dropped;
+    std::int64_t penaltyPoints = 0;
+    std::int64_t total = 0;
+    std::int64_t gapToLeader = 0;
+};
+
+struct Standings {
+    /// The standings after this many held rounds.
+    std::size_t heldRounds = 0;
+    std::vector<StandingsRow> rows;
+    std::vector<std::string> footnotes;
+};
+
+struct TeamRow {
+    std::string name;
+    std::vector<std::string> riders;
+    std::int32_t position = 0;
+    bool shared = false;
+    /// One per held round: the sum of its riders' round scores.
+    std::vector<std::int64_t> roundScores;
+    std::int64_t total = 0;
+    std::int64_t gapToLeader = 0;
+};
+
+/// A round of the calendar, held or to come.
+struct CalendarRound {
+    std::string name;
+    std::optional<std::string> date;
+    /// From 1 among the held rounds; 0 for a round to come.
+    std::size_t heldNumber = 0;
+    bool keep = false;
+};
+
+struct HeldRound {
+    std::size_t seasonIndex = 0;
+    std::size_t number = 0;  ///< from 1
+    std::string name;
+    std::optional<std::string> date;
+    bool keep = false;
+    std::vector<std::string> races;
+    std::vector<std::string> qualifying;
+    RoundClassification classification;
+    std::vector<PenaltyNote> penalties;
+};
+
+struct SeasonResult {
+    std::string title;
+    std::vector<std::int32_t> points;
+    std::int32_t polePoints = 0;
+    std::int32_t dropWorst = 0;
+    std::vector<CalendarRound> calendar;
+    std::vector<HeldRound> rounds;
+    std::vector<RiderSeason> riders;
+    /// After each held round; the last is the season's standings.
+    std::vector<Standings> standingsAfter;
+    std::vector<TeamRow> teams;
+    std::vector<std::string> teamFootnotes;
+    std::vector<std::string> warnings;
+
+    const Standings& standings() const { return standingsAfter.back(); }
+};
+
+struct SeasonOutcome {
+    std::optional<SeasonResult> result;
+    std::string error;
+};
+
+/// Computes the season from its file and its exports.
+SeasonOutcome computeSeason(const SeasonFile& season, const RaceNights& nights, const std::string& seasonFileName);
+
+}  // namespace league::season

@@ -1,0 +1,80 @@
+#include "league/standings/team_standings.hpp"
+
+#include "league/standings/countback.hpp"
+
+#include <map>
+
+namespace league::season {
+
+std::string checkTeams(const SeasonFile& season, const RiderNames& names, const std::string& seasonFileName) {
+    std::map<std::string, std::string> teamOfRider;
+    for (const Team& team : season.teams) {
+        std::map<std::string, bool> listed;
+        for (const std::string& rider : team.riders) {
+            const std::string identity = names.identity(rider);
+            const std::string where = seasonFileName + ", line " + std::to_string(team.line) + ": ";
+            if (listed[identity]) {
+                return where + "team \"" + team.name + "\" lists the rider \"" + rider + "\" twice";
+            }
+            listed[identity] = true;
+            const auto other = teamOfRider.find(identity);
+            if (other != teamOfRider.end()) {
+                return where + "the rider \"" + rider + "\" is in team \"" + other->second + "\" and in team \"" +
+                       team.name + "\"";
+            }
+            teamOfRider[identity] = team.name;
+        }
+    }
+    return {};
+}
+
+std::vector<TeamRow> teamStandings(const SeasonFile& season, const RiderNames& names, const SeasonResult& result,
+                                   std::vector<std::string>& footnotes) {
+    std::map<std::string, const RiderSeason*> riderOf;
+    for (const RiderSeason& rider : result.riders) {
+        riderOf[rider.identity] = &rider;
+    }
+    const std::size_t heldCount = result.rounds.size();
+    std::vector<TeamRow> teams;
+    std::vector<Contender> contenders;
+    for (const Team& team : season.teams) {
+        TeamRow row;
+        row.name = team.name;
+        row.roundScores.assign(heldCount, 0);
+        Contender contender{team.name, 0, std::vector<std::vector<std::int32_t>>(heldCount)};
+        for (const std::string& listed : team.riders) {
+            const auto found = riderOf.find(names.identity(listed));
+            if (found == riderOf.end()) {
+                row.riders.push_back(names.leagueName(listed));
+                continue;
+            }
+            const RiderSeason& rider = *found->second;
+            row.riders.push_back(rider.name);
+            for (std::size_t h = 0; h < heldCount; ++h) {
+                row.roundScores[h] += rider.rounds[h].score();
+                if (rider.rounds[h].place) {
+                    contender.placesByRound[h].push_back(*rider.rounds[h].place);
+                }
+            }
+        }
+        for (const std::int64_t score : row.roundScores) {
+            row.total += score;
+        }
+        contender.total = row.total;
+        teams.push_back(std::move(row));
+        contenders.push_back(std::move(contender));
+    }
+    const StandingsOrder order = orderStandings(contenders);
+    std::vector<TeamRow> ordered;
+    for (std::size_t i = 0; i < order.order.size(); ++i) {
+        TeamRow row = teams[order.order[i]];
+        row.position = order.position[i];
+        row.shared = order.shared[i];
+        row.gapToLeader = teams[order.order.front()].total - row.total;
+        ordered.push_back(std::move(row));
+    }
+    footnotes = order.footnotes;
+    return ordered;
+}
+
+}  // namespace league::season

@@ -1,0 +1,14 @@
+#pragma once
+// CSV files for spreadsheets: UTF-8 with a byte-order mark (so that a spreadsheet
+// reads the names right), comma separated, quoted as RFC 4180 says, CR LF line ends,
+// a header row.
+
+#include "league/write/text_tables.hpp"
+
+#include <string>
+
+namespace league::season {
+
+std::string csvText(const TextTable& table);
+
+}  // namespace league::season

@@ -1,0 +1,15 @@
+#pragma once
+// Forum texts: a title line and a table in forum markup ("[table]", "[tr]", "[td]"),
+// in the style of Omblen's grids_forum.txt, with CR LF line ends, for pasting into a
+// league's forum.
+
+#include "league/write/text_tables.hpp"
+
+#include <string>
+
+namespace league::season {
+
+/// The title line, then each table (an empty line between them) with a header row.
+std::string forumText(const std::string& title, const std::vector<TextTable>& tables);
+
+}  // namespace league::season

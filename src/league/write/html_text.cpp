@@ -1,0 +1,84 @@
+#include "league/write/html_text.hpp"
+
+#include "common/time_text.hpp"
+
+namespace league::season {
+
+namespace {
+
+// Colours: text #1a1a1a and #4d4d4d on white, header text on #e6ecf2, links #0b4f8a;
+// every pair has a contrast of at least 7:1.
+constexpr std::string_view kStyle =
+    "<style>\n"
+    ".league { font-family: sans-serif; color: #1a1a1a; background: #ffffff; max-width: 1240px;"
+    " margin: 0 auto; padding: 0 12px; }\n"
+    ".league h1 { font-size: 26px; margin: 16px 0 4px; }\n"
+    ".league h2 { font-size: 19px; margin: 24px 0 6px; }\n"
+    ".league p { margin: 4px 0 8px; }\n"
+    ".league a { color: #0b4f8a; }\n"
+    ".league .scroll { overflow-x: auto; }\n"
+    ".league table { border-collapse: collapse; font-size: 14px; margin: 6px 0 12px; }\n"
+    ".league th, .league td { border: 1px solid #b3b3b3; padding: 3px 7px; text-align: center; }\n"
+    ".league th { background: #e6ecf2; color: #1a1a1a; }\n"
+    ".league td.name, .league th.name { text-align: left; white-space: nowrap; }\n"
+    ".league td.total { font-weight: bold; }\n"
+    ".league small { display: block; font-size: 11px; color: #4d4d4d; }\n"
+    ".league .dropped { color: #4d4d4d; }\n"
+    ".league .note { font-size: 13px; color: #4d4d4d; }\n"
+    ".league .charts svg { display: block; width: 100%; height: auto; }\n"
+    "@media print { .league { max-width: none; padding: 0; } .league .scroll { overflow: visible; }"
+    " .league a { color: #1a1a1a; text-decoration: none; } .league table, .league .chart"
+    " { break-inside: avoid; page-break-inside: avoid; } }\n"
+    "</style>\n";
+
+}  // namespace
+
+std::string htmlText(std::string_view text) {
+    std::string escaped;
+    escaped.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            escaped += "&amp;";
+            break;
+        case '<':
+            escaped += "&lt;";
+            break;
+        case '>':
+            escaped += "&gt;";
+            break;
+        case '"':
+            escaped += "&quot;";
+            break;
+        case '\'':
+            escaped += "&#39;";
+            break;
+        default:
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+void writePageStart(std::string& page, std::string_view title) {
+    page += "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>";
+    page += htmlText(title);
+    page += "</title>\n";
+    page += kStyle;
+    page += "</head>\n<body>\n<main class=\"league\">\n";
+}
+
+void writePageEnd(std::string& page) {
+    page += "</main>\n</body>\n</html>\n";
+}
+
+std::string timeText(std::int32_t ms) {
+    return ms > 0 && ms < kNoTime ? formatLapTime(ms) : "\u2013";
+}
+
+std::string gapText(std::int32_t ms) {
+    return ms > 0 ? "+" + formatLapTime(ms) : std::string();
+}
+
+}  // namespace league::season

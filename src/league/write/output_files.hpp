@@ -1,0 +1,34 @@
+#pragma once
+// Every file a run writes into the season's output folder, made in memory before the
+// first is written, and their writing: each whole under a temporary name, then renamed
+// over the old file.
+
+#include "league/standings/season_standings.hpp"
+
+#include "common/disk.hpp"
+
+#include <string>
+#include <vector>
+
+namespace league::season {
+
+struct OutputFile {
+    std::string name;
+    std::string bytes;
+};
+
+/// index.html, standings_forum.txt, standings.csv, season.json, and for each held round
+/// round-NN.html, round-NN_forum.txt and round-NN.csv.
+std::vector<OutputFile> seasonFiles(const SeasonResult& result);
+
+struct WriteReport {
+    /// The paths written, and those that could not be.
+    std::vector<std::string> written;
+    std::vector<std::string> failed;
+    bool folderMissing = false;
+};
+
+/// Writes the files into `folder` (made when it is not there).
+WriteReport writeSeasonFiles(Disk& disk, const std::string& folder, const std::vector<OutputFile>& files);
+
+}  // namespace league::season

@@ -1,0 +1,16 @@
+#pragma once
+// round-01.html, ...: one held round's combined classification with the points it gave,
+// the penalties applied and shown ("+5 s: Causing a collision in turn 4"), and the pole.
+
+#include "league/standings/season_standings.hpp"
+
+#include <string>
+
+namespace league::season {
+
+std::string roundPage(const SeasonResult& result, const HeldRound& round);
+
+/// The pole line: "Pole: #7 Tomas Verhal, 1:33.400 in practice_g1 (1 point)"; "" for none.
+std::string poleText(const SeasonResult& result, const HeldRound& round);
+
+}  // namespace league::season

@@ -1,0 +1,154 @@
+#include "league/write/season_json.hpp"
+
+#include "league/write/text_tables.hpp"
+
+#include "common/time_text.hpp"
+
+#include <nlohmann/json.hpp>
+
+namespace league::season {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+Json optionalText(const std::optional<std::string>& text) {
+    return text ? Json(*text) : Json(nullptr);
+}
+
+Json timeValue(std::int32_t ms) {
+    return ms > 0 && ms < kNoTime ? Json(ms) : Json(nullptr);
+}
+
+Json entryJson(const ClassifiedEntry& entry) {
+    return Json{
+        {"place", entry.place ? Json(*entry.place) : Json(nullptr)},
+        {"number", entry.startNumber},
+        {"rider", entry.rider},
+        {"bike", entry.bike},
+        {"race", entry.race},
+        {"laps", entry.laps},
+        {"time_ms", timeValue(entry.raceTime)},
+        {"full_distance_time_ms", entry.fullDistance ? timeValue(entry.rankTime) : Json(nullptr)},
+        {"gap_ms", entry.fullDistance && entry.place ? Json(entry.gapToFirst) : Json(nullptr)},
+        {"points", entry.counts ? entry.points : 0},
+        {"time_penalty_seconds", entry.timePenaltySeconds},
+        {"disqualified", entry.disqualified},
+        {"penalty_reason", entry.penaltyReason},
+        {"counts", entry.counts},
+    };
+}
+
+// Adds a held round's classification, pole and penalties to its calendar entry.
+void addHeldRound(Json& json, const SeasonResult& result, const HeldRound& round) {
+    Json classification = Json::array();
+    for (const ClassifiedEntry& entry : round.classification.entries) {
+        classification.push_back(entryJson(entry));
+    }
+    Json pole = nullptr;
+    if (const auto& best = round.classification.pole) {
+        pole = Json{{"rider", best->rider},       {"number", best->startNumber}, {"bike", best->bike},
+                    {"best_lap_ms", timeValue(best->bestLap)}, {"session", best->session},
+                    {"points", result.polePoints}};
+    }
+    Json penalties = Json::array();
+    for (const PenaltyNote& penalty : round.penalties) {
+        penalties.push_back(Json{{"rider", penalty.rider},
+                                 {"race", penalty.race.empty() ? Json(nullptr) : Json(penalty.race)},
+                                 {"penalty", penalty.what},
+                                 {"reason", penalty.reason}});
+    }
+    json["classification"] = std::move(classification);
+    json["pole"] = std::move(pole);
+    json["penalties"] = std::move(penalties);
+}
+
+Json standingsJson(const SeasonResult& result) {
+    Json rows = Json::array();
+    const Standings& standings = result.standings();
+    for (const StandingsRow& row : standings.rows) {
+        const RiderSeason& rider = result.riders[row.rider];
+        Json rounds = Json::array();
+        for (std::size_t h = 0; h < standings.heldRounds; ++h) {
+            const RiderRound& part = rider.rounds[h];
+            rounds.push_back(Json{{"round", h + 1},
+                                  {"place", part.place ? Json(*part.place) : Json(nullptr)},
+                                  {"points", part.score()},
+                                  {"dropped", static_cast<bool>(row.dropped[h])},
+                                  {"rode", part.rode},
+                                  {"disqualified", part.disqualified},
+                                  {"pole", part.pole}});
+        }
+        rows.push_back(Json{{"position", row.position},
+                            {"shared", row.shared},
+                            {"change", row.change},
+                            {"number", rider.startNumber},
+                            {"rider", rider.name},
+                            {"bike", rider.bike},
+                            {"rounds", rounds},
+                            {"penalty_points", row.penaltyPoints},
+                            {"total", row.total},
+                            {"gap", row.gapToLeader}});
+    }
+    return rows;
+}
+
+Json teamsJson(const SeasonResult& result) {
+    Json teams = Json::array();
+    for (const TeamRow& team : result.teams) {
+        Json rounds = Json::array();
+        for (std::size_t h = 0; h < team.roundScores.size(); ++h) {
+            rounds.push_back(Json{{"round", h + 1}, {"points", team.roundScores[h]}});
+        }
+        teams.push_back(Json{{"position", team.position},
+                             {"shared", team.shared},
+                             {"team", team.name},
+                             {"riders", team.riders},
+                             {"rounds", rounds},
+                             {"total", team.total},
+                             {"gap", team.gapToLeader}});
+    }
+    return teams;
+}
+
+}  // namespace
+
+std::string seasonJson(const SeasonResult& result) {
+    Json rounds = Json::array();
+    for (std::size_t r = 0; r < result.calendar.size(); ++r) {
+        const CalendarRound& calendar = result.calendar[r];
+        Json round{{"number", r + 1},
+                   {"name", calendar.name},
+                   {"date", optionalText(calendar.date)},
+                   {"held", calendar.heldNumber > 0},
+                   {"keep", calendar.keep}};
+        if (calendar.heldNumber > 0) {
+            const HeldRound& held = result.rounds[calendar.heldNumber - 1];
+            round["held_number"] = held.number;
+            round["page"] = roundFileStem(held.number) + ".html";
+            round["races"] = held.races;
+            round["qualifying"] = held.qualifying;
+            addHeldRound(round, result, held);
+        }
+        rounds.push_back(std::move(round));
+    }
+    const Json season{
+        {"format", kSeasonJsonFormat},
+        {"format_version", kSeasonJsonFormatVersion},
+        {"generator", std::string("League ") + LEAGUE_TOOLS_VERSION},
+        {"title", result.title},
+        {"points", result.points},
+        {"pole_points", result.polePoints},
+        {"drop_worst", result.dropWorst},
+        {"rounds", rounds},
+        {"standings", standingsJson(result)},
+        {"footnotes", result.standings().footnotes},
+        {"teams", teamsJson(result)},
+        {"team_footnotes", result.teamFootnotes},
+        {"warnings", result.warnings},
+    };
+    // Every text is UTF-8 already; a byte that is not would be replaced, not thrown about.
+    return season.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+}  // namespace league::season
