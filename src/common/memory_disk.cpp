@@ -154,7 +154,7 @@ std::unique_ptr<PageFile> MemoryDisk::createPage(const std::string& name) {
 
 std::vector<std::string> MemoryDisk::listFiles(const std::string& folder, std::string_view suffix) {
     std::vector<std::string> names;
-    const auto key = inputKey(folder);
+    const auto key = folder.empty() ? std::optional<std::string>("") : inputKey(folder);
     if (!key) {
         return names;
     }

@@ -1,0 +1,158 @@
+// Whole League runs in-process over an in-memory league folder: every bad input gives
+// its message and status 1 and writes nothing; names are decoded once and escaped once;
+// --new, --check and the choice of the season file.
+
+#include "league/league_run.hpp"
+#include "league/read/season_file.hpp"
+
+#include "support/export_builder.hpp"
+#include "support/run_harness.hpp"
+
+#include <gtest/gtest.h>
+
+namespace league::testing {
+namespace {
+
+using season::LeagueOptions;
+
+ProgramRun leagueRun(LeagueOptions options) {
+    return [options](Console& console, Disk& disk) { return season::runLeague(console, disk, options); };
+}
+
+LeagueOptions runOf(const std::string& season, LeagueOptions::Mode mode = LeagueOptions::Mode::Run) {
+    LeagueOptions options;
+    options.mode = mode;
+    options.season = season;
+    return options;
+}
+
+// A league folder: Quorrin.ini naming "sim\", two race exports and one practice export.
+FileMap leagueFolder(const std::string& seasonText) {
+    return {
+        {"Quorrin.ini", "sim\\"},
+        {"cup.toml", seasonText},
+        {"sim/exports/race_a.html", raceExport({raceRow(7, "Ann Rider", "Vexa", 10, 900000),
+                                                raceRow(8, "John Smith", "Kiruna", 10, 901000)})},
+        {"sim/exports/race_b.html", raceExport({raceRow(9, "Tom &amp; Jerry", "Tarsk", 10, 902000)})},
+        {"sim/exports/quali.html", practiceExport({practiceRow(8, "John Smith", "Kiruna", 93000, "3/8", "160.1 km/h")})},
+    };
+}
+
+const std::string kRound = "[[round]]\nname = \"R1\"\nraces = [\"race_a\", \"race_b\"]\n";
+
+TEST(LeagueRun, BadInputGivesItsMessageStatusOneAndWritesNothing) {
+    const struct {
+        std::string season;
+        std::string message;
+        FileMap changes;
+    } cases[] = {
+        {"", "Can't read the season file cup.toml", {{"cup.toml", ""}}},
+        {"title = \"Cup\n", "cup.toml, line 1, column 13: this is not TOML: ", {}},
+        {"title = \"Cup\"\ndrop_worts = 1\n", "cup.toml, line 2: unknown key \"drop_worts\"", {}},
+        {"drop_worst = \"one\"\n", "cup.toml, line 1: drop_worst must be a whole number of 0 or more", {}},
+        {"drop_worst = -1\n", "cup.toml, line 1: drop_worst must be a whole number of 0 or more", {}},
+        {"points = [25, 1.5]\n", "cup.toml, line 1: points must be a list of whole numbers of 0 or more", {}},
+        {"points = [25, -2]\n", "cup.toml, line 1: points must be a list of whole numbers of 0 or more", {}},
+        {"[[round]]\nraces = [\"race_a\"]\n", "cup.toml, line 1: a round must have a name", {}},
+        {"[[round]]\nname = \"R1\"\nraces = [\"a\", \"b\", \"c\", \"d\", \"e\"]\n",
+         "cup.toml, line 3: races must be a list of 1 to 4 race exports", {}},
+        {kRound + "[[round.penalty]]\nrider = \"Ann Rider\"\nrace = \"race_c\"\nseconds = 5\n",
+         "cup.toml, line 4: the penalty's race \"race_c\" is not a race of round \"R1\"", {}},
+        {kRound + "[[round.penalty]]\nrider = \"Ann Rider\"\nrace = \"race_b\"\nseconds = 5\n",
+         "cup.toml, line 4: the penalty's rider \"Ann Rider\" is not in race \"race_b\" of Round 1 (R1)", {}},
+        {"[teams]\n\"Vexa\" = [\"Ann Rider\", \"ann rider\"]\n" + kRound,
+         "cup.toml, line 2: team \"Vexa\" lists the rider \"ann rider\" twice", {}},
+        {"[[round]]\nname = \"R1\"\nraces = [\"race_x\"]\n", "Can't find the export sim\\exports\\race_x.html (round 1, R1)",
+         {}},
+        {kRound, "No simulator folder: cup.toml has no simulator = '...' line and there is no Quorrin.ini beside it",
+         {{"Quorrin.ini", ""}}},
+        {"simulator = 'games\\korvex\\'\n" + kRound,
+         "The simulator folder games\\korvex\\ does not exist (simulator = in cup.toml)", {}},
+    };
+    for (const auto& c : cases) {
+        FileMap files = leagueFolder(c.season);
+        for (const auto& [name, bytes] : c.changes) {
+            files.erase(name);
+            if (!bytes.empty()) {
+                files[name] = bytes;
+            }
+        }
+        const RunResult result = runInProcess(leagueRun(runOf("cup")), "", files);
+        EXPECT_EQ(result.exitStatus, 1) << c.season;
+        EXPECT_EQ(result.console.substr(0, c.message.size()), c.message) << result.console;
+        EXPECT_TRUE(filesWritten(result, files).empty()) << c.season;
+    }
+}
+
+// A name of the export is decoded once (Tom &amp; Jerry is "Tom & Jerry"), matched by
+// the season file's names without regard to case, and escaped once in the pages.
+TEST(LeagueRun, ExportNamesAreTextMatchedByTheSeasonFileAndEscapedOnce) {
+    const FileMap files = leagueFolder("[riders]\n\"TOM & JERRY\" = \"Tom & Jerry\"\n" + kRound +
+                                       "[[round.penalty]]\nrider = \"tom & jerry\"\nrace = \"race_b\"\n"
+                                       "points = -1\nreason = \"<late>\"\n");
+    const RunResult result = runInProcess(leagueRun(runOf("cup")), "", files);
+    ASSERT_EQ(result.exitStatus, 0) << result.console;
+    const std::string csv = result.files.at("cup/standings.csv");
+    const std::string json = result.files.at("cup/season.json");
+    const std::string page = result.files.at("cup/index.html");
+    EXPECT_NE(csv.find(",Tom & Jerry,Tarsk,"), std::string::npos) << csv;
+    EXPECT_NE(json.find("\"rider\": \"Tom & Jerry\""), std::string::npos);
+    EXPECT_NE(page.find(">Tom &amp; Jerry<"), std::string::npos);
+    EXPECT_NE(page.find(">&lt;late&gt;<"), std::string::npos);
+    EXPECT_EQ(page.find("&amp;amp;"), std::string::npos);
+    EXPECT_EQ(page.find("Tom & Jerry"), std::string::npos);
+}
+
+TEST(LeagueRun, NewWritesATemplateThatReadsBackAndNeverWritesOverAFile) {
+    const RunResult first = runInProcess(leagueRun(runOf("cup2026", LeagueOptions::Mode::New)), "", {});
+    ASSERT_EQ(first.exitStatus, 0) << first.console;
+    const std::string text = first.files.at("cup2026.toml");
+    const season::SeasonFileOutcome read = season::readSeasonFile(text, "cup2026.toml");
+    ASSERT_TRUE(read.season) << read.error;
+    EXPECT_EQ(read.season->title, "cup2026");
+    EXPECT_EQ(read.season->output, "cup2026");
+
+    const FileMap there{{"cup2026.toml", "title = \"mine\"\n"}};
+    const RunResult again = runInProcess(leagueRun(runOf("cup2026.toml", LeagueOptions::Mode::New)), "", there);
+    EXPECT_EQ(again.exitStatus, 1);
+    EXPECT_EQ(again.console, "cup2026.toml is already there; League --new never writes over a file.\n");
+    EXPECT_EQ(again.files, there);
+}
+
+TEST(LeagueRun, CheckListsTheRoundsAndWritesNothing) {
+    const FileMap files = leagueFolder("title = \"Cup\"\npole_points = 1\n[[round]]\nname = \"R1\"\ndate = 2026-03-14\n"
+                                       "races = [\"race_a\", \"race_b\"]\nqualifying = [\"quali\"]\n"
+                                       "[[round]]\nname = \"R2\"\n");
+    const RunResult result = runInProcess(leagueRun(runOf("cup.toml", LeagueOptions::Mode::Check)), "", files);
+    EXPECT_EQ(result.exitStatus, 0);
+    EXPECT_EQ(result.console, "Cup (cup.toml)\n"
+                              "Round 1: R1, 2026-03-14: 2 races, 3 riders, pole #8 John Smith\n"
+                              "Round 2: R2: to come\n"
+                              "The season file and its exports are in order; nothing was written.\n");
+    EXPECT_EQ(result.files, files);
+}
+
+TEST(LeagueRun, WithoutASeasonItTakesTheOnlyOneAsksAmongSeveralOrSaysHowToStart) {
+    const std::string season = "title = \"Cup\"\n";
+    const struct {
+        FileMap files;
+        std::string input;
+        int exitStatus;
+        std::string consoleStart;
+    } cases[] = {
+        {{{"b.toml", season}}, "", 0, "Cup (b.toml)\n"},
+        {{{"b.toml", season}, {"a.toml", "title = \"A\"\n"}}, "2\n", 0,
+         "There are 2 season files in this folder:\n  1  a.toml\n  2  b.toml\n"
+         "Which one? Please put in its number!\nCup (b.toml)\n"},
+        {{{"b.toml", season}, {"a.toml", season}}, "3\n", 2, "There are 2 season files"},
+        {{}, "", 2, "There is no season file (*.toml) in this folder. To start a season, run\n  League --new cup2026\n"},
+    };
+    for (const auto& c : cases) {
+        const RunResult result = runInProcess(leagueRun(LeagueOptions{}), c.input, c.files);
+        EXPECT_EQ(result.exitStatus, c.exitStatus) << result.console;
+        EXPECT_EQ(result.console.substr(0, c.consoleStart.size()), c.consoleStart) << result.console;
+    }
+}
+
+}  // namespace
+}  // namespace league::testing
