@@ -11,11 +11,16 @@
 //   replay_small/  one race of 33 riders over 39 laps in a replay of 100 KB, and its export
 //   replay_large/  the same race in a replay of 512 MB, a sparse file whose unread
 //                  middle is a hole
+//   league30/      a League season of 30 held rounds, each of four race and four
+//                  qualifying exports of 33 riders (season.toml, the only season file)
+//   league60/      the same season over 60 held rounds
 //
 // Beside each folder, NAME.answers holds what is typed in its run. Every folder has an
 // empty Quorrin.ini, so the programs read replays/ and exports/ inside it.
 
 #include "bench_inputs.hpp"
+
+#include "support/export_builder.hpp"
 
 #include <cstdint>
 #include <cstdio>
@@ -23,6 +28,7 @@
 #include <fstream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -57,6 +63,46 @@ void writeReplayOfSize(const fs::path& path, std::uintmax_t size) {
     if (!out || fs::file_size(path) != size) {
         throw std::runtime_error("cannot write " + path.string());
     }
+}
+
+// A League season of `rounds` held rounds in `folder`: every round has four grids of 33
+// riders (other riders in each grid), raced and qualified; the season file names all
+// eight exports of each round, with drops, pole points, a penalty and two teams.
+void writeLeagueSeason(const fs::path& folder, int rounds) {
+    writeFile(folder / "Quorrin.ini", "");
+    std::string season = "title = \"Benchmark season\"\npole_points = 1\ndrop_worst = 2\n"
+                         "[teams]\n\"A\" = [\"Rider 100\", \"Rider 101\"]\n\"B\" = [\"Rider 200\", \"Rider 201\"]\n";
+    for (int round = 1; round <= rounds; ++round) {
+        const std::string prefix = "r" + std::to_string(round) + "_";
+        std::string races;
+        std::string qualifying;
+        for (int grid = 1; grid <= 4; ++grid) {
+            std::vector<league::testing::RaceRow> raceRows;
+            std::vector<league::testing::PracticeRow> practiceRows;
+            for (int rider = 0; rider < 33; ++rider) {
+                const int number = grid * 100 + rider;
+                // The order changes from round to round, so that the standings move.
+                const int pace = 93000 + ((rider * 7 + round * 13) % 33) * 150 + grid * 400;
+                raceRows.push_back(league::testing::raceRow(number, "Rider " + std::to_string(number), "Vexa RR-1000",
+                                                            10, pace * 10 + rider));
+                practiceRows.push_back(league::testing::practiceRow(number, "Rider " + std::to_string(number),
+                                                                    "Vexa RR-1000", pace - 500, "3/9", "160.1 km/h"));
+            }
+            const std::string race = prefix + "race_g" + std::to_string(grid);
+            const std::string practice = prefix + "practice_g" + std::to_string(grid);
+            writeFile(folder / "exports" / (race + ".html"), league::testing::raceExport(raceRows));
+            writeFile(folder / "exports" / (practice + ".html"), league::testing::practiceExport(practiceRows));
+            races += std::string(grid == 1 ? "" : ", ") + "\"" + race + "\"";
+            qualifying += std::string(grid == 1 ? "" : ", ") + "\"" + practice + "\"";
+        }
+        season += "[[round]]\nname = \"Round " + std::to_string(round) + "\"\nraces = [" + races +
+                  "]\nqualifying = [" + qualifying + "]\n";
+        if (round == 2) {
+            season += "[[round.penalty]]\nrider = \"Rider 105\"\nrace = \"r2_race_g1\"\nseconds = 5\n"
+                      "reason = \"Track limits\"\n";
+        }
+    }
+    writeFile(folder / "season.toml", season);
 }
 
 }  // namespace
@@ -97,6 +143,10 @@ int main(int argc, char** argv) {
             writeFile(root / replay.folder / "exports/race.html", raceExport);
             writeFile(root / (std::string(replay.folder) + ".answers"), "race\n0\n");
         }
+        writeLeagueSeason(root / "league30", 30);
+        writeLeagueSeason(root / "league60", 60);
+        writeFile(root / "league30.answers", "");
+        writeFile(root / "league60.answers", "");
     } catch (const std::exception& error) {
         std::fprintf(stderr, "write_process_inputs: %s\n", error.what());
         return 1;

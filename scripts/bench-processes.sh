@@ -10,7 +10,9 @@
 # temporary folder that is removed afterwards: Quorrin on the largest race (33 riders,
 # 39 laps, 3000 lap records), Omblen and Duvessa on four exports of 33 rows (132 rows;
 # the table takes 99), and Quorrin on one race in a sparse replay of 512 MB against the
-# same race in one of 100 KB.
+# same race in one of 100 KB; League on a season of 30 held rounds (four race and four
+# qualifying exports of 33 riders each) and on the same season of 60 rounds, which
+# must cost at most 2.2 times the 30 rounds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$(pwd)"
@@ -22,7 +24,7 @@ fi
 
 scripts/install-deps.sh libbenchmark-dev
 cmake --preset bench >/dev/null
-cmake --build --preset bench -j2 --target Quorrin Omblen Duvessa empty_program process_ratio write_process_inputs
+cmake --build --preset bench -j2 --target Quorrin Omblen Duvessa League empty_program process_ratio write_process_inputs
 
 build="$root/build/bench"
 inputs="$(mktemp -d "${TMPDIR:-/tmp}/league-bench-processes.XXXXXX")"
@@ -32,6 +34,7 @@ trap 'rm -rf "$inputs"' EXIT
 quorrin="$build/src/quorrin/Quorrin"
 omblen="$build/src/omblen/Omblen"
 duvessa="$build/src/duvessa/Duvessa"
+league="$build/src/league/League"
 empty="$build/bench/empty_program"
 
 # The command of one run: PROGRAM in FOLDER with the answers of CASE.
@@ -57,6 +60,8 @@ checkPages omblen "$omblen" omblen a.html grids.html grids_forum.txt
 checkPages duvessa "$duvessa" duvessa Xa.html
 checkPages replay_small "$quorrin" replay_small race.html race_G.html
 checkPages replay_large "$quorrin" replay_large race.html race_G.html
+checkPages league30 "$league" league30 season/index.html season/round-30.html season/season.json
+checkPages league60 "$league" league60 season/index.html season/round-60.html season/season.json
 
 ratio="$build/bench/process_ratio"
 echo
@@ -70,3 +75,7 @@ printf '%-44s %11s %11s %9s\n' "run" "time" "baseline" "ratio"
   "$(runIn duvessa "$duvessa" duvessa)" "$(runIn duvessa "$empty" duvessa)"
 "$ratio" "$pairs" "Quorrin, replay of 512 MB / of 100 KB" \
   "$(runIn replay_large "$quorrin" replay_large)" "$(runIn replay_small "$quorrin" replay_small)"
+"$ratio" "$pairs" "League, 30 rounds / empty program" \
+  "$(runIn league30 "$league" league30)" "$(runIn league30 "$empty" league30)"
+"$ratio" "$pairs" "League, 60 rounds / 30 rounds (at most 2.2)" \
+  "$(runIn league60 "$league" league60)" "$(runIn league30 "$league" league30)"

@@ -18,7 +18,7 @@ seed="${FUZZ_SEED:-1}"
 timeout="${FUZZ_TIMEOUT:-10}"
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(export_recipes_fuzz quorrin_run_fuzz omblen_run_fuzz duvessa_run_fuzz)
+  targets=(export_recipes_fuzz quorrin_run_fuzz omblen_run_fuzz duvessa_run_fuzz season_file_fuzz)
 fi
 
 scripts/install-deps.sh clang libclang-rt-14-dev
