@@ -48,6 +48,8 @@ TEST(LeagueRun, BadInputGivesItsMessageStatusOneAndWritesNothing) {
     } cases[] = {
         {"", "Can't read the season file cup.toml", {{"cup.toml", ""}}},
         {"title = \"Cup\n", "cup.toml, line 1, column 13: this is not TOML: ", {}},
+        {"title = \"Cup\"\n\xC3\x89lise = 1\n",
+         "cup.toml, line 2, column 1: this is not TOML: a letter beyond plain ASCII outside quotes", {}},
         {"title = \"Cup\"\ndrop_worts = 1\n", "cup.toml, line 2: unknown key \"drop_worts\"", {}},
         {"drop_worst = \"one\"\n", "cup.toml, line 1: drop_worst must be a whole number of 0 or more", {}},
         {"drop_worst = -1\n", "cup.toml, line 1: drop_worst must be a whole number of 0 or more", {}},

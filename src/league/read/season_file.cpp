@@ -12,6 +12,97 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
+struct Place {
+    std::int64_t line = 1;
+    std::int64_t column = 1;
+};
+
+// The first character beyond ASCII where TOML allows none (outside quoted texts and
+// comments), and one right after the line-ending backslash of a multi-line text. The
+// parser of the Debian package misreads exactly these (some letters there count
+// neither as blank nor as not blank), so League refuses them itself, with their place.
+std::optional<Place> letterOutsideQuotes(std::string_view text) {
+    enum class State { Plain, Comment, Basic, Literal, MultiBasic, MultiLiteral };
+    State state = State::Plain;
+    Place place;
+    const auto starts = [&](std::size_t i, std::string_view what) { return text.substr(i, what.size()) == what; };
+    // Moves past byte i, keeping the place of the next one.
+    const auto pass = [&](std::size_t i) {
+        if (text[i] == '\n') {
+            ++place.line;
+            place.column = 1;
+        } else if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+            ++place.column;
+        }
+    };
+    for (std::size_t i = 0; i < text.size(); pass(i), ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        switch (state) {
+        case State::Plain:
+            if (byte >= 0x80) {
+                return place;
+            }
+            if (byte == '#') {
+                state = State::Comment;
+            } else if (starts(i, "\"\"\"") || starts(i, "'''")) {
+                state = byte == '"' ? State::MultiBasic : State::MultiLiteral;
+                pass(i++);
+                pass(i++);
+            } else if (byte == '"') {
+                state = State::Basic;
+            } else if (byte == '\'') {
+                state = State::Literal;
+            }
+            break;
+        case State::Comment:
+            state = byte == '\n' ? State::Plain : state;
+            break;
+        case State::Basic:
+            if (byte == '\\' && i + 1 < text.size() && text[i + 1] != '\n') {
+                pass(i++);
+            } else if (byte == '"' || byte == '\n') {
+                state = State::Plain;
+            }
+            break;
+        case State::Literal:
+            state = byte == '\'' || byte == '\n' ? State::Plain : state;
+            break;
+        case State::MultiBasic:
+            if (byte == '\\' && i + 1 < text.size()) {
+                // After a line-ending backslash the blanks and line breaks are skipped.
+                std::size_t next = i + 1;
+                while (next < text.size() && (text[next] == ' ' || text[next] == '\t')) {
+                    ++next;
+                }
+                if (next < text.size() && (text[next] == '\n' || text[next] == '\r')) {
+                    while (i + 1 < text.size() && std::string_view(" \t\r\n").find(text[i + 1]) != std::string_view::npos) {
+                        pass(i++);
+                    }
+                    if (i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0x80) {
+                        pass(i);
+                        return place;
+                    }
+                } else {
+                    pass(i++);
+                }
+            } else if (starts(i, "\"\"\"")) {
+                state = State::Plain;
+                pass(i++);
+                pass(i++);
+            }
+            break;
+        case State::MultiLiteral:
+            if (starts(i, "'''")) {
+                state = State::Plain;
+                pass(i++);
+                pass(i++);
+            }
+            break;
+        }
+    }
+    return std::nullopt;
+}
+
 // The first mistake found stops the reading; it is thrown no further than this file.
 struct Mistake {
     std::int64_t line;
@@ -298,6 +389,12 @@ SeasonFileOutcome readSeasonFile(std::string_view text, std::string_view fileNam
         text.remove_prefix(kByteOrderMark.size());
     }
     const std::string name(fileName);
+    if (const auto letter = letterOutsideQuotes(text)) {
+        return {std::nullopt, name + ", line " + std::to_string(letter->line) + ", column " +
+                                  std::to_string(letter->column) +
+                                  ": this is not TOML: a letter beyond plain ASCII outside quotes (write names with such"
+                                  " letters in quotes: \"Jos\u00E9\" = ...)"};
+    }
     toml::parse_result parsed = toml::parse(text, std::string_view{name});
     if (!parsed) {
         const toml::parse_error& error = parsed.error();
