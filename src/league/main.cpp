@@ -23,9 +23,7 @@ constexpr const char* kAbout =
 constexpr const char* kOperandHelp =
     "SEASON is the season file, with or without .toml (a season file dropped onto the\n"
     "program is one). Without it: the one *.toml file of this folder; with several,\n"
-    "League lists them and asks which.\n"
-    "  --new SEASON   writes SEASON.toml, a commented season file to fill in (never over a file)\n"
-    "  --check        checks the season file and every export it names, writes nothing\n";
+    "League lists them and asks which.\n";
 
 constexpr const char* kExitStatuses =
     "  0  the season was written (or checked); warnings are allowed\n"
@@ -37,8 +35,8 @@ constexpr const char* kExitStatuses =
 int main(int argc, char* argv[]) {
     const league::ProgramDescription program{"League",
                                              kAbout,
-                                             {{"--new", "write a new season file (see above)"},
-                                              {"--check", "check the season and its exports, write nothing"}},
+                                             {{"--new", "write SEASON.toml, a commented season file to fill in (never over a file)"},
+                                              {"--check", "check the season file and every export it names, write nothing"}},
                                              kExitStatuses,
                                              "[SEASON]",
                                              kOperandHelp};

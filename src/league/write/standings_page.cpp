@@ -65,7 +65,7 @@ void writeFootnotes(std::string& page, const std::vector<std::string>& footnotes
 
 void writeStandings(std::string& page, const SeasonResult& result) {
     const Standings& standings = result.standings();
-    page += "<h2>Standings</h2>\n<div class=\"scroll\"><table class=\"standings\">\n<thead><tr><th>Pos</th>"
+    page += "<h2>Standings</h2>\n<div class=\"scroll\"><table id=\"standings\" class=\"standings\">\n<thead><tr><th>Pos</th>"
             "<th title=\"change against the previous round\">+/-</th><th>#</th><th class=\"name\">Rider</th>"
             "<th class=\"name\">Bike</th>";
     writeRoundHeads(page, result, standings.heldRounds);
