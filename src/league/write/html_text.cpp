@@ -21,6 +21,7 @@ constexpr std::string_view kStyle =
     ".league th, .league td { border: 1px solid #b3b3b3; padding: 3px 7px; text-align: center; }\n"
     ".league th { background: #e6ecf2; color: #1a1a1a; }\n"
     ".league td.name, .league th.name { text-align: left; white-space: nowrap; }\n"
+    ".league td.reason, .league th.reason { text-align: left; min-width: 16em; }\n"
     ".league td.total { font-weight: bold; }\n"
     ".league small { display: block; font-size: 11px; color: #4d4d4d; }\n"
     ".league .dropped { color: #4d4d4d; }\n"

@@ -5,6 +5,18 @@
 
 namespace league::season {
 
+namespace {
+
+// Names stay on one line, reasons wrap; both are read from the left.
+std::string_view cellClass(const std::string& head) {
+    if (head == "Rider" || head == "Bike") {
+        return " class=\"name\"";
+    }
+    return head == "Penalty" ? " class=\"reason\"" : "";
+}
+
+}  // namespace
+
 std::string poleText(const SeasonResult& result, const HeldRound& round) {
     const auto& pole = round.classification.pole;
     if (!pole) {
@@ -27,16 +39,13 @@ std::string roundPage(const SeasonResult& result, const HeldRound& round) {
             " &middot; <a href=\"index.html\">standings</a></p>\n";
     page += "<h2>Result</h2>\n<div class=\"scroll\"><table class=\"classification\">\n<thead><tr>";
     for (const std::string& head : table.header) {
-        const bool wide = head == "Rider" || head == "Bike" || head == "Penalty";
-        page += std::string(wide ? "<th class=\"name\">" : "<th>") + htmlText(head) + "</th>";
+        page += "<th" + std::string(cellClass(head)) + ">" + htmlText(head) + "</th>";
     }
     page += "</tr></thead>\n<tbody>\n";
     for (const auto& row : table.rows) {
         page += "<tr class=\"rider-row\">";
         for (std::size_t c = 0; c < row.size(); ++c) {
-            const std::string& head = table.header[c];
-            const bool wide = head == "Rider" || head == "Bike" || head == "Penalty";
-            page += std::string(wide ? "<td class=\"name\">" : "<td>") + htmlText(row[c]) + "</td>";
+            page += "<td" + std::string(cellClass(table.header[c])) + ">" + htmlText(row[c]) + "</td>";
         }
         page += "</tr>\n";
     }

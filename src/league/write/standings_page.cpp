@@ -141,12 +141,12 @@ void writePenalties(std::string& page, const SeasonResult& result) {
         return;
     }
     page += "<h2>Penalties</h2>\n<table class=\"penalties\">\n<thead><tr><th>Round</th><th class=\"name\">Rider"
-            "</th><th>Race</th><th>Penalty</th><th class=\"name\">Reason</th></tr></thead>\n<tbody>\n";
+            "</th><th>Race</th><th>Penalty</th><th class=\"reason\">Reason</th></tr></thead>\n<tbody>\n";
     for (const HeldRound& round : result.rounds) {
         for (const PenaltyNote& penalty : round.penalties) {
             page += "<tr><td>" + roundColumn(round.number) + "</td><td class=\"name\">" + htmlText(penalty.rider) +
                     "</td><td>" + htmlText(penalty.race) + "</td><td>" + htmlText(penalty.what) +
-                    "</td><td class=\"name\">" + htmlText(penalty.reason) + "</td></tr>\n";
+                    "</td><td class=\"reason\">" + htmlText(penalty.reason) + "</td></tr>\n";
         }
     }
     page += "</tbody>\n</table>\n";
