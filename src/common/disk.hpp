@@ -68,7 +68,8 @@ public:
 
     /// Writes `bytes` as the file `name` whole: under a temporary name beside it first,
     /// which is then renamed over the old file, so that an interrupted run leaves the old
-    /// file or the new one, never a cut one. Refused for a file that this run has read.
+    /// file or the new one, never a cut one. A file that holds these bytes already is
+    /// left as it is. Refused for a file that this run has read.
     virtual bool replaceFile(const std::string& name, std::string_view bytes) = 0;
 
     /// What became of a file that may only be created new.

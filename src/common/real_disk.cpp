@@ -187,6 +187,19 @@ bool RealDisk::replaceFile(const std::string& name, std::string_view bytes) {
     if (wasRead(path)) {
         return false;
     }
+    // A file that already holds these bytes stays as it is: a run over unchanged inputs
+    // rewrites nothing, and the file system is spared a new file and a rename.
+    if (const auto old = platform::openForReading(path)) {
+        bool same = old->regular && old->size == static_cast<std::int64_t>(bytes.size());
+        if (same && !bytes.empty()) {
+            std::string oldBytes(bytes.size(), '\0');
+            same = readAllAt(old->handle, 0, oldBytes.data(), old->size) && oldBytes == bytes;
+        }
+        platform::closeFile(old->handle);
+        if (same) {
+            return true;
+        }
+    }
     const std::string temporary = path + ".part";
     const auto file = platform::createForWriting(temporary);
     if (!file) {

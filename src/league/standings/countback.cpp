@@ -12,14 +12,12 @@ namespace {
 // How many times each place was taken: element p - 1 counts place p.
 std::vector<std::int32_t> placeCounts(const Contender& contender) {
     std::vector<std::int32_t> counts;
-    for (const auto& places : contender.placesByRound) {
-        for (const std::int32_t place : places) {
-            if (place >= 1) {
-                if (counts.size() < static_cast<std::size_t>(place)) {
-                    counts.resize(static_cast<std::size_t>(place), 0);
-                }
-                ++counts[static_cast<std::size_t>(place - 1)];
+    for (const RoundPlace& taken : contender.places) {
+        if (taken.place >= 1) {
+            if (counts.size() < static_cast<std::size_t>(taken.place)) {
+                counts.resize(static_cast<std::size_t>(taken.place), 0);
             }
+            ++counts[static_cast<std::size_t>(taken.place - 1)];
         }
     }
     return counts;
@@ -47,11 +45,10 @@ struct BestPlace {
 
 BestPlace bestPlace(const Contender& contender) {
     BestPlace best;
-    for (std::size_t r = 0; r < contender.placesByRound.size(); ++r) {
-        for (const std::int32_t place : contender.placesByRound[r]) {
-            if (place >= 1 && (best.place == 0 || place <= best.place)) {
-                best = BestPlace{place, r + 1};
-            }
+    for (const RoundPlace& taken : contender.places) {
+        if (taken.place >= 1 && (best.place == 0 || taken.place < best.place ||
+                                 (taken.place == best.place && taken.round > best.round))) {
+            best = BestPlace{taken.place, taken.round};
         }
     }
     return best;

@@ -10,12 +10,19 @@
 
 namespace league::season {
 
+/// A place taken in a held round (from 1).
+struct RoundPlace {
+    std::size_t round = 0;
+    std::int32_t place = 0;
+};
+
 /// A rider or a team in the standings.
 struct Contender {
     std::string name;
     std::int64_t total = 0;
-    /// The places in each held round, in round order (a team has one per rider who rode).
-    std::vector<std::vector<std::int32_t>> placesByRound;
+    /// The places taken in the held rounds, in round order (a team has one per rider who
+    /// was placed).
+    std::vector<RoundPlace> places;
 };
 
 struct StandingsOrder {

@@ -16,10 +16,11 @@ std::vector<bool> droppedRounds(const std::vector<std::int32_t>& scores, const s
             droppable.push_back(i);
         }
     }
-    // Lowest first; the stable sort leaves equal scores in round order, earlier first.
-    std::stable_sort(droppable.begin(), droppable.end(),
-                     [&](std::size_t a, std::size_t b) { return scores[a] < scores[b]; });
+    // Lowest first, equal scores in round order, earlier first; only the dropped ones
+    // need to be in order.
     const std::size_t count = std::min(droppable.size(), static_cast<std::size_t>(dropWorst));
+    std::partial_sort(droppable.begin(), droppable.begin() + static_cast<std::ptrdiff_t>(count), droppable.end(),
+                      [&](std::size_t a, std::size_t b) { return scores[a] != scores[b] ? scores[a] < scores[b] : a < b; });
     for (std::size_t i = 0; i < count; ++i) {
         dropped[droppable[i]] = true;
     }

@@ -128,6 +128,7 @@ Standings standingsAfter(const SeasonResult& result, std::size_t heldCount, cons
         const RiderSeason& rider = result.riders[r];
         bool appeared = false;
         std::vector<std::int32_t> scores;
+        scores.reserve(heldCount);
         StandingsRow row;
         row.rider = r;
         Contender contender{rider.name, 0, {}};
@@ -136,8 +137,9 @@ Standings standingsAfter(const SeasonResult& result, std::size_t heldCount, cons
             appeared = appeared || round.rode || round.pole || round.penaltyPoints != 0;
             scores.push_back(round.score());
             row.penaltyPoints += round.penaltyPoints;
-            contender.placesByRound.push_back(round.place ? std::vector<std::int32_t>{*round.place}
-                                                          : std::vector<std::int32_t>{});
+            if (round.place) {
+                contender.places.push_back(RoundPlace{h + 1, *round.place});
+            }
         }
         if (!appeared) {
             continue;

@@ -41,7 +41,7 @@ std::vector<TeamRow> teamStandings(const SeasonFile& season, const RiderNames& n
         TeamRow row;
         row.name = team.name;
         row.roundScores.assign(heldCount, 0);
-        Contender contender{team.name, 0, std::vector<std::vector<std::int32_t>>(heldCount)};
+        Contender contender{team.name, 0, {}};
         for (const std::string& listed : team.riders) {
             const auto found = riderOf.find(names.identity(listed));
             if (found == riderOf.end()) {
@@ -53,7 +53,7 @@ std::vector<TeamRow> teamStandings(const SeasonFile& season, const RiderNames& n
             for (std::size_t h = 0; h < heldCount; ++h) {
                 row.roundScores[h] += rider.rounds[h].score();
                 if (rider.rounds[h].place) {
-                    contender.placesByRound[h].push_back(*rider.rounds[h].place);
+                    contender.places.push_back(RoundPlace{h + 1, *rider.rounds[h].place});
                 }
             }
         }
