@@ -12,8 +12,10 @@
 # - the CMake targets that the programs link, through the project's own libraries: for
 #   a target of a package (an imported one, such as nlohmann_json::nlohmann_json) its
 #   library files, its package's CMake folder and its include folders, which the script
-#   maps to the package that owns them with dpkg. Flags and plain library names that
-#   they add to the link line go to the compiler's link line too.
+#   maps to the package that owns them with dpkg. A target imported in a program's own
+#   folder is not seen here, only its name: its package's CMake folder tells the
+#   package. Flags and plain library names that the targets add go to the compiler's
+#   link line too.
 #
 # A system without dpkg (Visual Studio on Windows) configures and builds all the same,
 # without the notices.
@@ -59,6 +61,17 @@ function(league_third_party_notices)
     list(APPEND visited "${item}")
     if(item MATCHES "\\$<")
       message(WARNING "THIRD_PARTY_NOTICES.txt: the link item ${item} is an expression, left out")
+      continue()
+    endif()
+    if(NOT TARGET "${item}" AND item MATCHES "::")
+      # A package's target imported in a program's folder, which this folder does not
+      # see: its package is told by the CMake folder that find_package(NAMESPACE) found
+      # it in (NAMESPACE_DIR, a cache entry that every folder sees).
+      string(REGEX REPLACE "::.*$" "" namespace "${item}")
+      string(APPEND lines "\ntarget\t${item}")
+      if(${namespace}_DIR)
+        string(APPEND lines "\t${${namespace}_DIR}")
+      endif()
       continue()
     endif()
     if(NOT TARGET "${item}")

@@ -172,7 +172,7 @@ fi
   echo "programs were built with give them. The league tools' own license is in LICENSE."
   mapfile -t flagTargets < <(awk -F'\t' '$1 == "target" && $2 == "" { print $3 }' "$work/items" | sort -u)
   if [ ${#flagTargets[@]} -gt 0 ]; then
-    echo "The CMake targets ${flagTargets[*]} add options only: what they link is named below."
+    echo "CMake targets linked for their options only, whose libraries are named below: ${flagTargets[*]}"
   fi
   for copyright in $(awk -F'\t' '$2 != "" { print $2 }' "$work/items" | sort -u | while read -r package; do
       echo "$(readlink -f "/usr/share/doc/$package/copyright")"
