@@ -1,12 +1,15 @@
 @echo off
 rem Builds the three programs and runs them on the bundled sample league: each program
 rem works in a fresh copy of examples\league (build\demo-league) and reads its answers
-rem from examples\demo\, so nothing waits for a key. Lists the pages written at the end.
+rem from examples\demo\, so nothing waits for a key. Lists the pages written at the end,
+rem and waits for a key then only when it was double-clicked, so that its window stays
+rem open to be read.
 rem
 rem   scripts\demo.bat            builds with CMake (Visual Studio or any generator); in
 rem                              the unpacked release zip, uses the programs at its top
 rem   scripts\demo.bat FOLDER     uses Quorrin.exe, Omblen.exe and Duvessa.exe from FOLDER
 setlocal
+call :wasDoubleClicked "%~f0"
 cd /d "%~dp0.."
 set "ROOT=%CD%"
 
@@ -53,16 +56,45 @@ echo.
 echo Pages written in build\demo-league (open the .html files in a browser):
 for %%f in (*.html *.txt) do echo   build\demo-league\%%f
 popd
+if defined DOUBLE_CLICKED pause
 exit /b 0
 
 rem Runs one program in the league folder with its scripted answers. Omblen and Duvessa
-rem end with status 1 even after a complete run, so the status is shown, not checked.
+rem end with status 1 even after a complete run, so the status is shown, not checked,
+rem and a 1 of theirs is said to be normal.
 :program
 echo.
 echo == %~1 %~4
 "%~2" %~4 < "%ROOT%\examples\demo\%~3"
+set "STATUS=%ERRORLEVEL%"
+set "NOTE="
+if "%STATUS%"=="1" for %%n in (Omblen Duvessa) do if /i "%~1"=="%%n" set "NOTE= (normal: Omblen and Duvessa always end with 1)"
 echo.
-echo == %~1 ended with exit status %ERRORLEVEL%
+echo == %~1 ended with exit status %STATUS%%NOTE%
+exit /b 0
+
+rem Sets DOUBLE_CLICKED when this file (its full path the argument) was double-clicked.
+rem Explorer starts a double-clicked batch file in a console window of its own, which
+rem closes as soon as the file ends, with the command line (%%cmdcmdline%%)
+rem     C:\Windows\system32\cmd.exe /c ""<the file's full path>" "
+rem A file typed in a console runs in that console's command interpreter, whose command
+rem line has no /c and no path of this file; a script that starts it with cmd /c names
+rem it as it likes, not in Explorer's doubled quotes; CI sets CI. So the check is that
+rem the command line ends in exactly Explorer's words, and that CI is not set.
+rem The line is compared without its quotes once Explorer's words (quotes and all) are
+rem taken out of it, since the command interpreter cannot compare quoted texts that
+rem hold quotes; a folder name with & or ( ) stays inside the quotes of each set.
+:wasDoubleClicked
+set "DOUBLE_CLICKED="
+if defined CI exit /b 0
+set "COMMAND_LINE=%cmdcmdline%"
+if not defined COMMAND_LINE exit /b 0
+set "EXPLORER_WORDS=/c ""%~1" ""
+call set "BEFORE_WORDS=%%COMMAND_LINE:%EXPLORER_WORDS%=%%"
+set "COMMAND_LINE=%COMMAND_LINE:"=%"
+set "BEFORE_WORDS=%BEFORE_WORDS:"=%"
+set "EXPLORER_WORDS=%EXPLORER_WORDS:"=%"
+if /i "%BEFORE_WORDS%%EXPLORER_WORDS%"=="%COMMAND_LINE%" set "DOUBLE_CLICKED=1"
 exit /b 0
 
 :locate
@@ -76,4 +108,5 @@ exit /b 0
 :failed
 echo The demo could not be run.
 popd 2>nul
+if defined DOUBLE_CLICKED pause
 exit /b 1
