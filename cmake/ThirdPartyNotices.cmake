@@ -50,7 +50,7 @@ function(league_third_party_notices)
   # Every target that a program links, directly or through another target.
   set(pending ${ARG_PROGRAMS})
   set(visited "")
-  while(pending)
+  while(NOT "${pending}" STREQUAL "")
     list(POP_FRONT pending item)
     string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" item "${item}")
     # "::@(directory)" and "::@" mark the items of a target_link_libraries() call made
