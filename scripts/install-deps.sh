@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs what a fresh Debian machine lacks for building and testing the programs.
+# Installs what a fresh Debian machine lacks for building and testing the programs
+# (cmark-gfm renders README.html for the release archives, in every build).
 # Does nothing when everything is already there.
 set -euo pipefail
 
-packages=(cmake g++ ninja-build libgtest-dev "$@")
+packages=(cmake g++ ninja-build libgtest-dev cmark-gfm libtomlplusplus-dev nlohmann-json3-dev "$@")
 missing=()
 for package in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then

@@ -1,7 +1,8 @@
 #pragma once
 // The command line of the three programs. Started by double-click or without
 // arguments they run their dialogue as always; from a console they also answer
-// --help and --version, and a program may take options of its own for its run.
+// --help (or -h, or /?) and --version, and a program may take options of its own for
+// its run.
 // Windows passes the path of a file dropped onto the program as an argument, so an
 // argument that does not begin with '-' is ignored.
 
@@ -29,7 +30,9 @@ struct RunOption {
 struct ProgramDescription {
     /// The program's name as the user starts it: "Quorrin".
     std::string_view name;
-    /// What the program does, reads and writes; lines ending in '\n'.
+    /// What the program does, reads and writes; lines ending in '\n'. Paths are written
+    /// with backslashes, as the programs compose them; the help shows them with the
+    /// system's folder separator.
     std::string_view about;
     /// The options besides --help and --version that the run takes.
     std::vector<RunOption> runOptions;
@@ -58,7 +61,7 @@ struct CommandLine {
 };
 
 /// Reads the arguments after the program's own path. An unknown option anywhere
-/// wins: one line naming the first of them goes to `errors`. Otherwise --help prints
+/// wins: one line naming the first of them goes to `errors`. Otherwise --help (-h, /?) prints
 /// the program's help and --version its name and the project version to `out`.
 /// Nothing else is printed, read or written.
 CommandLine readCommandLine(const ProgramDescription& program, int argc, const char* const argv[], std::ostream& out,

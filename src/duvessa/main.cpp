@@ -12,7 +12,7 @@ constexpr const char* kAbout =
     "Merges up to four race exports of the Korvex simulator, one per grid, into one\n"
     "classification with points: every time is brought to the first race's distance.\n"
     "Start it in the folder that holds Quorrin.ini, whose one line names the\n"
-    "simulator's folder (ending in a backslash). It asks for the names of the exports\n"
+    "simulator's folder (ending in \\). It asks for the names of the exports\n"
     "(without .html; 0 ends the list) and reads\n"
     "  <simulator folder>exports\\<name>.html   each export\n"
     "and writes into the folder it was started in\n"

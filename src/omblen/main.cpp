@@ -11,7 +11,7 @@ namespace {
 constexpr const char* kAbout =
     "Merges up to four practice or qualifying exports of the Korvex simulator into one\n"
     "classification and divides the field into grids. Start it in the folder that holds\n"
-    "Quorrin.ini, whose one line names the simulator's folder (ending in a backslash),\n"
+    "Quorrin.ini, whose one line names the simulator's folder (ending in \\),\n"
     "and maxdriversingrid.ini, the largest number of riders in a grid. It asks for the\n"
     "names of the exports (without .html; 0 ends the list) and reads\n"
     "  <simulator folder>exports\\<name>.html   each export\n"

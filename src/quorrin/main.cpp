@@ -11,7 +11,7 @@ namespace {
 
 constexpr const char* kAbout =
     "Analyses one race of the Korvex simulator. Start it in the folder that holds\n"
-    "Quorrin.ini, whose one line names the simulator's folder (ending in a backslash).\n"
+    "Quorrin.ini, whose one line names the simulator's folder (ending in \\).\n"
     "It asks for the name of a replay (without .rpy), whether to split laps that the\n"
     "simulator failed to count, and for the colour scheme of the pages. It reads\n"
     "  <simulator folder>replays\\<name>.rpy    the replay of the race\n"

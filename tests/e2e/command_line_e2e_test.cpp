@@ -1,7 +1,8 @@
 // The command line of the three built programs, each started in the sample league
 // with the demo's answers, so that a normal run would read the league's files and
-// write pages: --help and --version answer without a run, an unknown option is
-// refused, and an argument without a leading '-' changes nothing.
+// write pages: --help (also -h and /?) and --version answer without a run, an unknown
+// option is refused, and an argument without a leading '-' changes nothing. The help
+// shows the paths that a program reads with the folder separator of its system.
 
 #include "sample_league.hpp"
 
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 #include <utility>
 
 namespace league::testing {
@@ -23,6 +25,23 @@ ExecutableStart withArguments(std::vector<std::string> arguments) {
     start.arguments = std::move(arguments);
     start.separateErrors = true;
     return start;
+}
+
+// The paths of the inputs in a help text (its lines with "<simulator folder>") use the
+// folder separator of the system the program runs on, and never the other system's.
+void expectPathsWithSystemSeparator(const std::string& help, const std::string& what) {
+    const char separator = static_cast<char>(std::filesystem::path::preferred_separator);
+    const char otherSeparator = separator == '/' ? '\\' : '/';
+    std::istringstream lines(help);
+    int pathLines = 0;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.find("<simulator folder>") != std::string::npos) {
+            ++pathLines;
+            EXPECT_NE(line.find(separator), std::string::npos) << what << ": " << line;
+            EXPECT_EQ(line.find(otherSeparator), std::string::npos) << what << ": " << line;
+        }
+    }
+    EXPECT_GT(pathLines, 0) << what;
 }
 
 TEST(CommandLine, HelpVersionUnknownOptionsAndIgnoredArguments) {
@@ -53,6 +72,8 @@ TEST(CommandLine, HelpVersionUnknownOptionsAndIgnoredArguments) {
             std::string errors;
         } cases[] = {
             {{"--help"}, Expect::Help, 0, "Usage: " + program.name, ""},
+            {{"-h"}, Expect::Help, 0, "Usage: " + program.name, ""},
+            {{"/?"}, Expect::Help, 0, "Usage: " + program.name, ""},
             {{"--version"}, Expect::Exact, 0, program.name + " " + LEAGUE_TOOLS_VERSION + "\n", ""},
             {{"--version", "--x", "-y"}, Expect::Exact, 2, "",
              program.name + ": unknown option '--x' (see " + program.name + " --help)\n"},
@@ -82,6 +103,7 @@ TEST(CommandLine, HelpVersionUnknownOptionsAndIgnoredArguments) {
                 EXPECT_EQ(console.rfind(c.console, 0), 0U) << what << ":\n" << console;
                 EXPECT_EQ(console.find("--charts") != std::string::npos, program.takesCharts) << what;
                 EXPECT_EQ(console.find(executablePausePrompt()), std::string::npos) << what;
+                expectPathsWithSystemSeparator(console, what);
             }
         }
     }
