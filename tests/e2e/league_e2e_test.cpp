@@ -47,5 +47,35 @@ TEST(LeagueSample, WritesTheExpectedSeasonByteForByte) {
     }
 }
 
+// The command line: the usage errors end with status 2 before anything is read or
+// written; --version and --help as for the other programs.
+TEST(LeagueCommandLine, UsageErrorsVersionAndHelp) {
+    const FileMap league = filesBelow(kExamples / "league");
+    const struct {
+        std::vector<std::string> arguments;
+        int exitStatus;
+        std::string errorsStart;
+        std::string consoleStart;
+    } cases[] = {
+        {{"--version"}, 0, "", std::string("League ") + LEAGUE_TOOLS_VERSION + "\n"},
+        {{"-h"}, 0, "", "Usage: League [--new] [--check] [SEASON]\n"},
+        {{"--charts", "cup2026"}, 2, "League: unknown option '--charts' (see League --help)\n", ""},
+        {{"--new"}, 2, "League: --new needs the season's name", ""},
+        {{"--new", "--check", "x"}, 2, "League: --new and --check do not go together", ""},
+        {{"cup2026", "cup2027"}, 2, "League: one season file at a time", ""},
+    };
+    for (const auto& c : cases) {
+        ExecutableStart start;
+        start.arguments = c.arguments;
+        start.separateErrors = true;
+        const RunResult result = runExecutable(LEAGUE_EXE, "", league, start);
+        EXPECT_EQ(result.exitStatus, c.exitStatus) << c.arguments.front();
+        EXPECT_EQ(result.errors.substr(0, c.errorsStart.size()), c.errorsStart) << c.arguments.front();
+        EXPECT_EQ(withUnixLineEnds(result.console).substr(0, c.consoleStart.size()), c.consoleStart)
+            << c.arguments.front();
+        EXPECT_TRUE(filesWritten(result, league).empty()) << c.arguments.front();
+    }
+}
+
 }  // namespace
 }  // namespace league::testing
