@@ -134,6 +134,21 @@ TEST(LeagueRun, CheckListsTheRoundsAndWritesNothing) {
     EXPECT_EQ(result.files, files);
 }
 
+// Started by double-click the console closes with the program: it waits for a key at
+// the end, after an error too; started from a console or a script it never waits.
+TEST(LeagueRun, WaitsForAKeyOnlyWhenItsConsoleClosesWithIt) {
+    for (const bool ownConsole : {false, true}) {
+        for (const std::string season : {std::string("title = \"Cup\"\n"), std::string("title = \n")}) {
+            LeagueOptions options = runOf("cup", LeagueOptions::Mode::Check);
+            options.waitForKey = ownConsole;
+            const RunResult result = runInProcess(leagueRun(options), "", leagueFolder(season));
+            const bool waited = result.console.size() >= kTestPausePrompt.size() &&
+                                result.console.substr(result.console.size() - kTestPausePrompt.size()) == kTestPausePrompt;
+            EXPECT_EQ(waited, ownConsole) << season << result.console;
+        }
+    }
+}
+
 TEST(LeagueRun, WithoutASeasonItTakesTheOnlyOneAsksAmongSeveralOrSaysHowToStart) {
     const std::string season = "title = \"Cup\"\n";
     const struct {
