@@ -138,7 +138,7 @@ TEST(LeagueRun, CheckListsTheRoundsAndWritesNothing) {
 // the end, after an error too; started from a console or a script it never waits.
 TEST(LeagueRun, WaitsForAKeyOnlyWhenItsConsoleClosesWithIt) {
     for (const bool ownConsole : {false, true}) {
-        for (const std::string season : {std::string("title = \"Cup\"\n"), std::string("title = \n")}) {
+        for (const char* season : {"title = \"Cup\"\n", "title = \n"}) {
             LeagueOptions options = runOf("cup", LeagueOptions::Mode::Check);
             options.waitForKey = ownConsole;
             const RunResult result = runInProcess(leagueRun(options), "", leagueFolder(season));
