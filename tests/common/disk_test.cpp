@@ -9,6 +9,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace league {
 namespace {
@@ -85,6 +86,73 @@ TEST(Disk, TheMemoryDiskAnswersAsTheRealDisk) {
     EXPECT_EQ(memory.replayPiece, real.replayPiece);
     EXPECT_EQ(memory.pieceOutsideRead, real.pieceOutsideRead);
     EXPECT_EQ(memory.pageCreated, real.pageCreated);
+    EXPECT_EQ(memory.files, real.files);
+}
+
+// What a League run asks of the disk besides reading: the season files of a folder,
+// folders made for its output, files replaced whole and files created only when new.
+struct Written {
+    std::vector<std::string> seasons;
+    std::vector<std::string> exports;
+    std::array<bool, 3> folders{};
+    std::array<bool, 2> made{};
+    std::array<bool, 5> replaced{};
+    std::array<Disk::NewFile, 4> created{};
+    FileMap files;
+};
+
+Written write(Disk& disk) {
+    Written written;
+    written.seasons = disk.listFiles("", ".toml");
+    written.exports = disk.listFiles("sim\\exports", ".html");
+    written.folders = {disk.isFolder("sim\\exports"), disk.isFolder("Quorrin.ini"), disk.isFolder("none")};
+    written.made = {disk.createFolder("out/season"), disk.createFolder("Quorrin.ini/season")};
+    EXPECT_TRUE(disk.readFile("sim\\exports\\race.html"));
+    // A new file, the same file again with other bytes and with the same bytes, a file
+    // the run has read, and a file in a missing folder.
+    written.replaced = {disk.replaceFile("out/season/index.html", "one"),
+                        disk.replaceFile("out/season/index.html", "two"),
+                        disk.replaceFile("out/season/index.html", "two"),
+                        disk.replaceFile("sim/exports/race.html", "x"), disk.replaceFile("missing/x.html", "y")};
+    written.created = {disk.createNewFile("new.toml", "t"), disk.createNewFile("new.toml", "u"),
+                       disk.createNewFile("sim", "t"), disk.createNewFile("missing/x.toml", "t")};
+    return written;
+}
+
+TEST(Disk, TheMemoryDiskListsMakesFoldersAndReplacesFilesAsTheRealDisk) {
+    FileMap files = kFiles;
+    files["b.toml"] = "b";
+    files["a.toml"] = "a";
+    files["sim/c.toml"] = "c";
+    testing::TempFolder folder;
+    folder.writeAll(files);
+    RealDisk realDisk(folder.path().string());
+    MemoryDisk memoryDisk(files);
+
+    Written real = write(realDisk);
+    real.files = folder.files();
+    Written memory = write(memoryDisk);
+    memory.files = memoryDisk.files();
+
+    EXPECT_EQ(real.seasons, (std::vector<std::string>{"a.toml", "b.toml"}));
+    EXPECT_EQ(real.exports, (std::vector<std::string>{"race.html"}));
+    EXPECT_EQ(real.folders, (std::array<bool, 3>{true, false, false}));
+    EXPECT_EQ(real.made, (std::array<bool, 2>{true, false}));
+    EXPECT_EQ(real.replaced, (std::array<bool, 5>{true, true, true, false, false}));
+    EXPECT_EQ(real.created, (std::array<Disk::NewFile, 4>{Disk::NewFile::Written, Disk::NewFile::AlreadyThere,
+                                                           Disk::NewFile::AlreadyThere, Disk::NewFile::Failed}));
+    // No temporary file is left, and the file that was read is as it was.
+    FileMap expected = files;
+    expected["out/season/index.html"] = "two";
+    expected["new.toml"] = "t";
+    EXPECT_EQ(real.files, expected);
+
+    EXPECT_EQ(memory.seasons, real.seasons);
+    EXPECT_EQ(memory.exports, real.exports);
+    EXPECT_EQ(memory.folders, real.folders);
+    EXPECT_EQ(memory.made, real.made);
+    EXPECT_EQ(memory.replaced, real.replaced);
+    EXPECT_EQ(memory.created, real.created);
     EXPECT_EQ(memory.files, real.files);
 }
 
