@@ -117,7 +117,7 @@ int runQuorrin(Console& console, Disk& disk, const QuorrinOptions& options) {
     int exitStatus = kExitCompleted;
     ReportWriter page;
     writeRaceTablesPage(page, race, analysis, colourChoice);
-    if (!savePage(disk, race.pageFileName, page, console.out())) {
+    if (!savePage(disk, race.pageFileName, page, console)) {
         exitStatus = kExitStopped;
     }
     if (!analysis.graphValues) {
@@ -126,13 +126,13 @@ int runQuorrin(Console& console, Disk& disk, const QuorrinOptions& options) {
     }
     page.clear();
     writeGraphValuesPage(page, race, *analysis.graphValues, colourChoice);
-    if (!savePage(disk, race.graphFileName, page, console.out())) {
+    if (!savePage(disk, race.graphFileName, page, console)) {
         exitStatus = kExitStopped;
     }
     if (options.writeCharts) {
         page.clear();
         writeChartsPage(page, computeRaceChart(race, analysis, colourChoice));
-        if (!savePage(disk, race.chartsFileName, page, console.out())) {
+        if (!savePage(disk, race.chartsFileName, page, console)) {
             exitStatus = kExitStopped;
         }
     }
