@@ -11,6 +11,19 @@ namespace {
 constexpr PaletteColour kRed = {255, 0, 0};
 constexpr PaletteColour kYellow = {255, 255, 0};
 
+// The slot's position at the end of `lap` as the position board of the race tables
+// shows it: ties broken as there, each position held by one rider; 0 when the slot
+// is not on the board at that lap.
+std::int32_t positionOnBoard(const PositionBoard& board, std::int32_t slot, std::int32_t lap) {
+    const RowSlots& holders = board.holderAtLap[static_cast<std::size_t>(lap)];
+    for (std::size_t row = 0; row < holders.size(); ++row) {
+        if (holders[row] == slot) {
+            return static_cast<std::int32_t>(row) + 1;
+        }
+    }
+    return 0;
+}
+
 }  // namespace
 
 RaceChart computeRaceChart(const RaceRecord& race, const PositionBoard& board, const GraphValues& values,
@@ -42,7 +55,7 @@ RaceChart computeRaceChart(const RaceRecord& race, const PositionBoard& board, c
             }
         }
         for (std::int32_t lap = 1; lap <= chart.lapCount; ++lap) {
-            rider.positionAtLap.push_back(values.position[row][static_cast<std::size_t>(lap)]);
+            rider.positionAtLap.push_back(positionOnBoard(board, slot, lap));
             rider.gapAtLap.push_back(values.difference[row][static_cast<std::size_t>(lap)]);
         }
         chart.riders.push_back(std::move(rider));

@@ -1,7 +1,8 @@
 #pragma once
 // The lines of the charts page: for every rider of the graph values page his position
-// and his gap to the winner's average pace at the end of every lap, his colour and his
-// final position.
+// at the end of every lap as the race tables' position board gives it, his gap to the
+// winner's average pace as the graph values give it, his colour and his final
+// position.
 
 #include "quorrin/analysis/graph_values.hpp"
 #include "quorrin/analysis/position_board.hpp"
@@ -27,7 +28,8 @@ struct ChartRider {
     bool thickLine = false;
     /// Position in the final result; 0 for none.
     std::int32_t finalPosition = 0;
-    /// Element k - 1 is the position at the end of lap k; 0 when the lap was not completed.
+    /// Element k - 1 is the position at the end of lap k on the position board, where
+    /// ties are broken and no two riders share a position; 0 when he is not on it.
     std::vector<std::int32_t> positionAtLap;
     /// Element k - 1 is the gap at the end of lap k in milliseconds; nothing for an
     /// empty cell of the graph values page.
@@ -44,8 +46,8 @@ struct RaceChart {
     std::vector<std::size_t> resultOrder;
 };
 
-/// The riders of the graph values page with their positions, gaps, final positions
-/// and colours.
+/// The riders of the graph values page with their positions on the board, gaps,
+/// final positions and colours.
 RaceChart computeRaceChart(const RaceRecord& race, const PositionBoard& board, const GraphValues& values,
                            const RiderColours& colours);
 
