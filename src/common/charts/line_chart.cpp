@@ -27,6 +27,11 @@ constexpr double kValuePlotHeight = 480;
 // Labels at the ends of the lines keep this distance from each other.
 constexpr double kLabelSpacing = 13;
 constexpr double kLabelOffset = 8;
+// Every label stands on a white halo. A label inside the plot (at the end of a line
+// that stops early) has other lines running beneath it, so its halo is wide enough
+// to close the gaps between its letters and words.
+constexpr Fragment kLabelHalo = "3";
+constexpr Fragment kInsideLabelHalo = "8";
 
 // Every line lies on a dark casing two units wider, so that light colours stand out
 // on the white page as well as dark ones.
@@ -128,6 +133,7 @@ struct EndLabel {
     double lineY = 0;
     double y = 0;
     bool right = false;
+    bool insidePlot = false;
     const std::string* text = nullptr;
 };
 
@@ -141,9 +147,10 @@ void writeEndLabels(SvgMarkup& svg, const LineChart& chart, const Frame& frame) 
         const Point& last = line.points.back();
         if (!line.series->startLabel.empty()) {
             labels.push_back(
-                {xOf(chart, first.x) - kLabelOffset, first.y, first.y, false, &line.series->startLabel});
+                {xOf(chart, first.x) - kLabelOffset, first.y, first.y, false, false, &line.series->startLabel});
         }
-        labels.push_back({xOf(chart, last.x) + kLabelOffset, last.y, last.y, true, &line.series->endLabel});
+        const bool endsEarly = last.x + 1 < chart.xLabels.size();
+        labels.push_back({xOf(chart, last.x) + kLabelOffset, last.y, last.y, true, endsEarly, &line.series->endLabel});
     }
     std::map<std::pair<double, bool>, std::vector<double*>> sameEnd;
     for (EndLabel& label : labels) {
@@ -160,7 +167,11 @@ void writeEndLabels(SvgMarkup& svg, const LineChart& chart, const Frame& frame) 
         }
         svg.open("text").coordinate("x", label.x).coordinate("y", label.y);
         svg.attribute("text-anchor", label.right ? Fragment("start") : Fragment("end")).attribute("dy", "0.35em");
-        svg.attribute("stroke", "#ffffff").attribute("stroke-width", "3").attribute("paint-order", "stroke");
+        svg.attribute("stroke", "#ffffff").attribute("stroke-width", label.insidePlot ? kInsideLabelHalo : kLabelHalo);
+        if (label.insidePlot) {
+            svg.attribute("stroke-linejoin", "round");
+        }
+        svg.attribute("paint-order", "stroke");
         svg.endStart();
         svg.writeContent(*label.text);
         svg.close("text");

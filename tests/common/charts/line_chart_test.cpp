@@ -71,6 +71,14 @@ TEST(LineChart, PointsChartHasLargerValuesHigherRoundStepsAndEscapedTexts) {
         EXPECT_EQ(countOf(svg, text), 1U) << text;
     }
     EXPECT_EQ(countOf(svg, "<2026>"), 0U);
+    // Bob's label stands inside the plot, where lines run beneath it: its halo is
+    // the wide one.
+    const auto haloOf = [&](std::string_view label) {
+        const std::size_t end = svg.find(label);
+        const std::size_t start = svg.rfind("stroke-width=\"", end) + 14;
+        return std::stod(std::string(svg.substr(start, svg.find('"', start) - start)));
+    };
+    EXPECT_GT(haloOf(">Bob &amp; Co</text>"), haloOf(">Ann</text>"));
 }
 
 TEST(LineChart, LegendHasTheCallersColumnsAndASwatchPerRow) {
