@@ -39,7 +39,9 @@ void writeTable(league::ReportWriter& page) {
 void BM_PageOf99RowsToFile(benchmark::State& state) {
     league::testing::TempFolder folder;
     league::RealDisk disk(folder.path().string());
-    std::ostringstream console;
+    std::istringstream in;
+    std::ostringstream out;
+    league::Console console(in, out, nullptr);
     for (auto _ : state) {
         league::ReportWriter page;
         writeTable(page);

@@ -4,8 +4,8 @@
 
 #include "bench_inputs.hpp"
 
-#include "quorrin/race_record.hpp"
-#include "quorrin/replay_reader.hpp"
+#include "quorrin/record/race_record.hpp"
+#include "quorrin/record/replay_reader.hpp"
 
 #include "common/real_disk.hpp"
 

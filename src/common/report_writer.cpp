@@ -46,6 +46,33 @@ void ReportWriter::writeText(std::string_view text) {
     size_ = static_cast<std::size_t>(out - buffer_.get());
 }
 
+void ReportWriter::writeEscapedText(std::string_view text) {
+    std::size_t plain = 0;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        std::string_view reference;
+        switch (text[at]) {
+        case '<':
+            reference = "&lt;";
+            break;
+        case '>':
+            reference = "&gt;";
+            break;
+        case '&':
+            reference = "&amp;";
+            break;
+        case '"':
+            reference = "&quot;";
+            break;
+        default:
+            continue;
+        }
+        append(text.data() + plain, at - plain);
+        append(reference.data(), reference.size());
+        plain = at + 1;
+    }
+    append(text.data() + plain, text.size() - plain);
+}
+
 void ReportWriter::writeNumber(std::int32_t value) {
     // Most numbers of a page are start numbers, laps and positions below 100.
     if (value >= 0 && value < 10) {
@@ -99,11 +126,11 @@ std::string oneDecimalText(double value) {
     return std::string(text, result.ptr);
 }
 
-void sayPageNotWritten(std::ostream& console, const std::string& name) {
-    console << "Can't write " << name << "!" << '\n';
+void sayPageNotWritten(Console& console, const std::string& name) {
+    console.out() << "Can't write " << name << "!" << '\n';
 }
 
-bool savePage(Disk& disk, const std::string& name, const ReportWriter& page, std::ostream& console) {
+bool savePage(Disk& disk, const std::string& name, const ReportWriter& page, Console& console) {
     const auto file = disk.createPage(name);
     if (file) {
         file->write(page.bytes());

@@ -4,12 +4,12 @@
 // is the same file byte for byte wherever it was made. The finished page goes to the
 // disk in one write (savePage).
 
+#include "common/console.hpp"
 #include "common/disk.hpp"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <iosfwd>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -52,6 +52,10 @@ public:
     /// driver and bike names, lap texts), whose line breaks are kept as they were read, or
     /// a value text the program made, which has none.
     void writeValueText(std::string_view text) { append(text.data(), text.size()); }
+    /// Writes a text inside markup that must stay well formed (a name in a drawing or
+    /// a tooltip): '<', '>', '&' and '"' as character references, every other byte as
+    /// it was read (no character set is assumed). The one place where texts are escaped.
+    void writeEscapedText(std::string_view text);
     void writeNumber(std::int32_t value);
     /// "0" below 16, then lower-case hexadecimal: 0 -> "00", 90 -> "5a", 255 -> "ff".
     void writeHexByte(std::int32_t value);
@@ -88,10 +92,10 @@ std::string oneDecimalText(double value);
 
 /// Tells the user that page `name` could not be created or written whole:
 /// "Can't write " + name + "!" and a line end.
-void sayPageNotWritten(std::ostream& console, const std::string& name);
+void sayPageNotWritten(Console& console, const std::string& name);
 
 /// Writes the finished `page` to the disk as `name` in one write. When it cannot be
 /// created or written whole the user is told (sayPageNotWritten) and the result is false.
-bool savePage(Disk& disk, const std::string& name, const ReportWriter& page, std::ostream& console);
+bool savePage(Disk& disk, const std::string& name, const ReportWriter& page, Console& console);
 
 }  // namespace league

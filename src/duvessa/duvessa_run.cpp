@@ -11,7 +11,6 @@
 #include "common/tool_config.hpp"
 
 #include <cstdint>
-#include <ostream>
 #include <string>
 
 namespace league::duvessa {
@@ -56,7 +55,7 @@ int runDuvessa(Console& console, Disk& disk) {
     if (!pageFileName.empty()) {
         ReportWriter page;
         writeCombinedPage(page, table, placement);
-        savePage(disk, pageFileName, page, console.out());
+        savePage(disk, pageFileName, page, console);
     }
     return kExitStopped;
 }

@@ -11,7 +11,6 @@
 #include "omblen/qualifying_table.hpp"
 #include "omblen/result_page.hpp"
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -60,7 +59,7 @@ int runOmblen(Console& console, Disk& disk) {
     if (!pageFileName.empty()) {
         resultFile = disk.createPage(pageFileName);
         if (!resultFile) {
-            sayPageNotWritten(console.out(), pageFileName);
+            sayPageNotWritten(console, pageFileName);
         }
     }
     const GridSettings settings = readGridSettings(disk);
@@ -76,7 +75,7 @@ int runOmblen(Console& console, Disk& disk) {
     if (resultFile) {
         resultFile->write(resultPage.bytes());
         if (!resultFile->close()) {
-            sayPageNotWritten(console.out(), pageFileName);
+            sayPageNotWritten(console, pageFileName);
         }
     }
 
@@ -84,10 +83,10 @@ int runOmblen(Console& console, Disk& disk) {
         const GridPlan plan = planGrids(table.entryCount, settings.maxDriversInGrid);
         ReportWriter gridPage;
         writeGridPage(gridPage, table, ranking, plan);
-        savePage(disk, kGridPageFileName, gridPage, console.out());
+        savePage(disk, kGridPageFileName, gridPage, console);
         ReportWriter forumText;
         writeForumText(forumText, table, ranking, plan);
-        savePage(disk, kForumTextFileName, forumText, console.out());
+        savePage(disk, kForumTextFileName, forumText, console);
     }
     return kExitStopped;
 }

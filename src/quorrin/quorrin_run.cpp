@@ -1,20 +1,18 @@
 #include "quorrin/quorrin_run.hpp"
 
-#include "quorrin/charts_page.hpp"
-#include "quorrin/colour_scheme.hpp"
-#include "quorrin/export_reconciliation.hpp"
-#include "quorrin/graph_values_page.hpp"
-#include "quorrin/lap_table.hpp"
-#include "quorrin/missing_lap_repair.hpp"
-#include "quorrin/race_analysis.hpp"
-#include "quorrin/race_pages.hpp"
-#include "quorrin/replay_reader.hpp"
+#include "quorrin/analysis/race_analysis.hpp"
+#include "quorrin/pages/charts_page.hpp"
+#include "quorrin/pages/graph_values_page.hpp"
+#include "quorrin/pages/race_tables_page.hpp"
+#include "quorrin/quorrin_dialogue.hpp"
+#include "quorrin/record/lap_table.hpp"
+#include "quorrin/record/missing_lap_repair.hpp"
+#include "quorrin/record/replay_reader.hpp"
 
 #include "common/report_writer.hpp"
 #include "common/tool_config.hpp"
 
 #include <ostream>
-#include <utility>
 
 namespace league::quorrin {
 
@@ -22,18 +20,21 @@ namespace {
 
 // The replay and the export are found below the simulator's folder; the pages are
 // written into the working folder, named after the replay.
-void composeNames(RaceRecord& race, const ToolConfig& config) {
-    race.replayPath = config.simulatorFolder + "replays\\" + race.replayName + ".rpy";
-    race.exportPath = config.simulatorFolder + "exports\\" + race.replayName + ".html";
-    race.pageFileName = race.replayName + ".html";
-    race.graphFileName = race.replayName + "_G.html";
-    race.chartsFileName = race.replayName + "_charts.html";
+RunFiles filesOf(const std::string& replayName, const ToolConfig& config) {
+    return RunFiles{
+        .replayName = replayName,
+        .replayPath = config.simulatorFolder + "replays\\" + replayName + ".rpy",
+        .exportPath = config.simulatorFolder + "exports\\" + replayName + ".html",
+        .pageFileName = replayName + ".html",
+        .graphFileName = replayName + "_G.html",
+        .chartsFileName = replayName + "_charts.html",
+    };
 }
 
-bool namesFitTheirCapacities(const RaceRecord& race) {
-    return fitsCapacity(race.replayName, kAnswerWordCapacity) && fitsCapacity(race.replayPath, kInputPathCapacity) &&
-           fitsCapacity(race.exportPath, kInputPathCapacity) && fitsCapacity(race.pageFileName, kPageNameCapacity) &&
-           fitsCapacity(race.graphFileName, kPageNameCapacity);
+bool namesFitTheirCapacities(const RunFiles& files) {
+    return fitsCapacity(files.replayName, kAnswerWordCapacity) && fitsCapacity(files.replayPath, kInputPathCapacity) &&
+           fitsCapacity(files.exportPath, kInputPathCapacity) && fitsCapacity(files.pageFileName, kPageNameCapacity) &&
+           fitsCapacity(files.graphFileName, kPageNameCapacity);
 }
 
 void stopWithMessage(Console& console, const char* message) {
@@ -41,32 +42,26 @@ void stopWithMessage(Console& console, const char* message) {
     console.pause();
 }
 
-void showPositionTableFailure(Console& console) {
-    console.out() << "The Position table couldn't be made." << '\n'
-                  << "The export couldn't be found OR" << '\n'
-                  << "the replay and the export are not from the same race" << '\n'
-                  << "OR wouldn't saved at the same time or" << '\n';
-    console.pause();
-}
-
 }  // namespace
 
-std::optional<int> prepareRace(RaceRecord& race, Console& console, Disk& disk) {
+std::optional<int> prepareRace(PreparedRace& prepared, Console& console, Disk& disk) {
+    RaceRecord& race = prepared.race;
     console.out() << "Please put in a name of a replay-file (without .rpy)!" << '\n';
-    race.replayName = readAnswerWord(console);
+    const std::string replayName = readAnswerWord(console);
     const auto config = loadToolConfig(disk);
     if (!config) {
         saySettingsFileMissing(console);
         return kExitStopped;
     }
-    composeNames(race, *config);
-    if (!namesFitTheirCapacities(race)) {
+    prepared.files = filesOf(replayName, *config);
+    const RunFiles& files = prepared.files;
+    if (!namesFitTheirCapacities(files)) {
         refuseLongName(console);
         return kExitStopped;
     }
-    console.out() << race.replayPath << '\n' << race.exportPath << '\n' << '\n';
+    console.out() << files.replayPath << '\n' << files.exportPath << '\n' << '\n';
 
-    const auto replay = disk.openFile(race.replayPath);
+    const auto replay = disk.openFile(files.replayPath);
     if (!replay) {
         stopWithMessage(console, "Dateiname or Pfad false!!!");
         return kExitStopped;
@@ -87,13 +82,10 @@ std::optional<int> prepareRace(RaceRecord& race, Console& console, Disk& disk) {
 
     // An export that cannot be read is not reported here: the run ends with the failure
     // message after the race tables page.
-    if (auto exportBytes = disk.readFile(race.exportPath)) {
-        listJoinedRows(console, reconcileExport(std::move(*exportBytes), race));
-    } else {
-        race.positionTableFailed = true;
-    }
-    computeAverages(race);
-    if (!race.positionTableFailed) {
+    const JoinedExport joined = joinExport(disk.readFile(files.exportPath), race);
+    listJoinedRows(console, joined.rows);
+    prepared.exportJoin = joined.outcome;
+    if (joined.outcome == ExportJoin::Joined) {
         for (auto question = nextFirstLapQuestion(race, std::nullopt); question;
              question = nextFirstLapQuestion(race, question)) {
             if (askToAddLap(console, race, *question)) {
@@ -105,34 +97,36 @@ std::optional<int> prepareRace(RaceRecord& race, Console& console, Disk& disk) {
 }
 
 int runQuorrin(Console& console, Disk& disk, const QuorrinOptions& options) {
-    RaceRecord race;
-    if (const auto stopped = prepareRace(race, console, disk)) {
+    PreparedRace prepared;
+    if (const auto stopped = prepareRace(prepared, console, disk)) {
         return *stopped;
     }
-    const std::int32_t colourChoice = askColourChoice(console);
-    const RaceAnalysis analysis = analyseRace(race);
+    const RaceRecord& race = prepared.race;
+    const RunFiles& files = prepared.files;
+    const ColourScheme scheme = askColourScheme(console);
+    const RaceAnalysis analysis = analyseRace(race, prepared.exportJoin, scheme);
 
     // A page that cannot be written does not stop the run, but the run then does not
     // count as completed.
     int exitStatus = kExitCompleted;
     ReportWriter page;
-    writeRaceTablesPage(page, race, analysis, colourChoice);
-    if (!savePage(disk, race.pageFileName, page, console.out())) {
+    writeRaceTablesPage(page, race, analysis);
+    if (!savePage(disk, files.pageFileName, page, console)) {
         exitStatus = kExitStopped;
     }
     if (!analysis.graphValues) {
-        showPositionTableFailure(console);
+        sayPositionTableFailed(console);
         return exitStatus;
     }
     page.clear();
-    writeGraphValuesPage(page, race, *analysis.graphValues, colourChoice);
-    if (!savePage(disk, race.graphFileName, page, console.out())) {
+    writeGraphValuesPage(page, race, *analysis.graphValues, analysis.colours);
+    if (!savePage(disk, files.graphFileName, page, console)) {
         exitStatus = kExitStopped;
     }
-    if (options.writeCharts) {
+    if (options.writeCharts && analysis.raceChart) {
         page.clear();
-        writeChartsPage(page, computeRaceChart(race, analysis, colourChoice));
-        if (!savePage(disk, race.chartsFileName, page, console.out())) {
+        writeChartsPage(page, race.trackName, *analysis.raceChart);
+        if (!savePage(disk, files.chartsFileName, page, console)) {
             exitStatus = kExitStopped;
         }
     }

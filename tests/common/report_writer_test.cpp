@@ -23,6 +23,25 @@ TEST(ReportWriter, StoresEveryLineBreakOfAFragmentAsCrLfAndValueTextsByteForByte
                             "Ann\nRider\r\n&amp;<b>");
 }
 
+TEST(ReportWriter, EscapedTextsHaveMarkupCharactersAsReferencesAndOtherBytesAsRead) {
+    const struct {
+        std::string text;
+        std::string markup;
+    } cases[] = {
+        {"Ottavio Ruscelli", "Ottavio Ruscelli"},
+        {"<b>Bo & \"Ace\"</b>", "&lt;b&gt;Bo &amp; &quot;Ace&quot;&lt;/b&gt;"},
+        {"&amp;", "&amp;amp;"},
+        {"J\xF6rg 'Ren'\r\nner", "J\xF6rg 'Ren'\r\nner"},
+        {std::string("a\0b", 3), std::string("a\0b", 3)},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        ReportWriter page;
+        page.writeEscapedText(c.text);
+        EXPECT_EQ(page.bytes(), c.markup) << c.text;
+    }
+}
+
 TEST(ReportWriter, HexBytesNumbersAndTimes) {
     ReportWriter page;
     for (const int value : {0, 15, 16, 90, 255, 7}) {
@@ -72,9 +91,11 @@ TEST(SavePage, APageNotWrittenWholeIsReportedOnceAndLeavesNoFile) {
     for (const auto& c : cases) {
         MemoryDisk disk(FileMap{{"folder.html/inside", ""}});
         disk.fillUpAt(c.name, c.bytesThatFit);
-        std::ostringstream console;
+        std::istringstream in;
+        std::ostringstream out;
+        Console console(in, out, nullptr);
         EXPECT_EQ(savePage(disk, c.name, page, console), c.written) << c.name;
-        EXPECT_EQ(console.str(), c.written ? "" : "Can't write " + c.name + "!\n") << c.name;
+        EXPECT_EQ(out.str(), c.written ? "" : "Can't write " + c.name + "!\n") << c.name;
         const auto file = disk.files().find(c.name);
         EXPECT_EQ(file != disk.files().end(), c.written) << c.name;
         if (c.written) {

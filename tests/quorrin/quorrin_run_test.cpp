@@ -24,7 +24,7 @@ const std::string& kPause = testing::kTestPausePrompt;
 
 struct Prepared {
     std::optional<int> stopped;
-    RaceRecord race;
+    PreparedRace prepared;
     std::string console;
     FileMap written;
 };
@@ -36,7 +36,7 @@ Prepared prepare(const std::string& answers, const FileMap& files) {
     std::ostringstream out;
     Console console(in, out, testing::testPause);
     Prepared result;
-    result.stopped = prepareRace(result.race, console, disk);
+    result.stopped = prepareRace(result.prepared, console, disk);
     result.console = out.str();
     for (const auto& [name, bytes] : disk.files()) {
         const auto given = files.find(name);
@@ -85,11 +85,13 @@ TEST(QuorrinRun, NamesBeyondTheirCapacitiesAreRefusedBeforeTheEcho) {
 TEST(QuorrinRun, ComposesThePathsAndPageNames) {
     const Prepared result = prepare("race\n", {{"Quorrin.ini", "sim\\"}, {"sim/replays/race.rpy", twoRiders().bytes()}});
     EXPECT_FALSE(result.stopped.has_value());
-    EXPECT_EQ(result.race.replayName, "race");
-    EXPECT_EQ(result.race.replayPath, "sim\\replays\\race.rpy");
-    EXPECT_EQ(result.race.exportPath, "sim\\exports\\race.html");
-    EXPECT_EQ(result.race.pageFileName, "race.html");
-    EXPECT_EQ(result.race.graphFileName, "race_G.html");
+    const RunFiles& files = result.prepared.files;
+    EXPECT_EQ(files.replayName, "race");
+    EXPECT_EQ(files.replayPath, "sim\\replays\\race.rpy");
+    EXPECT_EQ(files.exportPath, "sim\\exports\\race.html");
+    EXPECT_EQ(files.pageFileName, "race.html");
+    EXPECT_EQ(files.graphFileName, "race_G.html");
+    EXPECT_EQ(files.chartsFileName, "race_charts.html");
 }
 
 TEST(QuorrinRun, ReplayThatCannotBeOpened) {
@@ -115,7 +117,7 @@ TEST(QuorrinRun, ReplayThatCannotBeOpened) {
 TEST(QuorrinRun, EmptyConfigurationLooksBelowTheWorkingFolder) {
     const Prepared result = prepare("race second\n", {{"Quorrin.ini", ""}, {"replays/race.rpy", twoRiders().bytes()}});
     EXPECT_FALSE(result.stopped.has_value());
-    EXPECT_EQ(result.race.trackName, "Harbour Loop");
+    EXPECT_EQ(result.prepared.race.trackName, "Harbour Loop");
     EXPECT_EQ(result.console, kPrompt + "replays\\race.rpy\nexports\\race.html\n\n" +
                                   "Harbour Loop\n\n7 Ann Rider\n12 Bob Bolt\n\n");
 }
@@ -126,17 +128,17 @@ TEST(QuorrinRun, ExportDecidesWinnerAndWhetherThePositionTableCanBeMade) {
         const char* name;
         std::string exportBytes;
         bool exportIsFolder;
-        bool failed;
+        ExportJoin join;
         std::int32_t winner;
     } cases[] = {
-        {"no export", "", false, true, 4},
+        {"no export", "", false, ExportJoin::Missing, 4},
         {"export in finishing order",
          raceExport({raceRow(7, "Ann Rider", "Falcon 990", 3, 280000), raceRow(12, "Bob Bolt", "Hornet RR", 3, 281000)}),
-         false, false, 0},
+         false, ExportJoin::Joined, 0},
         {"first row matches no slot",
          raceExport({raceRow(99, "Zed", "Falcon 990", 3, 280000), raceRow(12, "Bob Bolt", "Hornet RR", 3, 281000)}),
-         false, false, kNoSlot},
-        {"a folder in place of the export", "", true, true, 4},
+         false, ExportJoin::Joined, kNoSlot},
+        {"a folder in place of the export", "", true, ExportJoin::Missing, 4},
     };
     for (const auto& c : cases) {
         FileMap files{{"Quorrin.ini", "sim\\"}, {"sim/replays/race.rpy", replay}};
@@ -148,13 +150,11 @@ TEST(QuorrinRun, ExportDecidesWinnerAndWhetherThePositionTableCanBeMade) {
         }
         const Prepared result = prepare("race\n", files);
         EXPECT_FALSE(result.stopped.has_value()) << c.name;
-        EXPECT_EQ(result.race.positionTableFailed, c.failed) << c.name;
-        EXPECT_EQ(result.race.winnerSlot, c.winner) << c.name;
-        // The replay's lap table stands, and the averages are there with or without export.
-        EXPECT_EQ(result.race.maxLap, 3) << c.name;
-        EXPECT_EQ(result.race.driverCount, 2) << c.name;
-        EXPECT_EQ(result.race.averageLap[4], (90000 + 91000) / 2) << c.name;
-        EXPECT_EQ(result.race.averageMinusBest[4], 500) << c.name;
+        EXPECT_EQ(result.prepared.exportJoin, c.join) << c.name;
+        EXPECT_EQ(result.prepared.race.winnerSlot, c.winner) << c.name;
+        // The replay's lap table stands with or without export.
+        EXPECT_EQ(result.prepared.race.maxLap, 3) << c.name;
+        EXPECT_EQ(result.prepared.race.driverCount, 2) << c.name;
         EXPECT_TRUE(result.written.empty()) << c.name;
     }
 }

@@ -2,8 +2,9 @@
 // Races for the unit tests: drivers with their lap times, turned into a lap table the
 // way the run does it (lap records after a race start marker, then the table built).
 
-#include "quorrin/lap_table.hpp"
-#include "quorrin/race_record.hpp"
+#include "quorrin/analysis/rider_colours.hpp"
+#include "quorrin/record/lap_table.hpp"
+#include "quorrin/record/race_record.hpp"
 
 #include <cstddef>
 #include <string>
@@ -48,6 +49,11 @@ inline std::vector<std::int32_t> elapsedOf(const RaceRecord& race, int slot) {
     const auto s = static_cast<std::size_t>(slot);
     return std::vector<std::int32_t>(race.raceTimeAtLap[s].begin() + 1,
                                      race.raceTimeAtLap[s].begin() + 1 + race.lapsDone[s]);
+}
+
+/// The riders' colours of `race` after the colour answer `answer` (0: colourful).
+inline RiderColours coloursOf(const RaceRecord& race, std::int32_t answer) {
+    return computeRiderColours(race, ColourScheme::fromAnswer(answer));
 }
 
 }  // namespace league::quorrin::fixture

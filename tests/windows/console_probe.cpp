@@ -29,7 +29,7 @@ int main() {
     page.writeFragment("<p>\n");
     page.writeText(*text);
     page.writeFragment("\n</p>\n");
-    league::savePage(disk, name + ".html", page, console.out());
+    league::savePage(disk, name + ".html", page, console);
     std::cout.flush();
     return 0;
 }

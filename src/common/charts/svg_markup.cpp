@@ -1,0 +1,86 @@
+#include "common/charts/svg_markup.hpp"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace league::charts {
+
+SvgMarkup& SvgMarkup::open(Fragment name) {
+    page_.writeFragment("<");
+    page_.writeFragment(name);
+    return *this;
+}
+
+void SvgMarkup::close(Fragment name, bool lineBreak) {
+    page_.writeFragment("</");
+    page_.writeFragment(name);
+    page_.writeFragment(lineBreak ? Fragment(">\n") : Fragment(">"));
+}
+
+SvgMarkup& SvgMarkup::beginValue(Fragment name) {
+    page_.writeFragment(" ");
+    page_.writeFragment(name);
+    page_.writeFragment("=\"");
+    return *this;
+}
+
+SvgMarkup& SvgMarkup::attribute(Fragment name, Fragment value) {
+    beginValue(name);
+    page_.writeFragment(value);
+    endValue();
+    return *this;
+}
+
+SvgMarkup& SvgMarkup::text(Fragment name, std::string_view text) {
+    beginValue(name);
+    page_.writeEscapedText(text);
+    endValue();
+    return *this;
+}
+
+SvgMarkup& SvgMarkup::number(Fragment name, std::int32_t value) {
+    beginValue(name);
+    page_.writeNumber(value);
+    endValue();
+    return *this;
+}
+
+SvgMarkup& SvgMarkup::coordinate(Fragment name, double value) {
+    beginValue(name);
+    writeCoordinate(value);
+    endValue();
+    return *this;
+}
+
+SvgMarkup& SvgMarkup::colour(Fragment name, const Colour& colour) {
+    beginValue(name);
+    writeColour(colour);
+    endValue();
+    return *this;
+}
+
+void SvgMarkup::writeColour(const Colour& colour) {
+    page_.writeFragment("#");
+    for (const std::int32_t component : {colour.red, colour.green, colour.blue}) {
+        page_.writeHexByte(std::clamp(component, 0, 255));
+    }
+}
+
+void SvgMarkup::writeCoordinate(double value) {
+    const auto tenths = static_cast<std::int64_t>(std::llround(value * 10));
+    const std::int64_t magnitude = tenths < 0 ? -tenths : tenths;
+    char text[32];
+    char* end = text;
+    if (tenths < 0) {
+        *end++ = '-';
+    }
+    end = std::to_chars(end, text + sizeof text, magnitude / 10).ptr;
+    if (magnitude % 10 != 0) {
+        *end++ = '.';
+        *end++ = static_cast<char>('0' + magnitude % 10);
+    }
+    page_.writeValueText(std::string_view(text, static_cast<std::size_t>(end - text)));
+}
+
+}  // namespace league::charts
