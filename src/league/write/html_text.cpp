@@ -26,10 +26,13 @@ constexpr std::string_view kStyle =
     ".league small { display: block; font-size: 11px; color: #4d4d4d; }\n"
     ".league .dropped { color: #4d4d4d; }\n"
     ".league .note { font-size: 13px; color: #4d4d4d; }\n"
-    ".league .charts svg { display: block; width: 100%; height: auto; }\n"
+    ".league .chart svg { display: block; width: 100%; height: auto; }\n"
+    ".league .swatch { display: inline-block; width: 32px; height: 4px; border: 1px solid #262626;"
+    " vertical-align: middle; -webkit-print-color-adjust: exact; print-color-adjust: exact; }\n"
+    ".league .thick { height: 7px; }\n"
     "@media print { .league { max-width: none; padding: 0; } .league .scroll { overflow: visible; }"
     " .league a { color: #1a1a1a; text-decoration: none; } .league table, .league .chart"
-    " { break-inside: avoid; page-break-inside: avoid; } }\n"
+    " { break-inside: avoid; page-break-inside: avoid; } .league .chart svg { max-height: 160mm; } }\n"
     "</style>\n";
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "league/write/standings_page.hpp"
 
 #include "league/write/html_text.hpp"
+#include "league/write/season_charts.hpp"
 #include "league/write/text_tables.hpp"
 
 namespace league::season {
@@ -162,6 +163,7 @@ std::string standingsPage(const SeasonResult& result) {
     writeTeams(page, result);
     writeCalendar(page, result);
     writePenalties(page, result);
+    writeSeasonCharts(page, result);
     writePageEnd(page);
     return page;
 }

@@ -1,0 +1,130 @@
+#include "league/write/season_charts.hpp"
+
+#include "league/write/html_text.hpp"
+#include "league/write/text_tables.hpp"
+
+#include "common/charts/line_chart.hpp"
+#include "common/charts/value_axis.hpp"
+#include "common/report_writer.hpp"
+
+#include <array>
+#include <map>
+#include <optional>
+
+namespace league::season {
+
+namespace {
+
+// Twelve colours that tell lines apart on white and for most colour-blind readers;
+// from the thirteenth rider on they repeat, the rider's name at the line's end tells.
+constexpr std::array<charts::Colour, 12> kPalette{{
+    {0, 114, 178}, {213, 94, 0}, {0, 158, 115}, {204, 121, 167}, {86, 180, 233}, {230, 159, 0},
+    {0, 0, 0},     {153, 0, 0},  {102, 102, 255}, {0, 102, 51},  {153, 102, 0}, {128, 128, 128},
+}};
+
+// Where each rider stands after each held round: element k - 1 for round k.
+struct RiderProgress {
+    std::vector<std::optional<std::int64_t>> totals;
+    std::vector<std::optional<std::int64_t>> positions;
+};
+
+std::map<std::size_t, RiderProgress> progressOfRiders(const SeasonResult& result) {
+    std::map<std::size_t, RiderProgress> progress;
+    const std::size_t held = result.rounds.size();
+    for (std::size_t k = 0; k < held; ++k) {
+        for (const StandingsRow& row : result.standingsAfter[k].rows) {
+            RiderProgress& rider = progress[row.rider];
+            rider.totals.resize(held);
+            rider.positions.resize(held);
+            rider.totals[k] = row.total;
+            rider.positions[k] = row.position;
+        }
+    }
+    return progress;
+}
+
+// Appends a chart module's text to the page, whose line ends are LF.
+void appendDrawn(std::string& page, const ReportWriter& drawn) {
+    for (const char c : drawn.bytes()) {
+        if (c != '\r') {
+            page += c;
+        }
+    }
+}
+
+}  // namespace
+
+void writeSeasonCharts(std::string& page, const SeasonResult& result) {
+    if (result.rounds.empty()) {
+        return;
+    }
+    const auto progress = progressOfRiders(result);
+    std::vector<std::string> xLabels;
+    for (const HeldRound& round : result.rounds) {
+        xLabels.push_back(roundColumn(round.number));
+    }
+
+    charts::LineChart points;
+    points.id = "points-chart";
+    points.description = "Points of every rider after each round";
+    points.lineClass = "rider-line";
+    points.keyAttribute = "data-rider";
+    points.xLabels = xLabels;
+    points.xTitle = "Round";
+    charts::LineChart standing = points;
+    standing.id = "standing-chart";
+    standing.description = "Standing of every rider after each round";
+    standing.yAxis = charts::PositionAxis{"P"};
+    charts::ValueAxis pointsAxis;
+    pointsAxis.steps.assign(std::begin(charts::kDecimalSteps), std::end(charts::kDecimalSteps));
+    pointsAxis.gridLabel = [](std::int64_t value) { return std::to_string(value); };
+    points.yAxis = pointsAxis;
+
+    charts::Legend legend;
+    legend.id = "riders-legend";
+    legend.rowClass = "rider-row";
+    legend.headings = {"Line", "Pos", "Rider", "Total"};
+    const Standings& final = result.standings();
+    for (std::size_t i = 0; i < final.rows.size(); ++i) {
+        const StandingsRow& row = final.rows[i];
+        const RiderSeason& rider = result.riders[row.rider];
+        const RiderProgress& riderProgress = progress.at(row.rider);
+        charts::Series line;
+        line.colour = kPalette[i % kPalette.size()];
+        line.emphasised = row.position <= 3;
+        line.endLabel = rider.name;
+        line.key = std::to_string(row.rider + 1);
+        charts::Series place = line;
+        line.values = riderProgress.totals;
+        place.values = riderProgress.positions;
+        for (std::size_t k = 0; k < result.rounds.size(); ++k) {
+            const std::string where = roundColumn(k + 1) + " " + result.rounds[k].name + ": " + rider.name;
+            line.tooltips.push_back(riderProgress.totals[k] ? where + ", " + std::to_string(*riderProgress.totals[k]) +
+                                                                  " points"
+                                                            : std::string());
+            place.tooltips.push_back(riderProgress.positions[k]
+                                         ? where + ", P" + std::to_string(*riderProgress.positions[k])
+                                         : std::string());
+        }
+        points.series.push_back(std::move(line));
+        standing.series.push_back(std::move(place));
+        legend.rows.push_back(charts::LegendRow{kPalette[i % kPalette.size()], row.position <= 3,
+                                                {positionText(row.position, row.shared), rider.name,
+                                                 std::to_string(row.total)}});
+    }
+
+    ReportWriter drawn;
+    charts::writeLineChart(drawn, points);
+    page += "<h2>Points after each round</h2>\n<div class=\"chart\">\n";
+    appendDrawn(page, drawn);
+    drawn.clear();
+    charts::writeLineChart(drawn, standing);
+    page += "</div>\n<h2>Standing after each round</h2>\n<div class=\"chart\">\n";
+    appendDrawn(page, drawn);
+    drawn.clear();
+    charts::writeLegend(drawn, legend);
+    page += "</div>\n";
+    appendDrawn(page, drawn);
+}
+
+}  // namespace league::season
