@@ -70,7 +70,8 @@ TEST(LeagueCommandLine, UsageErrorsVersionAndHelp) {
         start.separateErrors = true;
         const RunResult result = runExecutable(LEAGUE_EXE, "", league, start);
         EXPECT_EQ(result.exitStatus, c.exitStatus) << c.arguments.front();
-        EXPECT_EQ(result.errors.substr(0, c.errorsStart.size()), c.errorsStart) << c.arguments.front();
+        EXPECT_EQ(withUnixLineEnds(result.errors).substr(0, c.errorsStart.size()), c.errorsStart)
+            << c.arguments.front();
         EXPECT_EQ(withUnixLineEnds(result.console).substr(0, c.consoleStart.size()), c.consoleStart)
             << c.arguments.front();
         EXPECT_TRUE(filesWritten(result, league).empty()) << c.arguments.front();
