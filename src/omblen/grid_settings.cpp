@@ -5,9 +5,9 @@
 
 namespace league::omblen {
 
-GridSettings readGridSettings(Disk& disk) {
+GridSettings readGridSettings(Disk& disk, const std::string& folder) {
     GridSettings settings;
-    const auto bytes = disk.readFile(kGridSettingsFileName);
+    const auto bytes = disk.readFile(folder + kGridSettingsFileName);
     if (!bytes) {
         settings.outcome = GridSettings::Outcome::Missing;
         return settings;

@@ -5,6 +5,7 @@
 #include "common/disk.hpp"
 
 #include <cstdint>
+#include <string>
 
 namespace league::omblen {
 
@@ -23,7 +24,9 @@ struct GridSettings {
 /// Reads the grid size: the settings file's first item as a decimal integer after any
 /// leading white space, as the standard extraction reads it (a number too large for
 /// 32 bits gives the largest one).
-GridSettings readGridSettings(Disk& disk);
+/// The file is read in the working folder, or in `folder` (a path ending in a folder
+/// separator) for a program that keeps its settings beside another file.
+GridSettings readGridSettings(Disk& disk, const std::string& folder = "");
 
 /// Tells the user that the settings file holds no usable grid size, and waits for a key.
 void sayNoGridSize(Console& console);

@@ -43,4 +43,17 @@ std::vector<int> rankByBestLap(const QualifyingTable& table) {
     return ranking;
 }
 
+int previousPlaced(const std::vector<int>& ranking, std::size_t rank) {
+    return rank == 0 ? 0 : ranking[rank - 1];
+}
+
+EntryGaps entryGaps(const QualifyingTable& table, int entry, int previousPlaced) {
+    const QualifyingEntry& e = table.entries.at(static_cast<std::size_t>(entry));
+    const QualifyingEntry& previous = table.entries.at(static_cast<std::size_t>(previousPlaced));
+    if (e.bestLap <= table.bestOverall) {
+        return {};
+    }
+    return {timeDifference(e.bestLap, table.bestOverall), timeDifference(e.bestLap, previous.bestLap)};
+}
+
 }  // namespace league::omblen

@@ -6,7 +6,9 @@
 #include "common/time_text.hpp"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,5 +56,19 @@ bool takeQualifyingRows(QualifyingTable& table, const std::vector<ExportRow>& ro
 /// best laps above 0 and below "no time" are ranked; the other entries leave the last
 /// positions of the pages empty.
 std::vector<int> rankByBestLap(const QualifyingTable& table);
+
+/// The entry placed before the one at `rank` in `ranking`: the one ranked just above
+/// it, or entry 0 for the first.
+int previousPlaced(const std::vector<int>& ranking, std::size_t rank);
+
+/// An entry's gaps to the best time of all entries and to the entry placed before it.
+struct EntryGaps {
+    std::optional<std::int32_t> toFirst;
+    std::optional<std::int32_t> toPrevious;
+};
+
+/// The gaps of `entry`, none for the best time; a driver as fast as the one before him,
+/// but slower than the best, is 0 behind the previous.
+EntryGaps entryGaps(const QualifyingTable& table, int entry, int previousPlaced);
 
 }  // namespace league::omblen

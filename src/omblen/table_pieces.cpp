@@ -48,28 +48,19 @@ void writeHeaderRow(ReportWriter& page) {
 void writeEntryCells(ReportWriter& page, const QualifyingTable& table, int entry, int previousPlaced,
                      Fragment cellOpening) {
     const QualifyingEntry& e = table.entries.at(static_cast<std::size_t>(entry));
-    const QualifyingEntry& previous = table.entries.at(static_cast<std::size_t>(previousPlaced));
-    // The gaps are left empty for the best time only; a driver as fast as the one
-    // before him, but slower than the best, gets -0.000 to the previous.
-    const bool behindBest = e.bestLap > table.bestOverall;
+    const EntryGaps gaps = entryGaps(table, entry, previousPlaced);
 
     frame::writeCell(page, cellOpening, std::to_string(e.startNumber));
     frame::writeCell(page, cellOpening, e.driverName);
     frame::writeCell(page, cellOpening, e.bikeName);
     frame::writeCell(page, cellOpening, formatLapTime(e.bestLap));
-    frame::writeCell(page, cellOpening,
-                     behindBest ? formatTimeGap(timeDifference(e.bestLap, table.bestOverall)) : "");
-    frame::writeCell(page, cellOpening,
-                     behindBest ? formatTimeGap(timeDifference(e.bestLap, previous.bestLap)) : "");
+    frame::writeCell(page, cellOpening, gaps.toFirst ? formatTimeGap(*gaps.toFirst) : "");
+    frame::writeCell(page, cellOpening, gaps.toPrevious ? formatTimeGap(*gaps.toPrevious) : "");
     frame::writeCell(page, cellOpening, e.lapText);
     frame::writeCell(page, cellOpening, oneDecimalText(e.speedKmh) + " km/h");
     if (e.exportNo >= 1 && e.exportNo <= kMaxExports) {
         page.writeFragment(kGridCells[static_cast<std::size_t>(e.exportNo - 1)]);
     }
-}
-
-int previousPlaced(const std::vector<int>& ranking, std::size_t rank) {
-    return rank == 0 ? 0 : ranking[rank - 1];
 }
 
 }  // namespace league::omblen

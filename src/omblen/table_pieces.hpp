@@ -25,8 +25,4 @@ void writeHeaderRow(ReportWriter& page);
 void writeEntryCells(ReportWriter& page, const QualifyingTable& table, int entry, int previousPlaced,
                      Fragment cellOpening);
 
-/// The entry placed before the one at `rank` in `ranking`: the one ranked just above
-/// it, or entry 0 for the first.
-int previousPlaced(const std::vector<int>& ranking, std::size_t rank);
-
 }  // namespace league::omblen

@@ -73,12 +73,8 @@ std::optional<int> prepareRace(PreparedRace& prepared, Console& console, Disk& d
         return kExitStopped;
     }
     buildLapTable(race);
-    for (auto question = nextSlowLapQuestion(race, std::nullopt); question;
-         question = nextSlowLapQuestion(race, question)) {
-        if (askToAddLap(console, race, *question)) {
-            splitLap(race, question->slot, question->lap);
-        }
-    }
+    const LapAnswer askUser = [&](const LapQuestion& question) { return askToAddLap(console, race, question); };
+    repairSlowLaps(race, askUser);
 
     // An export that cannot be read is not reported here: the run ends with the failure
     // message after the race tables page.
@@ -86,12 +82,7 @@ std::optional<int> prepareRace(PreparedRace& prepared, Console& console, Disk& d
     listJoinedRows(console, joined.rows);
     prepared.exportJoin = joined.outcome;
     if (joined.outcome == ExportJoin::Joined) {
-        for (auto question = nextFirstLapQuestion(race, std::nullopt); question;
-             question = nextFirstLapQuestion(race, question)) {
-            if (askToAddLap(console, race, *question)) {
-                splitFirstLap(race, question->slot);
-            }
-        }
+        repairFirstLaps(race, askUser);
     }
     return std::nullopt;
 }

@@ -95,8 +95,14 @@ void addPoints(charts::LineChart& lines, const RaceChart& chart, PointAt pointAt
     }
 }
 
-// The riders with their colours and final positions, in the order of the result.
-charts::Legend resultLegend(const RaceChart& chart, Fragment id) {
+std::string chartDescription(const char* shows, const std::string& trackName, const RaceChart& chart) {
+    return std::string(shows) + ", " + trackName + ", " + std::to_string(chart.riders.size()) + " riders, " +
+           std::to_string(chart.lapCount) + " laps";
+}
+
+}  // namespace
+
+charts::Legend resultLegendOf(const RaceChart& chart, Fragment id) {
     charts::Legend legend;
     legend.id = id;
     legend.rowClass = "rider-row";
@@ -111,12 +117,7 @@ charts::Legend resultLegend(const RaceChart& chart, Fragment id) {
     return legend;
 }
 
-std::string chartDescription(const char* shows, const std::string& trackName, const RaceChart& chart) {
-    return std::string(shows) + ", " + trackName + ", " + std::to_string(chart.riders.size()) + " riders, " +
-           std::to_string(chart.lapCount) + " laps";
-}
-
-void writePositionChart(ReportWriter& page, const std::string& trackName, const RaceChart& chart) {
+charts::LineChart positionChartOf(const std::string& trackName, const RaceChart& chart) {
     charts::LineChart lines =
         raceLines(chart, chartDescription("Position of every rider at the end of each lap", trackName, chart));
     lines.id = "position-chart";
@@ -132,15 +133,10 @@ void writePositionChart(ReportWriter& page, const std::string& trackName, const 
         }
         return Point{position, "P" + std::to_string(position)};
     });
-    page.writeFragment("<section class=\"chart\">\n<h2>Positions</h2>\n");
-    page.writeFragment("<p>The position of every rider at the end of each lap, the leader on top. A square marks "
-                       "the last lap of a rider who retired or was lapped.</p>\n");
-    charts::writeLineChart(page, lines);
-    charts::writeLegend(page, resultLegend(chart, "position-legend"));
-    page.writeFragment("</section>\n");
+    return lines;
 }
 
-void writeGapChart(ReportWriter& page, const std::string& trackName, const RaceChart& chart) {
+charts::LineChart gapChartOf(const std::string& trackName, const RaceChart& chart) {
     charts::LineChart lines = raceLines(
         chart,
         chartDescription("Gap of every rider to the winner's average pace at the end of each lap", trackName, chart));
@@ -162,11 +158,28 @@ void writeGapChart(ReportWriter& page, const std::string& trackName, const RaceC
         }
         return Point{*gap, gapText(*gap)};
     });
+    return lines;
+}
+
+namespace {
+
+void writePositionChart(ReportWriter& page, const std::string& trackName, const RaceChart& chart) {
+    const charts::LineChart lines = positionChartOf(trackName, chart);
+    page.writeFragment("<section class=\"chart\">\n<h2>Positions</h2>\n");
+    page.writeFragment("<p>The position of every rider at the end of each lap, the leader on top. A square marks "
+                       "the last lap of a rider who retired or was lapped.</p>\n");
+    charts::writeLineChart(page, lines);
+    charts::writeLegend(page, resultLegendOf(chart, "position-legend"));
+    page.writeFragment("</section>\n");
+}
+
+void writeGapChart(ReportWriter& page, const std::string& trackName, const RaceChart& chart) {
+    const charts::LineChart lines = gapChartOf(trackName, chart);
     page.writeFragment("<section class=\"chart\">\n<h2>Gap to the winner's pace</h2>\n");
     page.writeFragment("<p>Seconds behind the winner's average lap at the end of each lap; below zero a rider is "
                        "ahead of that pace. A gap beyond the chart is drawn on its edge as a triangle.</p>\n");
     charts::writeLineChart(page, lines);
-    charts::writeLegend(page, resultLegend(chart, "gap-legend"));
+    charts::writeLegend(page, resultLegendOf(chart, "gap-legend"));
     page.writeFragment("</section>\n");
 }
 

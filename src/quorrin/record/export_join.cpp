@@ -82,6 +82,7 @@ JoinedExport joinExport(std::optional<std::string> exportBytes, RaceRecord& race
         // The row is still used, but no later row is read.
         if (row.laps > lapsDone && lapsDone > 1) {
             joined.outcome = ExportJoin::NotThisRace;
+            joined.lapCountMismatch = LapCountMismatch{row.startNumber, row.laps, lapsDone};
         }
         // A driver unknown to the replay, or with fewer than 2 laps in it, ends the
         // reading quietly.

@@ -33,10 +33,20 @@ enum class ExportJoin {
     NotThisRace,  ///< a row claims more laps than the replay holds: the files do not belong together
 };
 
+/// The row that showed the files do not belong together: its start number and the laps
+/// the export and the replay give that rider.
+struct LapCountMismatch {
+    std::int32_t startNumber = 0;
+    std::int32_t exportLaps = 0;
+    std::int32_t replayLaps = 0;
+};
+
 struct JoinedExport {
     ExportJoin outcome = ExportJoin::Missing;
     /// The rows used, in the order of the export.
     std::vector<JoinedRow> rows;
+    /// With NotThisRace: the row that claims more laps than the replay holds.
+    std::optional<LapCountMismatch> lapCountMismatch;
 };
 
 /// Reads the rows of the whole export (Quorrin's margin) until the region ends, a row

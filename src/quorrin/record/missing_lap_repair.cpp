@@ -101,4 +101,22 @@ std::optional<LapQuestion> nextFirstLapQuestion(const RaceRecord& race, const st
     return std::nullopt;
 }
 
+void repairSlowLaps(RaceRecord& race, const LapAnswer& answer) {
+    for (auto question = nextSlowLapQuestion(race, std::nullopt); question;
+         question = nextSlowLapQuestion(race, question)) {
+        if (answer(*question)) {
+            splitLap(race, question->slot, question->lap);
+        }
+    }
+}
+
+void repairFirstLaps(RaceRecord& race, const LapAnswer& answer) {
+    for (auto question = nextFirstLapQuestion(race, std::nullopt); question;
+         question = nextFirstLapQuestion(race, question)) {
+        if (answer(*question)) {
+            splitFirstLap(race, question->slot);
+        }
+    }
+}
+
 }  // namespace league::quorrin

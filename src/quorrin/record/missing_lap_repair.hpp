@@ -7,6 +7,7 @@
 #include "quorrin/record/race_record.hpp"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 namespace league::quorrin {
@@ -44,5 +45,17 @@ std::optional<LapQuestion> nextSlowLapQuestion(const RaceRecord& race, const std
 /// Second pass: the next slot after `previous` (nothing: the first) that has a start
 /// number and a first lap above twice its best lap.
 std::optional<LapQuestion> nextFirstLapQuestion(const RaceRecord& race, const std::optional<LapQuestion>& previous);
+
+/// The answer to a repair question: true splits the lap. It is asked with the answers
+/// to the questions before it already applied to the race.
+using LapAnswer = std::function<bool(const LapQuestion& question)>;
+
+/// The first pass, whole: every slow-lap question in turn, each lap answered yes split
+/// before the next question is looked for.
+void repairSlowLaps(RaceRecord& race, const LapAnswer& answer);
+
+/// The second pass, whole, after the export is joined: every first-lap question in
+/// turn, each first lap answered yes split.
+void repairFirstLaps(RaceRecord& race, const LapAnswer& answer);
 
 }  // namespace league::quorrin
