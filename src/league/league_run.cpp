@@ -138,7 +138,7 @@ int runLeague(Console& console, Disk& disk, const LeagueOptions& options) {
     if (!simulator.folder) {
         return stop(console, options, simulator.error);
     }
-    const RaceNights nights = readRaceNights(disk, season, *simulator.folder);
+    const RaceNights nights = readRaceNights(disk, season, *simulator.folder, seasonFolder, *fileName);
     if (!nights.error.empty()) {
         return stop(console, options, nights.error);
     }

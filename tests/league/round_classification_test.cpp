@@ -40,7 +40,10 @@ std::map<std::int32_t, std::int32_t> duvessaPoints(const FileMap& files, const s
 std::map<std::int32_t, std::int32_t> leaguePoints(const FileMap& files, const std::vector<std::string>& races) {
     MemoryDisk disk(files);
     season::SeasonFile file;
-    file.rounds.push_back(season::Round{"R1", std::nullopt, races, {}, false, {}, 1});
+    season::Round round;
+    round.name = "R1";
+    round.races = races;
+    file.rounds.push_back(round);
     const season::RaceNights nights = season::readRaceNights(disk, file, "sim\\");
     EXPECT_EQ(nights.error, "");
     const season::ClassificationOutcome outcome = season::classifyRound(

@@ -3,7 +3,11 @@
 #include "league/read/name_text.hpp"
 #include "league/read/simulator_folder.hpp"
 
+#include "omblen/grid_settings.hpp"
+
 #include "common/export_reader.hpp"
+
+#include <algorithm>
 
 namespace league::season {
 
@@ -25,8 +29,27 @@ bool readExport(Disk& disk, const std::string& path, std::int64_t endMargin, Row
 
 }  // namespace
 
-RaceNights readRaceNights(Disk& disk, const SeasonFile& season, const std::string& simulatorFolder) {
+RaceNights readRaceNights(Disk& disk, const SeasonFile& season, const std::string& simulatorFolder,
+                          const std::string& seasonFolder, const std::string& seasonFileName) {
     RaceNights nights;
+    const bool gridSizeNeeded = std::any_of(season.rounds.begin(), season.rounds.end(), [](const Round& round) {
+        return round.held() && !round.qualifying.empty() && !round.gridSize;
+    });
+    if (gridSizeNeeded) {
+        const omblen::GridSettings settings = omblen::readGridSettings(disk, seasonFolder);
+        nights.gridSizeFile.gridSize = settings.maxDriversInGrid;
+        switch (settings.outcome) {
+        case omblen::GridSettings::Outcome::Read:
+            nights.gridSizeFile.outcome = GridSizeFile::Outcome::Read;
+            break;
+        case omblen::GridSettings::Outcome::Missing:
+            nights.gridSizeFile.outcome = GridSizeFile::Outcome::Missing;
+            break;
+        case omblen::GridSettings::Outcome::NoGridSize:
+            nights.gridSizeFile.outcome = GridSizeFile::Outcome::NoGridSize;
+            break;
+        }
+    }
     for (std::size_t r = 0; r < season.rounds.size(); ++r) {
         const Round& round = season.rounds[r];
         RoundExports exports;
@@ -52,6 +75,14 @@ RaceNights readRaceNights(Disk& disk, const SeasonFile& season, const std::strin
                 if (!read(session, kOmblenEndMargin, readOmblenRow, exports.qualifying)) {
                     return nights;
                 }
+            }
+            for (const RaceToAnalyse& race : round.analyse) {
+                ReplayedRaceOutcome replayed = replayRace(disk, simulatorFolder, round, r + 1, race, seasonFileName);
+                if (!replayed.race) {
+                    nights.error = replayed.error;
+                    return nights;
+                }
+                exports.replays.push_back(std::move(*replayed.race));
             }
         }
         nights.rounds.push_back(std::move(exports));

@@ -2,6 +2,7 @@
 
 #include <toml++/toml.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <set>
 #include <sstream>
@@ -308,10 +309,93 @@ Penalty readPenalty(const toml::table& table, const Round& round, std::optional<
     return penalty;
 }
 
+// The texts of a list with the line of each, or a mistake.
+std::vector<std::pair<std::string, std::int64_t>> textsWithLines(TableReader& reader, std::string_view key,
+                                                                 std::string_view what) {
+    std::vector<std::pair<std::string, std::int64_t>> result;
+    const toml::node* value = reader.node(key);
+    if (value == nullptr) {
+        return result;
+    }
+    const toml::array* list = value->as_array();
+    if (list == nullptr) {
+        reader.wrongType(*value, key, what);
+        return result;
+    }
+    for (const toml::node& item : *list) {
+        if (!item.is_string()) {
+            reader.wrongType(item, key, what);
+            return {};
+        }
+        result.emplace_back(item.as_string()->get(), lineOf(item) != 0 ? lineOf(item) : lineOf(*value));
+    }
+    return result;
+}
+
+// "cup_race #68 lap 7": the race, the start number and the lap; nothing when the text
+// does not read so.
+std::optional<LapSplit> lapSplitOf(const std::string& text) {
+    std::istringstream words(text);
+    std::string race;
+    std::string number;
+    std::string lapWord;
+    std::string lap;
+    std::string more;
+    if (!(words >> race >> number >> lapWord >> lap) || (words >> more) || number.size() < 2 || number[0] != '#' ||
+        lapWord != "lap") {
+        return std::nullopt;
+    }
+    const auto wholeNumber = [](std::string_view digits) -> std::optional<std::int32_t> {
+        if (digits.empty() || digits.size() > 6 || digits.find_first_not_of("0123456789") != std::string_view::npos) {
+            return std::nullopt;
+        }
+        return static_cast<std::int32_t>(std::stol(std::string(digits)));
+    };
+    const auto startNumber = wholeNumber(std::string_view(number).substr(1));
+    const auto lapNumber = wholeNumber(lap);
+    if (!startNumber || !lapNumber || *lapNumber < 1) {
+        return std::nullopt;
+    }
+    return LapSplit{race, *startNumber, *lapNumber, text, 0};
+}
+
+void readRaceNightKeys(TableReader& reader, Round& round) {
+    if (const auto size = reader.wholeNumber("grid_size", 1, kLargestGrid, "a whole number of riders from 1 to 99")) {
+        round.gridSize = static_cast<std::int32_t>(*size);
+    }
+    for (auto& [name, line] :
+         textsWithLines(reader, "analyse", "a list of races to analyse, such as [\"cup_race\"]")) {
+        for (const RaceToAnalyse& earlier : round.analyse) {
+            if (earlier.name == name) {
+                reader.fail(line, "analyse names \"" + name + "\" twice");
+            }
+        }
+        round.analyse.push_back(RaceToAnalyse{std::move(name), line});
+    }
+    for (auto& [text, line] :
+         textsWithLines(reader, "split", "a list of laps to split, such as [\"cup_race #68 lap 7\"]")) {
+        std::optional<LapSplit> split = lapSplitOf(text);
+        if (!split) {
+            reader.fail(line, "the split \"" + text + "\" must read \"race #number lap n\", such as \"cup_race #68 lap 7\"");
+            return;
+        }
+        const bool analysed = std::any_of(round.analyse.begin(), round.analyse.end(),
+                                          [&](const RaceToAnalyse& race) { return race.name == split->race; });
+        if (!analysed) {
+            reader.fail(line, "the split \"" + text + "\" names the race \"" + split->race +
+                                  "\", which is not in this round's analyse list");
+            return;
+        }
+        split->line = line;
+        round.splits.push_back(std::move(*split));
+    }
+}
+
 Round readRound(const toml::table& table, std::optional<Mistake>& mistake) {
     Round round;
     round.line = lineOf(table);
-    checkKeys(table, {"name", "date", "races", "qualifying", "keep", "penalty"}, " in a [[round]]", mistake);
+    checkKeys(table, {"name", "date", "races", "qualifying", "grid_size", "analyse", "split", "keep", "penalty"},
+              " in a [[round]]", mistake);
     TableReader reader(table, mistake, round.line);
     round.name = reader.text("name").value_or("");
     round.date = reader.date("date");
@@ -319,6 +403,7 @@ Round readRound(const toml::table& table, std::optional<Mistake>& mistake) {
     round.qualifying =
         reader.texts("qualifying", 0, kMaxExportsPerRound, "a list of 1 to 4 qualifying exports, such as [\"practice_g1\"]");
     round.keep = reader.yesNo("keep").value_or(false);
+    readRaceNightKeys(reader, round);
     if (!mistake && round.name.empty()) {
         reader.fail(round.line, "a round must have a name (name = \"...\")");
     }

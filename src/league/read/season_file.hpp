@@ -41,6 +41,28 @@ struct Penalty {
     std::int64_t line = 0;
 };
 
+/// A race of a round whose replay and export are analysed as Quorrin analyses them.
+struct RaceToAnalyse {
+    /// The replay's and the export's name: replays\<name>.rpy, exports\<name>.html.
+    std::string name;
+    std::int64_t line = 0;
+};
+
+/// A lap that the simulator failed to count, to be split in two ("cup_race #68 lap 7"):
+/// the answer "y" to Quorrin's question about that lap; every other question is
+/// answered "n".
+struct LapSplit {
+    std::string race;
+    std::int32_t startNumber = 0;
+    std::int32_t lap = 0;
+    /// The entry as the season file writes it.
+    std::string text;
+    std::int64_t line = 0;
+};
+
+/// The largest grid: the qualifying table holds at most this many riders.
+inline constexpr std::int64_t kLargestGrid = 99;
+
 struct Round {
     std::string name;
     /// "2026-03-14", when given.
@@ -49,6 +71,10 @@ struct Round {
     std::vector<std::string> races;
     /// The qualifying or practice exports, merged as Omblen merges them.
     std::vector<std::string> qualifying;
+    /// Riders per grid for the qualifying's grid division; none: maxdriversingrid.ini's.
+    std::optional<std::int32_t> gridSize;
+    std::vector<RaceToAnalyse> analyse;
+    std::vector<LapSplit> splits;
     /// Never dropped.
     bool keep = false;
     std::vector<Penalty> penalties;

@@ -176,6 +176,17 @@ Standings standingsAfter(const SeasonResult& result, std::size_t heldCount, cons
     return standings;
 }
 
+// The round's own grid size, else maxdriversingrid.ini's; none: no grids.
+std::optional<std::int32_t> gridSizeOf(const Round& round, const RaceNights& nights) {
+    if (round.gridSize) {
+        return round.gridSize;
+    }
+    if (nights.gridSizeFile.outcome == GridSizeFile::Outcome::Read) {
+        return nights.gridSizeFile.gridSize;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 SeasonOutcome computeSeason(const SeasonFile& season, const RaceNights& nights, const std::string& seasonFileName) {
@@ -200,11 +211,23 @@ SeasonOutcome computeSeason(const SeasonFile& season, const RaceNights& nights, 
             }
             result.warnings.insert(result.warnings.end(), classified.warnings.begin(), classified.warnings.end());
             HeldRound held{r, result.rounds.size() + 1, round.name, round.date, round.keep, round.races,
-                           round.qualifying, std::move(classified.classification), {}};
+                           round.qualifying, std::move(classified.classification), {}, std::nullopt, {}};
             for (const Penalty& penalty : round.penalties) {
                 held.penalties.push_back(
                     PenaltyNote{held.number, names.leagueName(penalty.rider), penalty.race.value_or(""),
                                 penaltyWhat(penalty), penalty.reason});
+            }
+            const RoundExports& exports = nights.rounds[r];
+            if (!exports.qualifying.empty()) {
+                held.qualifyingGrids = qualifyingGrids(exports.qualifying, names, gridSizeOf(round, nights));
+                if (held.qualifyingGrids->rowsLeftOut > 0) {
+                    result.warnings.push_back("Round " + std::to_string(r + 1) + " (" + round.name +
+                                              "): only 99 riders fit in the qualifying; " +
+                                              std::to_string(held.qualifyingGrids->rowsLeftOut) + " rows were left out");
+                }
+            }
+            for (const ReplayedRace& replayed : exports.replays) {
+                held.analyses.push_back(analyseReplayedRace(replayed, names));
             }
             calendar.heldNumber = held.number;
             result.rounds.push_back(std::move(held));
@@ -259,6 +282,10 @@ SeasonOutcome computeSeason(const SeasonFile& season, const RaceNights& nights, 
         }
     }
     warnAboutSharedNumbers(result, result.warnings);
+    if (nights.gridSizeFile.outcome == GridSizeFile::Outcome::NoGridSize) {
+        result.warnings.push_back("maxdriversingrid.ini holds no grid size above 0: the qualifying is not divided into "
+                                  "grids (or give the round a grid_size)");
+    }
 
     for (std::size_t held = 1; held <= result.rounds.size(); ++held) {
         const Standings* previous = result.standingsAfter.empty() ? nullptr : &result.standingsAfter.back();

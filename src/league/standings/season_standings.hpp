@@ -4,6 +4,8 @@
 // round (for the change beside each position and the charts), the teams and the
 // warnings. Everything is computed before anything is written.
 
+#include "league/night/qualifying_grids.hpp"
+#include "league/night/race_analysis.hpp"
 #include "league/read/race_night.hpp"
 #include "league/read/season_file.hpp"
 #include "league/standings/round_classification.hpp"
@@ -100,6 +102,10 @@ struct HeldRound {
     std::vector<std::string> qualifying;
     RoundClassification classification;
     std::vector<PenaltyNote> penalties;
+    /// The qualifying classification and grids, when the round has qualifying.
+    std::optional<QualifyingGrids> qualifyingGrids;
+    /// The races of the analyse list, in its order.
+    std::vector<AnalysedRace> analyses;
 };
 
 struct SeasonResult {
