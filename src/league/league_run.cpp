@@ -8,6 +8,8 @@
 #include "league/write/output_files.hpp"
 #include "league/write/text_tables.hpp"
 
+#include "common/time_text.hpp"
+
 #include <ostream>
 
 namespace league::season {
@@ -104,6 +106,52 @@ void listRounds(std::ostream& out, const SeasonResult& result) {
     }
 }
 
+std::string raceOfRound(const AnalysedRace& race, const HeldRound& round) {
+    return race.replayed.name + " (round " + std::to_string(round.seasonIndex + 1) + ", " + round.name + ")";
+}
+
+// Every lap that Quorrin would ask about in each analysed race, with the numbers to
+// decide by and the split entry that splits it, so that the admin need not run Quorrin.
+void listAskedLaps(std::ostream& out, const SeasonResult& result) {
+    for (const HeldRound& round : result.rounds) {
+        for (const AnalysedRace& race : round.analyses) {
+            const quorrin::RaceRecord& record = race.replayed.record;
+            out << "Race analysis of " << raceOfRound(race, round) << ": " << record.trackName << ", "
+                << record.driverCount << " riders, " << quorrin::lastShownLap(record) << " laps" << '\n';
+            if (race.replayed.askedLaps.empty()) {
+                out << "  No lap that Quorrin would ask about." << '\n';
+            }
+            for (const AskedLap& lap : race.replayed.askedLaps) {
+                out << "  Lap " << lap.lap << " of #" << lap.startNumber << " " << lap.rider << ": "
+                    << formatLapTime(lap.lapTime) << ", best lap " << formatLapTime(lap.bestLap);
+                if (lap.split) {
+                    out << ": split by \"" << lap.splitEntry << "\"";
+                } else {
+                    out << ": kept; split = [\"" << lap.splitEntry << "\"] would split it";
+                }
+                if (lap.lastLapCaution) {
+                    out << " (the rider's last lap: the export's race time may need editing too)";
+                }
+                out << '\n';
+            }
+        }
+    }
+}
+
+// The races whose export does not fit the replay, and why; their pages are not written.
+std::size_t listLeftOutRaces(std::ostream& out, const SeasonResult& result) {
+    std::size_t leftOut = 0;
+    for (const HeldRound& round : result.rounds) {
+        for (const AnalysedRace& race : round.analyses) {
+            if (!race.leftOut.empty()) {
+                out << "Left out: the race analysis of " << raceOfRound(race, round) << ": " << race.leftOut << '\n';
+                ++leftOut;
+            }
+        }
+    }
+    return leftOut;
+}
+
 void listWarnings(std::ostream& out, const SeasonResult& result) {
     if (result.warnings.empty()) {
         return;
@@ -150,8 +198,13 @@ int runLeague(Console& console, Disk& disk, const LeagueOptions& options) {
 
     console.out() << result.title << " (" << *fileName << ")" << '\n';
     listRounds(console.out(), result);
+    listAskedLaps(console.out(), result);
     if (options.mode == LeagueOptions::Mode::Check) {
         listWarnings(console.out(), result);
+        if (listLeftOutRaces(console.out(), result) > 0) {
+            console.out() << "Nothing was written." << '\n';
+            return finish(console, options, kLeagueError);
+        }
         console.out() << "The season file and its exports are in order; nothing was written." << '\n';
         return finish(console, options, kLeagueCompleted);
     }
@@ -170,7 +223,9 @@ int runLeague(Console& console, Disk& disk, const LeagueOptions& options) {
     for (const std::string& path : report.failed) {
         console.out() << "Can't write " << path << "!" << '\n';
     }
-    return finish(console, options, report.failed.empty() ? kLeagueCompleted : kLeagueError);
+    // A race left out is the one error after which the other files are written.
+    const std::size_t leftOut = listLeftOutRaces(console.out(), result);
+    return finish(console, options, report.failed.empty() && leftOut == 0 ? kLeagueCompleted : kLeagueError);
 }
 
 }  // namespace league::season

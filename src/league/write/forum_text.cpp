@@ -17,7 +17,11 @@ void writeRow(std::string& text, const std::vector<std::string>& cells, bool hea
 std::string forumText(const std::string& title, const std::vector<TextTable>& tables) {
     std::string text = title + "\r\n";
     for (const TextTable& table : tables) {
-        text += "\r\n[table]\r\n";
+        text += "\r\n";
+        if (!table.caption.empty()) {
+            text += table.caption + "\r\n";
+        }
+        text += "[table]\r\n";
         writeRow(text, table.header, true);
         for (const auto& row : table.rows) {
             writeRow(text, row, false);

@@ -10,29 +10,34 @@ namespace {
 // every pair has a contrast of at least 7:1.
 constexpr std::string_view kStyle =
     "<style>\n"
-    ".league { font-family: sans-serif; color: #1a1a1a; background: #ffffff; max-width: 1240px;"
+    ".korvex-league { font-family: sans-serif; color: #1a1a1a; background: #ffffff; max-width: 1240px;"
     " margin: 0 auto; padding: 0 12px; }\n"
-    ".league h1 { font-size: 26px; margin: 16px 0 4px; }\n"
-    ".league h2 { font-size: 19px; margin: 24px 0 6px; }\n"
-    ".league p { margin: 4px 0 8px; }\n"
-    ".league a { color: #0b4f8a; }\n"
-    ".league .scroll { overflow-x: auto; }\n"
-    ".league table { border-collapse: collapse; font-size: 14px; margin: 6px 0 12px; }\n"
-    ".league th, .league td { border: 1px solid #b3b3b3; padding: 3px 7px; text-align: center; }\n"
-    ".league th { background: #e6ecf2; color: #1a1a1a; }\n"
-    ".league td.name, .league th.name { text-align: left; white-space: nowrap; }\n"
-    ".league td.reason, .league th.reason { text-align: left; min-width: 16em; }\n"
-    ".league td.total { font-weight: bold; }\n"
-    ".league small { display: block; font-size: 11px; color: #4d4d4d; }\n"
-    ".league .dropped { color: #4d4d4d; }\n"
-    ".league .note { font-size: 13px; color: #4d4d4d; }\n"
-    ".league .chart svg { display: block; width: 100%; height: auto; }\n"
-    ".league .swatch { display: inline-block; width: 32px; height: 4px; border: 1px solid #262626;"
+    ".korvex-league h1 { font-size: 26px; margin: 16px 0 4px; }\n"
+    ".korvex-league h2 { font-size: 19px; margin: 24px 0 6px; }\n"
+    ".korvex-league p { margin: 4px 0 8px; }\n"
+    ".korvex-league a { color: #0b4f8a; }\n"
+    ".korvex-league .scroll { overflow-x: auto; }\n"
+    ".korvex-league table { border-collapse: collapse; font-size: 14px; margin: 6px 0 12px; }\n"
+    ".korvex-league th, .korvex-league td { border: 1px solid #b3b3b3; padding: 3px 7px; text-align: center; }\n"
+    ".korvex-league th { background: #e6ecf2; color: #1a1a1a; }\n"
+    ".korvex-league td.name, .korvex-league th.name { text-align: left; white-space: nowrap; }\n"
+    ".korvex-league td.reason, .korvex-league th.reason { text-align: left; min-width: 16em; }\n"
+    ".korvex-league td.total { font-weight: bold; }\n"
+    ".korvex-league small { display: block; font-size: 11px; color: #4d4d4d; }\n"
+    ".korvex-league .dropped { color: #4d4d4d; }\n"
+    ".korvex-league .note { font-size: 13px; color: #4d4d4d; }\n"
+    ".korvex-league .chart svg { display: block; width: 100%; height: auto; }\n"
+    ".korvex-league .swatch { display: inline-block; width: 32px; height: 4px; border: 1px solid #262626;"
     " vertical-align: middle; -webkit-print-color-adjust: exact; print-color-adjust: exact; }\n"
-    ".league .thick { height: 7px; }\n"
-    "@media print { .league { max-width: none; padding: 0; } .league .scroll { overflow: visible; }"
-    " .league a { color: #1a1a1a; text-decoration: none; } .league table, .league .chart"
-    " { break-inside: avoid; page-break-inside: avoid; } .league .chart svg { max-height: 160mm; } }\n"
+    ".korvex-league .thick { height: 7px; }\n"
+    ".korvex-league.narrow { max-width: 1000px; }\n"
+    ".korvex-league ul.pages li { margin: 3px 0; }\n"
+    ".korvex-league td.lap { min-width: 4.4em; -webkit-print-color-adjust: exact; print-color-adjust: exact; }\n"
+    ".korvex-league .mark { font-size: 12px; color: #4d4d4d; white-space: nowrap; }\n"
+    ".korvex-league tr.grid-start td { border-top: 3px solid #1a1a1a; }\n"
+    "@media print { .korvex-league { max-width: none; padding: 0; } .korvex-league .scroll { overflow: visible; }"
+    " .korvex-league a { color: #1a1a1a; text-decoration: none; } .korvex-league table, .korvex-league .chart"
+    " { break-inside: avoid; page-break-inside: avoid; } .korvex-league .chart svg { max-height: 160mm; } }\n"
     "</style>\n";
 
 }  // namespace
@@ -64,17 +69,36 @@ std::string htmlText(std::string_view text) {
     return escaped;
 }
 
-void writePageStart(std::string& page, std::string_view title) {
+void writePageStart(std::string& page, std::string_view title, bool narrow) {
     page += "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
             "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>";
     page += htmlText(title);
     page += "</title>\n";
     page += kStyle;
-    page += "</head>\n<body>\n<main class=\"league\">\n";
+    page += "</head>\n<body>\n<main class=\"korvex-league";
+    page += narrow ? " narrow\">\n" : "\">\n";
 }
 
 void writePageEnd(std::string& page) {
     page += "</main>\n</body>\n</html>\n";
+}
+
+void writeFragmentStart(std::string& fragment, bool narrow) {
+    fragment += "<div class=\"korvex-league";
+    fragment += narrow ? " narrow\">\n" : "\">\n";
+    fragment += kStyle;
+}
+
+void writeFragmentEnd(std::string& fragment) {
+    fragment += "</div>\n";
+}
+
+void appendDrawn(std::string& page, const ReportWriter& drawn) {
+    for (const char c : drawn.bytes()) {
+        if (c != '\r') {
+            page += c;
+        }
+    }
 }
 
 std::string timeText(std::int32_t ms) {

@@ -1,8 +1,11 @@
 #pragma once
 // What every League page shares: text escaped for HTML, and the page's frame (an HTML5
-// head with the character set and one style element, and its end). The pages stand on
+// head with the character set and one style element, and its end), or the frame of
+// the same content as a fragment to paste into a website. The pages stand on
 // their own: no script, no other file, no web font; dark text on white at a contrast of
 // 4.5:1 or more, and a print style.
+
+#include "common/report_writer.hpp"
 
 #include <cstdint>
 #include <string>
@@ -14,11 +17,23 @@ namespace league::season {
 /// element content and attribute values alike.
 std::string htmlText(std::string_view text);
 
-/// Appends the page's head and the opening of its body; `title` is plain text.
-void writePageStart(std::string& page, std::string_view title);
+/// Appends the page's head and the opening of its body; `title` is plain text. A
+/// narrow page fits a column of 1000 pixels; its wider tables scroll in their own box.
+void writePageStart(std::string& page, std::string_view title, bool narrow = false);
 
 /// Appends the end of the body and of the page.
 void writePageEnd(std::string& page);
+
+/// Appends the opening of a fragment: what an admin pastes into a page of a website.
+/// It has no html, head or body element; its style element touches only the elements
+/// inside its own root element (every rule starts with the root's class).
+void writeFragmentStart(std::string& fragment, bool narrow = false);
+
+/// Appends the end of a fragment.
+void writeFragmentEnd(std::string& fragment);
+
+/// Appends what the chart module drew, with the LF line ends of League's pages.
+void appendDrawn(std::string& page, const ReportWriter& drawn);
 
 /// A number of milliseconds as a time text ("1:23.456"); "–" for none.
 std::string timeText(std::int32_t ms);

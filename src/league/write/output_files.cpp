@@ -2,6 +2,9 @@
 
 #include "league/write/csv_text.hpp"
 #include "league/write/forum_text.hpp"
+#include "league/write/qualifying_page.hpp"
+#include "league/write/race_analysis_page.hpp"
+#include "league/write/round_index.hpp"
 #include "league/write/round_page.hpp"
 #include "league/write/season_json.hpp"
 #include "league/write/standings_page.hpp"
@@ -9,9 +12,36 @@
 
 namespace league::season {
 
+namespace {
+
+// The pages of a round's race night in its own folder: its index, the qualifying and
+// grids, and each race analysis that was not left out.
+void addRaceNightFiles(std::vector<OutputFile>& files, const SeasonResult& result, const HeldRound& round) {
+    const std::string folder = roundFolder(round.number);
+    files.push_back({folder + "index.html", roundIndexPage(result, round)});
+    if (round.qualifyingGrids) {
+        files.push_back({folder + "qualifying.html", qualifyingPage(result, round, false)});
+        files.push_back({folder + "qualifying_fragment.html", qualifyingPage(result, round, true)});
+        files.push_back({folder + "qualifying_forum.txt",
+                         forumText(qualifyingTitle(result, round), gridTables(*round.qualifyingGrids))});
+        files.push_back({folder + "qualifying.csv", csvText(qualifyingTable(*round.qualifyingGrids))});
+    }
+    const std::vector<std::string> stems = analysisPageStems(round);
+    for (std::size_t a = 0; a < round.analyses.size(); ++a) {
+        const AnalysedRace& race = round.analyses[a];
+        if (race.analysis) {
+            files.push_back({folder + stems[a] + ".html", raceAnalysisPage(result, round, race, false)});
+            files.push_back({folder + stems[a] + "_fragment.html", raceAnalysisPage(result, round, race, true)});
+        }
+    }
+}
+
+}  // namespace
+
 std::vector<OutputFile> seasonFiles(const SeasonResult& result) {
     std::vector<OutputFile> files;
     files.push_back({"index.html", standingsPage(result)});
+    files.push_back({"standings_fragment.html", standingsPage(result, true)});
     std::vector<TextTable> tables{standingsTable(result)};
     if (!result.teams.empty()) {
         tables.push_back(teamsTable(result));
@@ -21,12 +51,14 @@ std::vector<OutputFile> seasonFiles(const SeasonResult& result) {
     for (const HeldRound& round : result.rounds) {
         const std::string stem = roundFileStem(round.number);
         files.push_back({stem + ".html", roundPage(result, round)});
+        files.push_back({stem + "_fragment.html", roundPage(result, round, true)});
         std::string title = roundTitle(result, round);
         if (const std::string pole = poleText(result, round); !pole.empty()) {
             title += "\r\n" + pole;
         }
         files.push_back({stem + "_forum.txt", forumText(title, {roundTable(round)})});
         files.push_back({stem + ".csv", csvText(roundTable(round))});
+        addRaceNightFiles(files, result, round);
     }
     files.push_back({"season.json", seasonJson(result)});
     return files;
@@ -40,6 +72,12 @@ WriteReport writeSeasonFiles(Disk& disk, const std::string& folder, const std::v
     }
     for (const OutputFile& file : files) {
         const std::string path = folder + "/" + file.name;
+        // A round's race-night pages have a folder of their own.
+        if (const std::size_t separator = file.name.rfind('/'); separator != std::string::npos &&
+                                                                  !disk.createFolder(folder + "/" + file.name.substr(0, separator))) {
+            report.failed.push_back(path);
+            continue;
+        }
         (disk.replaceFile(path, file.bytes) ? report.written : report.failed).push_back(path);
     }
     return report;

@@ -17,8 +17,12 @@ struct OutputFile {
     std::string bytes;
 };
 
-/// index.html, standings_forum.txt, standings.csv, season.json, and for each held round
-/// round-NN.html, round-NN_forum.txt and round-NN.csv.
+/// index.html, standings_fragment.html, standings_forum.txt, standings.csv,
+/// season.json; for each held round round-NN.html, round-NN_fragment.html,
+/// round-NN_forum.txt and round-NN.csv, and in its folder round-NN/ the round's
+/// index.html, the qualifying (qualifying.html, qualifying_fragment.html,
+/// qualifying_forum.txt, qualifying.csv) and each analysed race
+/// (cup_race_analysis.html, cup_race_analysis_fragment.html).
 std::vector<OutputFile> seasonFiles(const SeasonResult& result);
 
 struct WriteReport {

@@ -30,13 +30,21 @@ std::string poleText(const SeasonResult& result, const HeldRound& round) {
     return text;
 }
 
-std::string roundPage(const SeasonResult& result, const HeldRound& round) {
+std::string roundPage(const SeasonResult& result, const HeldRound& round, bool asFragment) {
     const TextTable table = roundTable(round);
     std::string page;
-    writePageStart(page, roundTitle(result, round));
+    if (asFragment) {
+        writeFragmentStart(page);
+    } else {
+        writePageStart(page, roundTitle(result, round));
+    }
     page += "<h1>" + htmlText(result.title) + "</h1>\n<p>Round " + std::to_string(round.number) + ": " +
-            htmlText(round.name) + (round.date ? ", " + htmlText(*round.date) : "") +
-            " &middot; <a href=\"index.html\">standings</a></p>\n";
+            htmlText(round.name) + (round.date ? ", " + htmlText(*round.date) : "");
+    if (!asFragment) {
+        page += " &middot; <a href=\"" + roundFolder(round.number) + "index.html\">all pages of round " +
+                std::to_string(round.number) + "</a> &middot; <a href=\"index.html\">standings</a>";
+    }
+    page += "</p>\n";
     page += "<h2>Result</h2>\n<div class=\"scroll\"><table class=\"classification\">\n<thead><tr>";
     for (const std::string& head : table.header) {
         page += "<th" + std::string(cellClass(head)) + ">" + htmlText(head) + "</th>";
@@ -64,7 +72,11 @@ std::string roundPage(const SeasonResult& result, const HeldRound& round) {
         }
         page += "</ul>\n";
     }
-    writePageEnd(page);
+    if (asFragment) {
+        writeFragmentEnd(page);
+    } else {
+        writePageEnd(page);
+    }
     return page;
 }
 

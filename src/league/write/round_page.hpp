@@ -8,7 +8,8 @@
 
 namespace league::season {
 
-std::string roundPage(const SeasonResult& result, const HeldRound& round);
+/// The page, or with `asFragment` the fragment to paste into a website (without links).
+std::string roundPage(const SeasonResult& result, const HeldRound& round, bool asFragment = false);
 
 /// The pole line: "Pole: #7 Tomas Verhal, 1:33.400 in practice_g1 (1 point)"; "" for none.
 std::string poleText(const SeasonResult& result, const HeldRound& round);

@@ -17,7 +17,7 @@ namespace {
 
 // Twelve colours that tell lines apart on white and for most colour-blind readers;
 // from the thirteenth rider on they repeat, the rider's name at the line's end tells.
-constexpr std::array<charts::Colour, 12> kPalette{{
+constexpr std::array<charts::Colour, 12> kLinePalette{{
     {0, 114, 178}, {213, 94, 0}, {0, 158, 115}, {204, 121, 167}, {86, 180, 233}, {230, 159, 0},
     {0, 0, 0},     {153, 0, 0},  {102, 102, 255}, {0, 102, 51},  {153, 102, 0}, {128, 128, 128},
 }};
@@ -43,16 +43,11 @@ std::map<std::size_t, RiderProgress> progressOfRiders(const SeasonResult& result
     return progress;
 }
 
-// Appends a chart module's text to the page, whose line ends are LF.
-void appendDrawn(std::string& page, const ReportWriter& drawn) {
-    for (const char c : drawn.bytes()) {
-        if (c != '\r') {
-            page += c;
-        }
-    }
-}
-
 }  // namespace
+
+charts::Colour lineColour(std::size_t index) {
+    return kLinePalette[index % kLinePalette.size()];
+}
 
 void writeSeasonCharts(std::string& page, const SeasonResult& result) {
     if (result.rounds.empty()) {
@@ -90,7 +85,7 @@ void writeSeasonCharts(std::string& page, const SeasonResult& result) {
         const RiderSeason& rider = result.riders[row.rider];
         const RiderProgress& riderProgress = progress.at(row.rider);
         charts::Series line;
-        line.colour = kPalette[i % kPalette.size()];
+        line.colour = lineColour(i);
         line.emphasised = row.position <= 3;
         line.endLabel = rider.name;
         line.key = std::to_string(row.rider + 1);
@@ -108,7 +103,7 @@ void writeSeasonCharts(std::string& page, const SeasonResult& result) {
         }
         points.series.push_back(std::move(line));
         standing.series.push_back(std::move(place));
-        legend.rows.push_back(charts::LegendRow{kPalette[i % kPalette.size()], row.position <= 3,
+        legend.rows.push_back(charts::LegendRow{lineColour(i), row.position <= 3,
                                                 {positionText(row.position, row.shared), rider.name,
                                                  std::to_string(row.total)}});
     }

@@ -45,11 +45,13 @@ void writeRoundCell(std::string& page, const HeldRound& round, const RiderRound&
     page += "</td>";
 }
 
-void writeRoundHeads(std::string& page, const SeasonResult& result, std::size_t heldCount) {
+void writeRoundHeads(std::string& page, const SeasonResult& result, std::size_t heldCount, bool withLinks) {
     for (std::size_t h = 0; h < heldCount; ++h) {
         const HeldRound& round = result.rounds[h];
-        page += "<th title=\"" + htmlText(round.name + (round.date ? ", " + *round.date : "")) + "\"><a href=\"" +
-                roundFileStem(round.number) + ".html\">" + roundColumn(round.number) + "</a></th>";
+        page += "<th title=\"" + htmlText(round.name + (round.date ? ", " + *round.date : "")) + "\">";
+        page += withLinks ? "<a href=\"" + roundFileStem(round.number) + ".html\">" + roundColumn(round.number) + "</a>"
+                          : roundColumn(round.number);
+        page += "</th>";
     }
 }
 
@@ -64,12 +66,12 @@ void writeFootnotes(std::string& page, const std::vector<std::string>& footnotes
     page += "</ul>\n";
 }
 
-void writeStandings(std::string& page, const SeasonResult& result) {
+void writeStandings(std::string& page, const SeasonResult& result, bool withLinks) {
     const Standings& standings = result.standings();
     page += "<h2>Standings</h2>\n<div class=\"scroll\"><table id=\"standings\" class=\"standings\">\n<thead><tr><th>Pos</th>"
             "<th title=\"change against the previous round\">+/-</th><th>#</th><th class=\"name\">Rider</th>"
             "<th class=\"name\">Bike</th>";
-    writeRoundHeads(page, result, standings.heldRounds);
+    writeRoundHeads(page, result, standings.heldRounds, withLinks);
     page += "<th title=\"points penalties\">Pen.</th><th>Total</th><th title=\"points behind the leader\">Gap</th>"
             "</tr></thead>\n<tbody>\n";
     for (const StandingsRow& row : standings.rows) {
@@ -89,13 +91,13 @@ void writeStandings(std::string& page, const SeasonResult& result) {
     writeFootnotes(page, standings.footnotes);
 }
 
-void writeTeams(std::string& page, const SeasonResult& result) {
+void writeTeams(std::string& page, const SeasonResult& result, bool withLinks) {
     if (result.teams.empty()) {
         return;
     }
     page += "<h2>Teams</h2>\n<div class=\"scroll\"><table class=\"teams\">\n<thead><tr><th>Pos</th>"
             "<th class=\"name\">Team</th><th class=\"name\">Riders</th>";
-    writeRoundHeads(page, result, result.rounds.size());
+    writeRoundHeads(page, result, result.rounds.size(), withLinks);
     page += "<th>Total</th><th>Gap</th></tr></thead>\n<tbody>\n";
     for (const TeamRow& team : result.teams) {
         std::string riders;
@@ -114,17 +116,23 @@ void writeTeams(std::string& page, const SeasonResult& result) {
     writeFootnotes(page, result.teamFootnotes);
 }
 
-void writeCalendar(std::string& page, const SeasonResult& result) {
+void writeCalendar(std::string& page, const SeasonResult& result, bool withLinks) {
     page += "<h2>Calendar</h2>\n<table class=\"calendar\">\n<thead><tr><th>Round</th><th class=\"name\">Name</th>"
             "<th>Date</th><th>Result</th></tr></thead>\n<tbody>\n";
     for (std::size_t r = 0; r < result.calendar.size(); ++r) {
         const CalendarRound& round = result.calendar[r];
-        page += "<tr><td>" + std::to_string(r + 1) + "</td><td class=\"name\">" + htmlText(round.name) +
+        // A held round's name leads to the pages of its race night.
+        const std::string name = round.heldNumber > 0 && withLinks ? "<a href=\"" + roundFolder(round.heldNumber) +
+                                                                         "index.html\">" + htmlText(round.name) + "</a>"
+                                                                   : htmlText(round.name);
+        page += "<tr><td>" + std::to_string(r + 1) + "</td><td class=\"name\">" + name +
                 (round.keep ? " <small>never dropped</small>" : "") + "</td><td>" +
                 htmlText(round.date.value_or("")) + "</td><td>";
-        if (round.heldNumber > 0) {
+        if (round.heldNumber > 0 && withLinks) {
             page += "<a href=\"" + roundFileStem(round.heldNumber) + ".html\">" + roundColumn(round.heldNumber) +
                     "</a>";
+        } else if (round.heldNumber > 0) {
+            page += roundColumn(round.heldNumber);
         } else {
             page += "to come";
         }
@@ -155,16 +163,24 @@ void writePenalties(std::string& page, const SeasonResult& result) {
 
 }  // namespace
 
-std::string standingsPage(const SeasonResult& result) {
+std::string standingsPage(const SeasonResult& result, bool asFragment) {
     std::string page;
-    writePageStart(page, standingsTitle(result));
+    if (asFragment) {
+        writeFragmentStart(page);
+    } else {
+        writePageStart(page, standingsTitle(result));
+    }
     page += "<h1>" + htmlText(result.title) + "</h1>\n<p>" + htmlText(standingsSubtitle(result)) + "</p>\n";
-    writeStandings(page, result);
-    writeTeams(page, result);
-    writeCalendar(page, result);
+    writeStandings(page, result, !asFragment);
+    writeTeams(page, result, !asFragment);
+    writeCalendar(page, result, !asFragment);
     writePenalties(page, result);
     writeSeasonCharts(page, result);
-    writePageEnd(page);
+    if (asFragment) {
+        writeFragmentEnd(page);
+    } else {
+        writePageEnd(page);
+    }
     return page;
 }
 

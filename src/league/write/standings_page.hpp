@@ -9,6 +9,7 @@
 
 namespace league::season {
 
-std::string standingsPage(const SeasonResult& result);
+/// The page, or with `asFragment` the fragment to paste into a website (without links).
+std::string standingsPage(const SeasonResult& result, bool asFragment = false);
 
 }  // namespace league::season

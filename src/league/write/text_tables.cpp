@@ -2,6 +2,7 @@
 
 #include "league/write/html_text.hpp"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace league::season {
@@ -14,6 +15,29 @@ std::string roundFileStem(std::size_t heldNumber) {
     char stem[32];
     std::snprintf(stem, sizeof stem, "round-%02zu", heldNumber);
     return stem;
+}
+
+std::string roundFolder(std::size_t heldNumber) {
+    return roundFileStem(heldNumber) + "/";
+}
+
+std::vector<std::string> analysisPageStems(const HeldRound& round) {
+    std::vector<std::string> stems;
+    for (const AnalysedRace& race : round.analyses) {
+        std::string stem;
+        for (const char c : race.replayed.name) {
+            const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
+                               c == '_' || c == '.';
+            stem += plain ? c : '_';
+        }
+        stem += "_analysis";
+        const std::string first = stem;
+        for (int number = 2; std::find(stems.begin(), stems.end(), stem) != stems.end(); ++number) {
+            stem = first + "-" + std::to_string(number);
+        }
+        stems.push_back(stem);
+    }
+    return stems;
 }
 
 std::string roundScoreText(const RiderRound& round, bool dropped) {
@@ -129,6 +153,62 @@ TextTable roundTable(const HeldRound& round) {
                               entryPenaltyText(entry)});
     }
     return table;
+}
+
+std::string qualifyingTitle(const SeasonResult& result, const HeldRound& round) {
+    return roundTitle(result, round) + " - qualifying and grids";
+}
+
+namespace {
+
+const std::vector<std::string> kQualifyingHeader = {"Pos",  "#",     "Rider", "Bike",    "Time", "Gap",
+                                                    "Gap to previous", "Lap", "Speed", "Session", "Grid"};
+
+std::vector<std::string> qualifyingCells(const QualifyingRow& row) {
+    const auto gap = [](const std::optional<std::int32_t>& ms) { return ms ? "+" + formatLapTime(*ms) : std::string(); };
+    return {row.position ? std::to_string(*row.position) : "",
+            std::to_string(row.startNumber),
+            row.rider,
+            row.bike,
+            row.position ? timeText(row.bestLap) : "\u2013",
+            gap(row.gapToFirst),
+            gap(row.gapToPrevious),
+            row.lapText,
+            oneDecimalText(row.speedKmh) + " km/h",
+            "G" + std::to_string(row.sessionNumber) + " " + row.session,
+            row.grid ? std::to_string(*row.grid) : ""};
+}
+
+}  // namespace
+
+TextTable qualifyingTable(const QualifyingGrids& grids) {
+    TextTable table;
+    table.header = kQualifyingHeader;
+    for (const QualifyingRow& row : grids.rows) {
+        table.rows.push_back(qualifyingCells(row));
+    }
+    return table;
+}
+
+std::vector<TextTable> gridTables(const QualifyingGrids& grids) {
+    if (!grids.gridSize) {
+        return {qualifyingTable(grids)};
+    }
+    std::vector<TextTable> tables;
+    for (std::size_t g = 0; g < grids.gridPlaces.size(); ++g) {
+        TextTable table;
+        const std::int32_t places = grids.gridPlaces[g];
+        table.caption = "Grid " + std::to_string(g + 1) + " - " + std::to_string(places) +
+                        (places == 1 ? " rider" : " riders");
+        table.header = kQualifyingHeader;
+        for (const QualifyingRow& row : grids.rows) {
+            if (row.grid == static_cast<std::int32_t>(g + 1)) {
+                table.rows.push_back(qualifyingCells(row));
+            }
+        }
+        tables.push_back(std::move(table));
+    }
+    return tables;
 }
 
 }  // namespace league::season

@@ -1,0 +1,19 @@
+#pragma once
+// round-01/cup_race_analysis.html: the race tables of Quorrin's analysis of one race
+// (the final result with the position board, the fastest laps, consistency, the
+// development of the fastest lap, every lap time shaded by its distance to the rider's
+// best) and the position and gap charts, on a page that fits a column of 1000 pixels;
+// and the same as a fragment to paste into a website. It renders the analysis and
+// computes nothing.
+
+#include "league/standings/season_standings.hpp"
+
+#include <string>
+
+namespace league::season {
+
+/// The page of an analysed race, or with `asFragment` the fragment (without links).
+std::string raceAnalysisPage(const SeasonResult& result, const HeldRound& round, const AnalysedRace& race,
+                             bool asFragment);
+
+}  // namespace league::season
