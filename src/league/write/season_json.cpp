@@ -39,6 +39,85 @@ Json entryJson(const ClassifiedEntry& entry) {
     };
 }
 
+Json optionalNumber(const std::optional<std::int32_t>& number) {
+    return number ? Json(*number) : Json(nullptr);
+}
+
+Json qualifyingJson(const HeldRound& round, const QualifyingGrids& grids) {
+    Json entries = Json::array();
+    for (const QualifyingRow& row : grids.rows) {
+        entries.push_back(Json{{"position", optionalNumber(row.position)},
+                               {"number", row.startNumber},
+                               {"rider", row.rider},
+                               {"bike", row.bike},
+                               {"best_lap_ms", row.position ? timeValue(row.bestLap) : Json(nullptr)},
+                               {"gap_ms", optionalNumber(row.gapToFirst)},
+                               {"gap_to_previous_ms", optionalNumber(row.gapToPrevious)},
+                               {"lap", row.lapText},
+                               {"speed_kmh", row.speedKmh},
+                               {"session", row.session},
+                               {"grid", optionalNumber(row.grid)}});
+    }
+    return Json{{"page", roundFolder(round.number) + "qualifying.html"},
+                {"grid_size", optionalNumber(grids.gridSize)},
+                {"grids", grids.gridPlaces},
+                {"entries", std::move(entries)},
+                {"rows_left_out", grids.rowsLeftOut}};
+}
+
+const char* raceEndText(RaceEnd::Kind kind) {
+    switch (kind) {
+    case RaceEnd::Kind::Lapped:
+        return "lapped";
+    case RaceEnd::Kind::Retired:
+        return "retired";
+    case RaceEnd::Kind::Finished:
+        break;
+    }
+    return "finished";
+}
+
+// An analysed race: the laps Quorrin asks about with their answers, and the final
+// result when the race was analysed (else why it was left out).
+Json analysisJson(const AnalysedRace& race, const std::string& page) {
+    const quorrin::RaceRecord& record = race.replayed.record;
+    Json asked = Json::array();
+    for (const AskedLap& lap : race.replayed.askedLaps) {
+        asked.push_back(Json{{"number", lap.startNumber},
+                             {"rider", lap.rider},
+                             {"lap", lap.lap},
+                             {"lap_ms", lap.lapTime},
+                             {"best_lap_ms", timeValue(lap.bestLap)},
+                             {"split", lap.split},
+                             {"split_entry", lap.splitEntry}});
+    }
+    Json result = Json::array();
+    if (race.analysis) {
+        for (const quorrin::FinalResultRow& row : race.analysis->positionBoard->finalResult) {
+            if (row.slot == quorrin::kNoSlot) {
+                continue;
+            }
+            const auto slot = static_cast<std::size_t>(row.slot);
+            result.push_back(Json{{"position", result.size() + 1},
+                                  {"number", record.startNumber[slot]},
+                                  {"rider", record.driverName[slot]},
+                                  {"bike", record.bikeName[slot]},
+                                  {"laps", row.laps},
+                                  {"time_ms", timeValue(row.raceTime)},
+                                  {"gap_ms", optionalNumber(row.gapToWinner)},
+                                  {"end", raceEndText(race.raceEnd[slot].kind)},
+                                  {"time_penalty_ms", record.penalty[slot]},
+                                  {"best_lap_ms", timeValue(record.lapTime[slot][0])}});
+        }
+    }
+    return Json{{"race", race.replayed.name},
+                {"track", record.trackName},
+                {"page", race.analysis ? Json(page) : Json(nullptr)},
+                {"left_out", race.leftOut.empty() ? Json(nullptr) : Json(race.leftOut)},
+                {"asked_laps", std::move(asked)},
+                {"result", std::move(result)}};
+}
+
 // Adds a held round's classification, pole and penalties to its calendar entry.
 void addHeldRound(Json& json, const SeasonResult& result, const HeldRound& round) {
     Json classification = Json::array();
@@ -61,6 +140,14 @@ void addHeldRound(Json& json, const SeasonResult& result, const HeldRound& round
     json["classification"] = std::move(classification);
     json["pole"] = std::move(pole);
     json["penalties"] = std::move(penalties);
+    json["round_index"] = roundFolder(round.number) + "index.html";
+    json["qualifying_grids"] = round.qualifyingGrids ? qualifyingJson(round, *round.qualifyingGrids) : Json(nullptr);
+    Json analyses = Json::array();
+    const std::vector<std::string> stems = analysisPageStems(round);
+    for (std::size_t a = 0; a < round.analyses.size(); ++a) {
+        analyses.push_back(analysisJson(round.analyses[a], roundFolder(round.number) + stems[a] + ".html"));
+    }
+    json["analyses"] = std::move(analyses);
 }
 
 Json standingsJson(const SeasonResult& result) {
