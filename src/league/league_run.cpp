@@ -117,7 +117,7 @@ void listAskedLaps(std::ostream& out, const SeasonResult& result) {
         for (const AnalysedRace& race : round.analyses) {
             const quorrin::RaceRecord& record = race.replayed.record;
             out << "Race analysis of " << raceOfRound(race, round) << ": " << record.trackName << ", "
-                << record.driverCount << " riders, " << quorrin::lastShownLap(record) << " laps" << '\n';
+                << record.driverCount << " riders, " << race.laps << " laps" << '\n';
             if (race.replayed.askedLaps.empty()) {
                 out << "  No lap that Quorrin would ask about." << '\n';
             }

@@ -6,6 +6,7 @@
 #include "league/read/season_file.hpp"
 
 #include "support/export_builder.hpp"
+#include "support/replay_builder.hpp"
 #include "support/run_harness.hpp"
 
 #include <gtest/gtest.h>
@@ -26,11 +27,28 @@ LeagueOptions runOf(const std::string& season, LeagueOptions::Mode mode = League
     return options;
 }
 
-// A league folder: Quorrin.ini naming "sim\", two race exports and one practice export.
+// A race to analyse, "night": #7 Ann Rider's lap 4 holds two laps (the export counts
+// seven), #8 John Smith crashed on lap 3 (a slow lap, but one), #9 Cleo Crest is steady.
+std::string nightReplay() {
+    ReplayBuilder replay;
+    replay.driver(0, 7, "Ann Rider", "Vexa").driver(1, 8, "John Smith", "Kiruna").driver(2, 9, "Cleo Crest", "Tarsk");
+    replay.raceStart()
+        .laps(0, {95000, 95000, 95000, 190000, 95000, 95000})
+        .laps(1, {96000, 96000, 221000, 96000, 96000, 96000})
+        .laps(2, {97000, 97000, 97000, 97000, 97000, 97000});
+    return replay.bytes();
+}
+
+// A league folder: Quorrin.ini naming "sim\", two race exports, one practice export and
+// the replay and export of the race "night".
 FileMap leagueFolder(const std::string& seasonText) {
     return {
         {"Quorrin.ini", "sim\\"},
         {"cup.toml", seasonText},
+        {"sim/replays/night.rpy", nightReplay()},
+        {"sim/exports/night.html", raceExport({raceRow(7, "Ann Rider", "Vexa", 7, 665003),
+                                                raceRow(9, "Cleo Crest", "Tarsk", 6, 582003),
+                                                raceRow(8, "John Smith", "Kiruna", 6, 601003)})},
         {"sim/exports/race_a.html", raceExport({raceRow(7, "Ann Rider", "Vexa", 10, 900000),
                                                 raceRow(8, "John Smith", "Kiruna", 10, 901000)})},
         {"sim/exports/race_b.html", raceExport({raceRow(9, "Tom &amp; Jerry", "Tarsk", 10, 902000)})},
@@ -70,6 +88,26 @@ TEST(LeagueRun, BadInputGivesItsMessageStatusOneAndWritesNothing) {
          {{"Quorrin.ini", ""}}},
         {"simulator = 'games\\korvex\\'\n" + kRound,
          "The simulator folder games\\korvex\\ does not exist (simulator = in cup.toml)", {}},
+        {kRound + "grid_size = 0\n", "cup.toml, line 4: grid_size must be a whole number of riders from 1 to 99", {}},
+        {kRound + "analyse = [\"night\", \"night\"]\n", "cup.toml, line 4: analyse names \"night\" twice", {}},
+        {kRound + "analyse = [\"night\"]\nsplit = [\"night 7 lap 4\"]\n",
+         "cup.toml, line 5: the split \"night 7 lap 4\" must read \"race #number lap n\"", {}},
+        {kRound + "analyse = [\"night\"]\nsplit = [\"race_a #7 lap 4\"]\n",
+         "cup.toml, line 5: the split \"race_a #7 lap 4\" names the race \"race_a\", which is not in this round's "
+         "analyse list",
+         {}},
+        {kRound + "analyse = [\"gone\"]\n",
+         "cup.toml, line 4: can't find the replay sim\\replays\\gone.rpy of the race \"gone\" to analyse (round 1, R1)",
+         {}},
+        {kRound + "analyse = [\"night\"]\n",
+         "cup.toml, line 4: can't find the export sim\\exports\\night.html of the race \"night\" to analyse",
+         {{"sim/exports/night.html", ""}}},
+        {kRound + "analyse = [\"night\"]\nsplit = [\"night #99 lap 4\"]\n",
+         "cup.toml, line 5: the split \"night #99 lap 4\": there is no rider #99 in night", {}},
+        {kRound + "analyse = [\"night\"]\nsplit = [\"night #7 lap 9\"]\n",
+         "cup.toml, line 5: the split \"night #7 lap 9\": #7 Ann Rider has 6 laps in night", {}},
+        {kRound + "analyse = [\"night\"]\nsplit = [\"night #9 lap 2\"]\n",
+         "cup.toml, line 5: the split \"night #9 lap 2\": lap 2 of #9 Cleo Crest (1:37.000) is not slow enough", {}},
     };
     for (const auto& c : cases) {
         FileMap files = leagueFolder(c.season);
@@ -83,6 +121,43 @@ TEST(LeagueRun, BadInputGivesItsMessageStatusOneAndWritesNothing) {
         EXPECT_EQ(result.exitStatus, 1) << c.season;
         EXPECT_EQ(result.console.substr(0, c.message.size()), c.message) << result.console;
         EXPECT_TRUE(filesWritten(result, files).empty()) << c.season;
+    }
+}
+
+// The laps that Quorrin would ask about are listed with their split entries. A race
+// whose export does not fit its replay (a lap left unsplit) is left out with the
+// reason and the laps to split: the rest is written, and the run ends with status 1.
+TEST(LeagueRun, ListsTheLapsToSplitAndLeavesOutARaceWhoseExportDoesNotFit) {
+    const std::string night = kRound + "analyse = [\"night\"]\n";
+    const std::string listed = "Race analysis of night (round 1, R1): Harbour Loop, 3 riders, ";
+    const struct {
+        std::string split;
+        int exitStatus;
+        std::string lapsListed;
+        bool pageWritten;
+        std::string leftOut;
+    } cases[] = {
+        {"split = [\"night #7 lap 4\"]\n", 0,
+         listed + "7 laps\n  Lap 4 of #7 Ann Rider: 3:10.000, best lap 1:35.000: split by \"night #7 lap 4\"\n"
+                  "  Lap 3 of #8 John Smith: 3:41.000, best lap 1:36.000: kept; split = [\"night #8 lap 3\"] would split it\n",
+         true, ""},
+        {"", 1,
+         listed + "6 laps\n  Lap 4 of #7 Ann Rider: 3:10.000, best lap 1:35.000: kept; split = [\"night #7 lap 4\"] would "
+                  "split it\n",
+         false,
+         "Left out: the race analysis of night (round 1, R1): the export does not fit the replay: the export gives #7 Ann "
+         "Rider 7 laps, the replay 6; a split may mend it: \"night #7 lap 4\" (3:10.000, best lap 1:35.000)\n"},
+    };
+    for (const auto& c : cases) {
+        const FileMap files = leagueFolder(night + c.split);
+        const RunResult result = runInProcess(leagueRun(runOf("cup")), "", files);
+        EXPECT_EQ(result.exitStatus, c.exitStatus) << result.console;
+        EXPECT_NE(result.console.find(c.lapsListed), std::string::npos) << result.console;
+        EXPECT_EQ(result.files.count("cup/round-01/night_analysis.html"), c.pageWritten ? 1U : 0U);
+        EXPECT_EQ(result.files.count("cup/round-01/index.html"), 1U);
+        EXPECT_EQ(result.files.count("cup/index.html"), 1U);
+        const std::size_t end = result.console.size() - c.leftOut.size();
+        EXPECT_EQ(result.console.substr(end), c.leftOut) << result.console;
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include "common/time_text.hpp"
 
+#include <algorithm>
+
 namespace league::season {
 
 namespace {
@@ -72,6 +74,9 @@ AnalysedRace analyseReplayedRace(ReplayedRace replayed, const RiderNames& names)
     }
     for (AskedLap& lap : replayed.askedLaps) {
         lap.rider = names.leagueName(lap.rider);
+    }
+    for (const std::int32_t laps : replayed.record.lapsDone) {
+        analysed.laps = std::max(analysed.laps, laps);
     }
     if (replayed.exportJoin == quorrin::ExportJoin::Joined) {
         // Every rider in a colour of their own: the colourful scheme.

@@ -32,6 +32,8 @@ struct AnalysedRace {
     ReplayedRace replayed;
     /// Only when the export fits the replay.
     std::optional<quorrin::RaceAnalysis> analysis;
+    /// The most laps a rider completed, the splits counted.
+    std::int32_t laps = 0;
     /// Each slot's end of the race, for the riders of the final result.
     std::array<RaceEnd, quorrin::kSlotCount> raceEnd{};
     /// Why the race is left out ("" when it is analysed): the export does not fit the

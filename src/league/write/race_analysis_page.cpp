@@ -267,7 +267,7 @@ std::string raceAnalysisPage(const SeasonResult& result, const HeldRound& round,
     }
     writeRoundHeading(page, result, round, "Race analysis: " + race.replayed.name, !asFragment);
     page += "<p>" + htmlText(record.trackName) + ", " + std::to_string(record.driverCount) + " riders, " +
-            std::to_string(quorrin::lastShownLap(record)) + " laps.";
+            std::to_string(race.laps) + " laps.";
     for (const AskedLap& lap : race.replayed.askedLaps) {
         if (lap.split) {
             page += " Lap " + std::to_string(lap.lap) + " of #" + std::to_string(lap.startNumber) + " " +

@@ -15,7 +15,7 @@ std::string link(const std::string& href, const std::string& text) {
 std::string raceSummary(const AnalysedRace& race) {
     const quorrin::RaceRecord& record = race.replayed.record;
     return record.trackName + ", " + std::to_string(record.driverCount) + " riders, " +
-           std::to_string(quorrin::lastShownLap(record)) + " laps";
+           std::to_string(race.laps) + " laps";
 }
 
 }  // namespace
