@@ -12,7 +12,8 @@
 //   replay_large/  the same race in a replay of 512 MB, a sparse file whose unread
 //                  middle is a hole
 //   league30/      a League season of 30 held rounds, each of four race and four
-//                  qualifying exports of 33 riders (season.toml, the only season file)
+//                  qualifying exports of 33 riders and one race of 33 riders over 39
+//                  laps analysed from its replay (season.toml, the only season file)
 //   league60/      the same season over 60 held rounds
 //
 // Beside each folder, NAME.answers holds what is typed in its run. Every folder has an
@@ -66,10 +67,13 @@ void writeReplayOfSize(const fs::path& path, std::uintmax_t size) {
 }
 
 // A League season of `rounds` held rounds in `folder`: every round has four grids of 33
-// riders (other riders in each grid), raced and qualified; the season file names all
-// eight exports of each round, with drops, pole points, a penalty and two teams.
+// riders (other riders in each grid), raced and qualified, and one race of 33 riders
+// over 39 laps analysed from its replay; the season file names all eight exports and
+// the analysed race of each round, with drops, pole points, a penalty and two teams.
 void writeLeagueSeason(const fs::path& folder, int rounds) {
     writeFile(folder / "Quorrin.ini", "");
+    const std::string nightReplay = league::bench::largestRace(1 + 33 * 39).bytes();
+    const std::string nightExport = league::bench::largeRaceExport(33, 39);
     std::string season = "title = \"Benchmark season\"\npole_points = 1\ndrop_worst = 2\n"
                          "[teams]\n\"A\" = [\"Rider 100\", \"Rider 101\"]\n\"B\" = [\"Rider 200\", \"Rider 201\"]\n";
     for (int round = 1; round <= rounds; ++round) {
@@ -95,8 +99,10 @@ void writeLeagueSeason(const fs::path& folder, int rounds) {
             races += std::string(grid == 1 ? "" : ", ") + "\"" + race + "\"";
             qualifying += std::string(grid == 1 ? "" : ", ") + "\"" + practice + "\"";
         }
+        writeFile(folder / "replays" / (prefix + "night.rpy"), nightReplay);
+        writeFile(folder / "exports" / (prefix + "night.html"), nightExport);
         season += "[[round]]\nname = \"Round " + std::to_string(round) + "\"\nraces = [" + races +
-                  "]\nqualifying = [" + qualifying + "]\n";
+                  "]\nqualifying = [" + qualifying + "]\nanalyse = [\"" + prefix + "night\"]\n";
         if (round == 2) {
             season += "[[round.penalty]]\nrider = \"Rider 105\"\nrace = \"r2_race_g1\"\nseconds = 5\n"
                       "reason = \"Track limits\"\n";

@@ -11,7 +11,8 @@
 # 39 laps, 3000 lap records), Omblen and Duvessa on four exports of 33 rows (132 rows;
 # the table takes 99), and Quorrin on one race in a sparse replay of 512 MB against the
 # same race in one of 100 KB; League on a season of 30 held rounds (four race and four
-# qualifying exports of 33 riders each) and on the same season of 60 rounds, which
+# qualifying exports of 33 riders each, and one race of 33 riders over 39 laps analysed
+# from its replay) and on the same season of 60 rounds, which
 # must cost at most 2.2 times the 30 rounds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -60,8 +61,10 @@ checkPages omblen "$omblen" omblen a.html grids.html grids_forum.txt
 checkPages duvessa "$duvessa" duvessa Xa.html
 checkPages replay_small "$quorrin" replay_small race.html race_G.html
 checkPages replay_large "$quorrin" replay_large race.html race_G.html
-checkPages league30 "$league" league30 season/index.html season/round-30.html season/season.json
-checkPages league60 "$league" league60 season/index.html season/round-60.html season/season.json
+checkPages league30 "$league" league30 season/index.html season/round-30.html season/season.json \
+  season/round-30/qualifying.html season/round-30/r30_night_analysis.html
+checkPages league60 "$league" league60 season/index.html season/round-60.html season/season.json \
+  season/round-60/qualifying.html season/round-60/r60_night_analysis.html
 
 ratio="$build/bench/process_ratio"
 echo

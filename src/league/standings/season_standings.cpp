@@ -199,6 +199,7 @@ SeasonOutcome computeSeason(const SeasonFile& season, const RaceNights& nights, 
     result.points = pointsTable(season);
     result.polePoints = season.polePoints;
     result.dropWorst = season.dropWorst;
+    result.rounds.reserve(season.rounds.size());
 
     for (std::size_t r = 0; r < season.rounds.size(); ++r) {
         const Round& round = season.rounds[r];

@@ -94,11 +94,14 @@ void writeFragmentEnd(std::string& fragment) {
 }
 
 void appendDrawn(std::string& page, const ReportWriter& drawn) {
-    for (const char c : drawn.bytes()) {
-        if (c != '\r') {
-            page += c;
-        }
+    std::string_view rest = drawn.bytes();
+    page.reserve(page.size() + rest.size());
+    for (std::size_t carriageReturn = rest.find('\r'); carriageReturn != std::string_view::npos;
+         carriageReturn = rest.find('\r')) {
+        page.append(rest.substr(0, carriageReturn));
+        rest.remove_prefix(carriageReturn + 1);
     }
+    page.append(rest);
 }
 
 std::string timeText(std::int32_t ms) {

@@ -30,8 +30,9 @@ void addRaceNightFiles(std::vector<OutputFile>& files, const SeasonResult& resul
     for (std::size_t a = 0; a < round.analyses.size(); ++a) {
         const AnalysedRace& race = round.analyses[a];
         if (race.analysis) {
-            files.push_back({folder + stems[a] + ".html", raceAnalysisPage(result, round, race, false)});
-            files.push_back({folder + stems[a] + "_fragment.html", raceAnalysisPage(result, round, race, true)});
+            RaceAnalysisPages pages = raceAnalysisPages(result, round, race);
+            files.push_back({folder + stems[a] + ".html", std::move(pages.page)});
+            files.push_back({folder + stems[a] + "_fragment.html", std::move(pages.fragment)});
         }
     }
 }

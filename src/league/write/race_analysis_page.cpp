@@ -255,39 +255,40 @@ void writeCharts(std::string& page, const RaceRecord& record, const RaceAnalysis
 
 }  // namespace
 
-std::string raceAnalysisPage(const SeasonResult& result, const HeldRound& round, const AnalysedRace& race,
-                             bool asFragment) {
+RaceAnalysisPages raceAnalysisPages(const SeasonResult& result, const HeldRound& round, const AnalysedRace& race) {
     const RaceRecord& record = race.replayed.record;
     const RaceAnalysis& analysis = *race.analysis;
-    std::string page;
-    if (asFragment) {
-        writeFragmentStart(page, true);
-    } else {
-        writePageStart(page, roundTitle(result, round) + " - race analysis of " + race.replayed.name, true);
-    }
-    writeRoundHeading(page, result, round, "Race analysis: " + race.replayed.name, !asFragment);
-    page += "<p>" + htmlText(record.trackName) + ", " + std::to_string(record.driverCount) + " riders, " +
-            std::to_string(race.laps) + " laps.";
+    const std::string shows = "Race analysis: " + race.replayed.name;
+    // The tables and charts are the same on the page and in the fragment: made once.
+    std::string content = "<p>" + htmlText(record.trackName) + ", " + std::to_string(record.driverCount) +
+                          " riders, " + std::to_string(race.laps) + " laps.";
     for (const AskedLap& lap : race.replayed.askedLaps) {
         if (lap.split) {
-            page += " Lap " + std::to_string(lap.lap) + " of #" + std::to_string(lap.startNumber) + " " +
-                    htmlText(lap.rider) + " (" + formatLapTime(lap.lapTime) +
-                    ") held a lap that the simulator did not count; it is split in two.";
+            content += " Lap " + std::to_string(lap.lap) + " of #" + std::to_string(lap.startNumber) + " " +
+                       htmlText(lap.rider) + " (" + formatLapTime(lap.lapTime) +
+                       ") held a lap that the simulator did not count; it is split in two.";
         }
     }
-    page += "</p>\n";
-    writeResult(page, race, analysis);
-    writeFastestLaps(page, record, analysis);
-    writeConsistency(page, record, analysis);
-    writeFastestLapDevelopment(page, record, analysis);
-    writeAllLapTimes(page, race, analysis);
-    writeCharts(page, record, analysis);
-    if (asFragment) {
-        writeFragmentEnd(page);
-    } else {
-        writePageEnd(page);
-    }
-    return page;
+    content += "</p>\n";
+    writeResult(content, race, analysis);
+    writeFastestLaps(content, record, analysis);
+    writeConsistency(content, record, analysis);
+    writeFastestLapDevelopment(content, record, analysis);
+    writeAllLapTimes(content, race, analysis);
+    writeCharts(content, record, analysis);
+
+    RaceAnalysisPages pages;
+    pages.page.reserve(content.size() + 4096);
+    writePageStart(pages.page, roundTitle(result, round) + " - race analysis of " + race.replayed.name, true);
+    writeRoundHeading(pages.page, result, round, shows, true);
+    pages.page += content;
+    writePageEnd(pages.page);
+    pages.fragment.reserve(content.size() + 4096);
+    writeFragmentStart(pages.fragment, true);
+    writeRoundHeading(pages.fragment, result, round, shows, false);
+    pages.fragment += content;
+    writeFragmentEnd(pages.fragment);
+    return pages;
 }
 
 }  // namespace league::season

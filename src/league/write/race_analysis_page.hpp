@@ -12,8 +12,13 @@
 
 namespace league::season {
 
-/// The page of an analysed race, or with `asFragment` the fragment (without links).
-std::string raceAnalysisPage(const SeasonResult& result, const HeldRound& round, const AnalysedRace& race,
-                             bool asFragment);
+struct RaceAnalysisPages {
+    std::string page;
+    /// Without links to the other pages.
+    std::string fragment;
+};
+
+/// The page and the fragment of an analysed race.
+RaceAnalysisPages raceAnalysisPages(const SeasonResult& result, const HeldRound& round, const AnalysedRace& race);
 
 }  // namespace league::season
