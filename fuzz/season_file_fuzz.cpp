@@ -1,12 +1,15 @@
 // A whole League run over an arbitrary season file, in memory: the season file is
-// parsed, checked, its rounds read from two fixed exports of a small league, the
-// season computed, and every file rendered and written. Afterwards the season file,
-// Quorrin.ini and the exports must be unchanged.
+// parsed, checked, its rounds read from two fixed exports of a small league (and the
+// replay of race_a for a round that analyses it), the season computed, and every file
+// rendered and written. Afterwards the season file, Quorrin.ini, the exports and the
+// replay must be unchanged.
 // Input: the season file's bytes ("cup.toml").
 
 #include "league/league_run.hpp"
 
 #include "common/memory_disk.hpp"
+
+#include "support/replay_builder.hpp"
 
 #include <cstddef>
 #include <cstdint>
@@ -23,9 +26,20 @@ std::string exportOf(const std::string& rows, bool practice) {
     return bytes;
 }
 
+// The replay of race_a: #7's lap 4 holds two laps, a lap to split or to keep.
+std::string raceReplay() {
+    league::testing::ReplayBuilder replay;
+    replay.driver(0, 7, "Ann &amp; Rider", "Vexa").driver(1, 8, "Jos\xE9", "Kiruna");
+    replay.raceStart()
+        .laps(0, {90000, 90000, 90000, 180000, 90000, 90000, 90000, 90000, 90000, 90000})
+        .laps(1, {93000, 93000, 93000, 93000, 93000, 93000, 93000, 93000, 93000});
+    return replay.bytes();
+}
+
 const league::FileMap& leagueFiles() {
     static const league::FileMap files = {
         {"Quorrin.ini", "sim\\"},
+        {"sim/replays/race_a.rpy", raceReplay()},
         {"sim/exports/race_a.html",
          exportOf("<TR>\r\n    <TD>1</TD>\r\n    <TD>7</TD>\r\n    <TD>Ann &amp; Rider</TD>\r\n    <TD>Vexa</TD>"
                   "\r\n    <TD>10</TD>\r\n    <TD>00:00.000</TD>\r\n    <TD>15:00.000</TD>\r\n"
