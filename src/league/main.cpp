@@ -10,13 +10,17 @@ namespace {
 
 constexpr const char* kAbout =
     "Keeps a league's season standings from the race nights' exports of the Korvex\n"
-    "simulator. A season file (TOML) names the rounds with their race and qualifying\n"
-    "exports, the points, drops, penalties, the riders' names and the teams; League\n"
-    "reads it and every export it names, and writes into the season's output folder\n"
+    "simulator and publishes each race night. A season file (TOML) names the rounds with\n"
+    "their race and qualifying exports, the races to analyse and the laps to split, the\n"
+    "points, drops, penalties, the riders' names and the teams; League reads it and\n"
+    "every export and replay it names, and writes into the season's output folder\n"
     "  index.html               the standings, teams, calendar, penalties and charts\n"
     "  round-01.html, ...       each held round's combined classification\n"
     "  standings_forum.txt, round-01_forum.txt, ...   the same as forum texts\n"
     "  standings.csv, round-01.csv, ...               the same for spreadsheets\n"
+    "  standings_fragment.html, round-01_fragment.html, ...   the same to paste\n"
+    "  round-01/                each round's race night: index.html, the qualifying and\n"
+    "                           grids, a race analysis with charts per analysed race\n"
     "  season.json              everything, for a website\n"
     "It rebuilds everything on every run: the same files give the same bytes.\n";
 
@@ -27,7 +31,9 @@ constexpr const char* kOperandHelp =
 
 constexpr const char* kExitStatuses =
     "  0  the season was written (or checked); warnings are allowed\n"
-    "  1  an error in the season file or an export, or a file could not be written\n"
+    "  1  an error in the season file, an export or a replay (nothing is written), a\n"
+    "     race left out because its export does not fit its replay, or a file that\n"
+    "     could not be written\n"
     "  2  no season file to read, or --new without a name\n";
 
 }  // namespace
@@ -36,7 +42,7 @@ int main(int argc, char* argv[]) {
     const league::ProgramDescription program{"League",
                                              kAbout,
                                              {{"--new", "write SEASON.toml, a commented season file to fill in (never over a file)"},
-                                              {"--check", "check the season file and every export it names, write nothing"}},
+                                              {"--check", "check the season file and every file it names, list the laps to split, write nothing"}},
                                              kExitStatuses,
                                              "[SEASON]",
                                              kOperandHelp};
