@@ -9,16 +9,11 @@
 #
 # With --quorrin, QUORRIN --charts runs in a copy of the league folder LEAGUE with the
 # answers in ANSWERS, and the page checked is <first answer>_charts.html.
-# The browser is `chromium` (Debian package chromium), or $CHROMIUM.
 set -euo pipefail
-
-fail() {
-  echo "charts_page_in_browser: $*" >&2
-  exit 1
-}
-
+test_name=charts_page_in_browser
 work=$(mktemp -d "${TMPDIR:-/tmp}/charts-browser.XXXXXX")
 trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/browser_checks.sh"
 
 mode=${1:-}
 case "$mode" in
@@ -48,52 +43,26 @@ retired=$3
 retiredLaps=$4
 
 [ -f "$page" ] || fail "no page $page"
-chromium=${CHROMIUM:-chromium}
-command -v "$chromium" > /dev/null ||
-  fail "$chromium is not installed (Debian package chromium; scripts/test.sh installs it)"
-
-# The flags that let Chromium run headless in a container without touching the
-# network or a profile of its own.
-timeout 120 "$chromium" --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
-  --disable-background-networking --disable-component-update --disable-sync \
-  --user-data-dir="$work/profile" --dump-dom "file://$(realpath "$page")" \
-  > "$work/dom.html" 2> "$work/chromium.log" ||
-  fail "chromium could not render $page: $(tail -n 5 "$work/chromium.log")"
-
 dom="$work/dom.html"
-failures=0
-check() {
-  local what=$1 expected=$2 actual=$3
-  if [ "$expected" != "$actual" ]; then
-    echo "charts_page_in_browser: $what: expected $expected, found $actual" >&2
-    failures=$((failures + 1))
-  fi
-}
-
-# The lines of the document from the element with the given id to its end tag.
-element() {
-  awk -v from="id=\"$1\"" -v till="</$2>" \
-    'index($0, from) { inside = 1 } inside { print } inside && index($0, till) { exit }' "$dom"
-}
+render_dom "$page" "$dom"
 
 # The number of points of the line of one rider in one chart.
 linePoints() {
-  element "$1" svg | grep -F 'class="rider-line"' | grep -F "data-start-number=\"$2\"" |
+  element "$dom" "id=\"$1\"" svg | grep -F 'class="rider-line"' | grep -F "data-start-number=\"$2\"" |
     sed -E 's/.* points="([^"]*)".*/\1/' | wc -w
 }
 
 check "drawings in the page" 2 "$(grep -o '<svg' "$dom" | wc -l)"
 for chart in position-chart gap-chart; do
   check "$chart with role and label" 1 \
-    "$(element "$chart" svg | head -n 1 | grep -c 'role="img".*aria-label="[^"]')"
-  check "lines in $chart" "$riders" "$(element "$chart" svg | grep -c 'class="rider-line"')"
+    "$(element "$dom" "id=\"$chart\"" svg | head -n 1 | grep -c 'role="img".*aria-label="[^"]')"
+  check "lines in $chart" "$riders" "$(element "$dom" "id=\"$chart\"" svg | grep -c 'class="rider-line"')"
   check "points of #$retired in $chart" "$retiredLaps" "$(linePoints "$chart" "$retired")"
 done
 for legend in position-legend gap-legend; do
-  check "rows of $legend" "$riders" "$(element "$legend" table | grep -c '<tr class="rider-row"')"
+  check "rows of $legend" "$riders" "$(element "$dom" "id=\"$legend\"" table | grep -c '<tr class="rider-row"')"
 done
-check "points of the longest line" "$laps" "$(element position-chart svg | grep -F 'class="rider-line"' |
-  sed -E 's/.* points="([^"]*)".*/\1/' | awk '{ if (NF > most) most = NF } END { print most + 0 }')"
+check "points of the longest line" "$laps" "$(element "$dom" 'id="position-chart"' svg | most_line_points)"
 
 [ "$failures" -eq 0 ] || fail "$failures checks failed on $page"
 echo "charts_page_in_browser: $page rendered: 2 charts, $riders lines and legend rows each, #$retired ends after lap $retiredLaps"

@@ -12,54 +12,26 @@
 #   race_night_in_browser.sh LEAGUE_PROGRAM LEAGUE_FOLDER SEASON PAGE RIDERS
 #
 # PAGE is the analysis page below the output folder, without .html
-# (round-01/cup_race_analysis). The browser is `chromium` (Debian package chromium),
-# or $CHROMIUM.
+# (round-01/cup_race_analysis).
 set -euo pipefail
-
-fail() {
-  echo "race_night_in_browser: $*" >&2
-  exit 1
-}
+test_name=race_night_in_browser
+work=$(mktemp -d "${TMPDIR:-/tmp}/race-night-browser.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/browser_checks.sh"
 
 [ $# -eq 5 ] || fail "usage: $0 LEAGUE_PROGRAM LEAGUE_FOLDER SEASON PAGE RIDERS"
-league=$(realpath "$1")
 season=$3
 page_stem=$4
 riders=$5
-work=$(mktemp -d "${TMPDIR:-/tmp}/race-night-browser.XXXXXX")
-trap 'rm -rf "$work"' EXIT
-cp -R "$2" "$work/league"
-(cd "$work/league" && "$league" "$season" < /dev/null > "$work/console.txt" 2>&1) ||
-  fail "League ended with status $?: $(tail -n 5 "$work/console.txt")"
+run_league "$1" "$2" "$season"
 page="$work/league/$season/$page_stem.html"
 fragment="$work/league/$season/${page_stem}_fragment.html"
 [ -f "$page" ] || fail "no page $page"
 [ -f "$fragment" ] || fail "no fragment $fragment"
 
-chromium=${CHROMIUM:-chromium}
-command -v "$chromium" > /dev/null ||
-  fail "$chromium is not installed (Debian package chromium; scripts/test.sh installs it)"
+# The plain page measures itself with a script, which needs time to run.
 render() {
-  timeout 120 "$chromium" --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
-    --disable-background-networking --disable-component-update --disable-sync --window-size=1280,900 \
-    --virtual-time-budget=5000 --user-data-dir="$work/profile" --dump-dom "file://$1" \
-    > "$2" 2> "$work/chromium.log" ||
-    fail "chromium could not render $1: $(tail -n 5 "$work/chromium.log")"
-}
-
-failures=0
-check() {
-  local what=$1 expected=$2 actual=$3
-  if [ "$expected" != "$actual" ]; then
-    echo "race_night_in_browser: $what: expected $expected, found $actual" >&2
-    failures=$((failures + 1))
-  fi
-}
-
-# The lines of a document from the element with the given id or class to its end tag.
-element() {
-  awk -v from="$2" -v till="</$3>" \
-    'index($0, from) { inside = 1 } inside { print } inside && index($0, till) { exit }' "$1"
+  render_dom "$1" "$2" --window-size=1280,900 --virtual-time-budget=5000
 }
 
 dom="$work/page.html"
