@@ -19,16 +19,6 @@ namespace {
 
 const std::filesystem::path kExamples(EXAMPLES_DIR);
 
-FileMap filesBelow(const std::filesystem::path& root) {
-    FileMap files;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
-        if (entry.is_regular_file()) {
-            files[std::filesystem::relative(entry.path(), root).generic_string()] = readFileBytes(entry.path());
-        }
-    }
-    return files;
-}
-
 struct DemoRun {
     RunResult result;
     FileMap pages;

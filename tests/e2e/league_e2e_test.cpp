@@ -13,16 +13,6 @@ namespace {
 
 const std::filesystem::path kExamples(EXAMPLES_DIR);
 
-FileMap filesBelow(const std::filesystem::path& root) {
-    FileMap files;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
-        if (entry.is_regular_file()) {
-            files[std::filesystem::relative(entry.path(), root).generic_string()] = readFileBytes(entry.path());
-        }
-    }
-    return files;
-}
-
 TEST(LeagueSample, WritesTheExpectedSeasonByteForByte) {
     const FileMap league = filesBelow(kExamples / "league");
     const FileMap expected = filesBelow(kExamples / "expected" / "cup2026");

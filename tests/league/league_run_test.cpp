@@ -68,6 +68,12 @@ TEST(LeagueRun, BadInputGivesItsMessageStatusOneAndWritesNothing) {
         {"title = \"Cup\n", "cup.toml, line 1, column 13: this is not TOML: ", {}},
         {"title = \"Cup\"\n\xC3\x89lise = 1\n",
          "cup.toml, line 2, column 1: this is not TOML: a letter beyond plain ASCII outside quotes", {}},
+        {"title = \"\"\"\\\xC3\x89\"\"\"\n",
+         "cup.toml, line 1, column 13: this is not TOML: a letter beyond plain ASCII outside quotes or right after a "
+         "backslash", {}},
+        {"title = \"\"\"x\\\n  \xC3\x89\"\"\"\n",
+         "cup.toml, line 2, column 3: this is not TOML: a letter beyond plain ASCII right after a line-ending backslash",
+         {}},
         {"title = \"Cup\"\ndrop_worts = 1\n", "cup.toml, line 2: unknown key \"drop_worts\"", {}},
         {"drop_worst = \"one\"\n", "cup.toml, line 1: drop_worst must be a whole number of 0 or more", {}},
         {"drop_worst = -1\n", "cup.toml, line 1: drop_worst must be a whole number of 0 or more", {}},

@@ -48,10 +48,14 @@ void TempFolder::writeAll(const FileMap& files) const {
 }
 
 FileMap TempFolder::files() const {
+    return filesBelow(path_);
+}
+
+FileMap filesBelow(const std::filesystem::path& root) {
     FileMap result;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(path_)) {
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
         if (entry.is_regular_file()) {
-            result[std::filesystem::relative(entry.path(), path_).generic_string()] = readFileBytes(entry.path());
+            result[std::filesystem::relative(entry.path(), root).generic_string()] = readFileBytes(entry.path());
         }
     }
     return result;

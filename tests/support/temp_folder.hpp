@@ -33,6 +33,9 @@ private:
 
 std::string readFileBytes(const std::filesystem::path& path);
 
+/// Every regular file below `root` with its bytes, by its path relative to `root`.
+FileMap filesBelow(const std::filesystem::path& root);
+
 /// Console text with CR LF turned into LF, for comparisons where the system decides
 /// the line ends.
 std::string withUnixLineEnds(const std::string& text);

@@ -16,92 +16,68 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 struct Place {
     std::int64_t line = 1;
     std::int64_t column = 1;
+    bool operator<(const Place& other) const {
+        return line != other.line ? line < other.line : column < other.column;
+    }
 };
 
-// The first character beyond ASCII where TOML allows none (outside quoted texts and
-// comments), and one right after the line-ending backslash of a multi-line text. The
-// parser of the Debian package misreads exactly these (some letters there count
-// neither as blank nor as not blank), so League refuses them itself, with their place.
-std::optional<Place> letterOutsideQuotes(std::string_view text) {
-    enum class State { Plain, Comment, Basic, Literal, MultiBasic, MultiLiteral };
-    State state = State::Plain;
-    Place place;
-    const auto starts = [&](std::size_t i, std::string_view what) { return text.substr(i, what.size()) == what; };
-    // Moves past byte i, keeping the place of the next one.
-    const auto pass = [&](std::size_t i) {
-        if (text[i] == '\n') {
-            ++place.line;
-            place.column = 1;
-        } else if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
-            ++place.column;
-        }
-    };
-    for (std::size_t i = 0; i < text.size(); pass(i), ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        switch (state) {
-        case State::Plain:
-            if (byte >= 0x80) {
-                return place;
-            }
-            if (byte == '#') {
-                state = State::Comment;
-            } else if (starts(i, "\"\"\"") || starts(i, "'''")) {
-                state = byte == '"' ? State::MultiBasic : State::MultiLiteral;
-                pass(i++);
-                pass(i++);
-            } else if (byte == '"') {
-                state = State::Basic;
-            } else if (byte == '\'') {
-                state = State::Literal;
-            }
-            break;
-        case State::Comment:
-            state = byte == '\n' ? State::Plain : state;
-            break;
-        case State::Basic:
-            if (byte == '\\' && i + 1 < text.size() && text[i + 1] != '\n') {
-                pass(i++);
-            } else if (byte == '"' || byte == '\n') {
-                state = State::Plain;
-            }
-            break;
-        case State::Literal:
-            state = byte == '\'' || byte == '\n' ? State::Plain : state;
-            break;
-        case State::MultiBasic:
-            if (byte == '\\' && i + 1 < text.size()) {
-                // After a line-ending backslash the blanks and line breaks are skipped.
-                std::size_t next = i + 1;
-                while (next < text.size() && (text[next] == ' ' || text[next] == '\t')) {
-                    ++next;
-                }
-                if (next < text.size() && (text[next] == '\n' || text[next] == '\r')) {
-                    while (i + 1 < text.size() && std::string_view(" \t\r\n").find(text[i + 1]) != std::string_view::npos) {
-                        pass(i++);
-                    }
-                    if (i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0x80) {
-                        pass(i);
-                        return place;
-                    }
-                } else {
-                    pass(i++);
-                }
-            } else if (starts(i, "\"\"\"")) {
-                state = State::Plain;
-                pass(i++);
-                pass(i++);
-            }
-            break;
-        case State::MultiLiteral:
-            if (starts(i, "'''")) {
-                state = State::Plain;
-                pass(i++);
-                pass(i++);
-            }
-            break;
-        }
+// The season file with its letters beyond ASCII made plain, and where they were.
+struct PlainCopy {
+    std::string text;
+    std::set<Place> letters;
+    std::set<Place> afterLineEndingBackslash;
+};
+
+// True when `text` ends in a backslash and blanks and line breaks, at least one line
+// break among them: in a multi-line text those are skipped up to the next character.
+bool endsAfterLineEndingBackslash(std::string_view text) {
+    bool lineBreak = false;
+    std::size_t end = text.size();
+    while (end > 0 && std::string_view(" \t\r\n").find(text[end - 1]) != std::string_view::npos) {
+        lineBreak = lineBreak || text[end - 1] == '\n';
+        --end;
     }
-    return std::nullopt;
+    return lineBreak && end > 0 && text[end - 1] == '\\';
+}
+
+// The packaged TOML parser misreads some letters beyond ASCII (U+00A1 to U+0499 among
+// them) wherever it asks whether a character is blank: outside quotes, right after a
+// backslash in a multi-line text, and after a line-ending backslash. So the season file
+// is first parsed as a copy in which every such letter is '~', which TOML allows only
+// where any letter is (in quotes and comments), and a letter after a line-ending
+// backslash is a control character, which TOML allows nowhere. Each letter stays one
+// character, so the parser's lines and columns are those of the file. Only when the
+// copy is TOML is the file itself parsed: its letters then stand only where the parser
+// takes them as they are. Bytes that are not UTF-8 count as letters too; the parser of
+// the file itself refuses them.
+PlainCopy plainCopyOf(std::string_view text) {
+    PlainCopy copy;
+    Place place;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x80) {
+            copy.text += text[i++];
+            if (byte == '\n') {
+                ++place.line;
+                place.column = 1;
+            } else {
+                ++place.column;
+            }
+            continue;
+        }
+        if (endsAfterLineEndingBackslash(copy.text)) {
+            copy.afterLineEndingBackslash.insert(place);
+            copy.text += '\x01';
+        } else {
+            copy.letters.insert(place);
+            copy.text += '~';
+        }
+        // The rest of the letter's bytes.
+        for (++i; i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80; ++i) {
+        }
+        ++place.column;
+    }
+    return copy;
 }
 
 // The first mistake found stops the reading; it is thrown no further than this file.
@@ -474,19 +450,29 @@ SeasonFileOutcome readSeasonFile(std::string_view text, std::string_view fileNam
         text.remove_prefix(kByteOrderMark.size());
     }
     const std::string name(fileName);
-    if (const auto letter = letterOutsideQuotes(text)) {
-        return {std::nullopt, name + ", line " + std::to_string(letter->line) + ", column " +
-                                  std::to_string(letter->column) +
-                                  ": this is not TOML: a letter beyond plain ASCII outside quotes (write names with such"
-                                  " letters in quotes: \"Jos\u00E9\" = ...)"};
+    const PlainCopy plain = plainCopyOf(text);
+    const auto notToml = [&](const toml::parse_error& error) {
+        const Place at{static_cast<std::int64_t>(error.source().begin.line),
+                       static_cast<std::int64_t>(error.source().begin.column)};
+        std::ostringstream message;
+        message << name << ", line " << at.line << ", column " << at.column << ": this is not TOML: ";
+        if (plain.letters.count(at) > 0) {
+            message << "a letter beyond plain ASCII outside quotes or right after a backslash (write names with such "
+                       "letters in quotes: "
+                       "\"Jos\u00E9\" = ...)";
+        } else if (plain.afterLineEndingBackslash.count(at) > 0) {
+            message << "a letter beyond plain ASCII right after a line-ending backslash (write it as \\u00E9)";
+        } else {
+            message << error.description();
+        }
+        return SeasonFileOutcome{std::nullopt, message.str()};
+    };
+    if (toml::parse_result checked = toml::parse(plain.text, std::string_view{name}); !checked) {
+        return notToml(checked.error());
     }
     toml::parse_result parsed = toml::parse(text, std::string_view{name});
     if (!parsed) {
-        const toml::parse_error& error = parsed.error();
-        std::ostringstream message;
-        message << name << ", line " << error.source().begin.line << ", column " << error.source().begin.column
-                << ": this is not TOML: " << error.description();
-        return {std::nullopt, message.str()};
+        return notToml(parsed.error());
     }
     const toml::table& top = parsed.table();
     std::optional<Mistake> mistake;
