@@ -95,7 +95,8 @@ int runQuorrin(Console& console, Disk& disk, const QuorrinOptions& options) {
     const RaceRecord& race = prepared.race;
     const RunFiles& files = prepared.files;
     const ColourScheme scheme = askColourScheme(console);
-    const RaceAnalysis analysis = analyseRace(race, prepared.exportJoin, scheme);
+    const RaceAnalysis analysis = analyseRace(race, prepared.exportJoin, scheme,
+                                              options.writeCharts ? RaceChartLines::Computed : RaceChartLines::Skipped);
 
     // A page that cannot be written does not stop the run, but the run then does not
     // count as completed.

@@ -6,7 +6,8 @@
 
 namespace league::quorrin {
 
-RaceAnalysis analyseRace(const RaceRecord& race, ExportJoin join, const ColourScheme& scheme) {
+RaceAnalysis analyseRace(const RaceRecord& race, ExportJoin join, const ColourScheme& scheme,
+                         RaceChartLines chartLines) {
     const bool exportUsed = join == ExportJoin::Joined;
     const std::int32_t firstShownLap = exportUsed ? 1 : 2;
     // Each part is made in its place in the analysis, without a copy.
@@ -25,7 +26,7 @@ RaceAnalysis analyseRace(const RaceRecord& race, ExportJoin join, const ColourSc
     };
     analysis.consistencyOrder = computeConsistencyOrder(race, analysis.averages);
     analysis.fastestLapCountOrder = computeFastestLapCountOrder(analysis.fastestRaceLaps.fastestLapCount);
-    if (analysis.positionBoard && analysis.graphValues) {
+    if (chartLines == RaceChartLines::Computed && analysis.positionBoard && analysis.graphValues) {
         analysis.raceChart = computeRaceChart(race, *analysis.positionBoard, *analysis.graphValues, analysis.colours);
     }
     return analysis;

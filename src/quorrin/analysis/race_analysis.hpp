@@ -35,12 +35,18 @@ struct RaceAnalysis {
     LapChart lapChart;
     /// Only when the export could be used.
     std::optional<GraphValues> graphValues;
-    /// The lines of the charts page; only when the export could be used.
+    /// The lines of the charts page; only when the export could be used and they were
+    /// asked for.
     std::optional<RaceChart> raceChart;
 };
 
+/// Whether the analysis also works out the lines of the charts page: only a run that
+/// draws the charts needs them, and they cost a run without charts time for nothing.
+enum class RaceChartLines { Computed, Skipped };
+
 /// Analyses the race; the export's outcome `join` tells whether its race times are in
 /// the record.
-RaceAnalysis analyseRace(const RaceRecord& race, ExportJoin join, const ColourScheme& scheme);
+RaceAnalysis analyseRace(const RaceRecord& race, ExportJoin join, const ColourScheme& scheme,
+                         RaceChartLines chartLines = RaceChartLines::Computed);
 
 }  // namespace league::quorrin
