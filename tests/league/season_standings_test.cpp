@@ -1,9 +1,12 @@
-// What the season makes of riders who appear in unusual ways: twice in one round, or
-// under two names with one start number.
+// What the season makes of its riders: pole points, the change beside each standing and
+// the teams' scores, and riders who appear twice in one round or under two names with
+// one start number.
 
 #include "league/standings/season_standings.hpp"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace league::season {
 namespace {
@@ -18,9 +21,10 @@ ExportRow row(std::int32_t number, const std::string& name, std::int32_t raceTim
     return row;
 }
 
-// A season of one round per element of `nights`, each night one list of races.
-SeasonOutcome seasonOf(const std::vector<std::vector<std::vector<ExportRow>>>& nights) {
-    SeasonFile file;
+// A season of `file`'s settings and one round per element of `nights`, each night one
+// list of races and, where `qualifying` has one, a qualifying export.
+SeasonOutcome seasonOf(const std::vector<std::vector<std::vector<ExportRow>>>& nights, SeasonFile file = {},
+                       const std::vector<std::vector<ExportRow>>& qualifying = {}) {
     RaceNights read;
     for (std::size_t r = 0; r < nights.size(); ++r) {
         Round round;
@@ -29,6 +33,10 @@ SeasonOutcome seasonOf(const std::vector<std::vector<std::vector<ExportRow>>>& n
         for (std::size_t k = 0; k < nights[r].size(); ++k) {
             round.races.push_back("race_" + std::to_string(k + 1));
             exports.races.push_back(ExportRows{round.races.back(), nights[r][k]});
+        }
+        if (r < qualifying.size()) {
+            round.qualifying.push_back("practice");
+            exports.qualifying.push_back(ExportRows{round.qualifying.back(), qualifying[r]});
         }
         file.rounds.push_back(round);
         read.rounds.push_back(exports);
@@ -67,6 +75,41 @@ TEST(SeasonStandings, RidersTwiceInARoundOrUnderTwoNamesWithOneNumber) {
         EXPECT_EQ(totals, c.totals) << c.situation;
         EXPECT_EQ(outcome.result->warnings, c.warnings) << c.situation;
     }
+}
+
+// Two rounds with qualifying: the fastest in qualifying scores the pole points, each
+// standing shows its change against the round before, and a team scores its riders'
+// round scores.
+TEST(SeasonStandings, PolePointsChangesAndTeams) {
+    SeasonFile file;
+    file.polePoints = 1;
+    file.teams = {Team{"Vexa", {"Ann", "Cy"}, 0}, Team{"Oran", {"Bob", "Dee"}, 0}};
+    const SeasonOutcome outcome =
+        seasonOf({{{row(1, "Ann", 900000), row(2, "Bob", 901000), row(3, "Cy", 902000)}},
+                  {{row(3, "Cy", 900000), row(2, "Bob", 901000), row(4, "Dee", 902000)}}},
+                 file, {{row(2, "Bob", 90000), row(1, "Ann", 91000)}, {row(4, "Dee", 90000), row(3, "Cy", 91000)}});
+    ASSERT_TRUE(outcome.result) << outcome.error;
+    const SeasonResult& season = *outcome.result;
+
+    using Standing = std::tuple<std::string, std::int64_t, std::string>;  // rider, total, change
+    std::vector<std::vector<Standing>> standings;
+    for (const Standings& after : season.standingsAfter) {
+        standings.emplace_back();
+        for (const StandingsRow& standing : after.rows) {
+            standings.back().emplace_back(season.riders[standing.rider].name, standing.total, standing.change);
+        }
+    }
+    const std::vector<std::vector<Standing>> expected = {
+        {{"Ann", 50, "new"}, {"Bob", 41, "new"}, {"Cy", 33, "new"}},
+        {{"Cy", 83, "\xE2\x96\xB2" "2"}, {"Bob", 81, "="}, {"Ann", 50, "\xE2\x96\xBC" "2"}, {"Dee", 34, "new"}},
+    };
+    EXPECT_EQ(standings, expected);
+
+    std::vector<std::pair<std::string, std::int64_t>> teams;
+    for (const TeamRow& team : season.teams) {
+        teams.emplace_back(team.name, team.total);
+    }
+    EXPECT_EQ(teams, (std::vector<std::pair<std::string, std::int64_t>>{{"Vexa", 133}, {"Oran", 115}}));
 }
 
 }  // namespace
