@@ -45,8 +45,8 @@ public:
             append(fragment.text().data(), fragment.text().size());
         }
     }
-    /// Writes a text made while the page is written, such as a chart's markup; each of
-    /// its line breaks is stored as CR LF.
+    /// Writes a text whose line breaks belong to the page, each stored as CR LF: the
+    /// fixed fragments that hold a line break come here through writeFragment.
     void writeText(std::string_view text);
     /// Writes a text byte for byte: a text read from the replay or an export (track,
     /// driver and bike names, lap texts), whose line breaks are kept as they were read, or
