@@ -1,6 +1,7 @@
 // Writing pages: a table of 99 rows with the fragments, numbers, colour bytes and
 // time texts a result page is made of, built in memory and saved as a file.
 
+#include "common/console.hpp"
 #include "common/real_disk.hpp"
 #include "common/report_writer.hpp"
 

@@ -1,8 +1,9 @@
 # THIRD_PARTY_NOTICES.txt: the copyright and license texts that the release archives
 # owe for the code of others inside the programs, made at build time by
 # cmake/third-party-notices.sh from /usr/share/doc/<package>/copyright of the Debian
-# packages the programs are built with. Nothing of it is kept in the repository, so it
-# follows the packages.
+# packages the programs are built with, followed by the texts of the licenses in
+# /usr/share/common-licenses that those files refer to. Nothing of it is kept in the
+# repository, so it follows the packages.
 #
 # What is linked into the programs is read from two places, so that a library added
 # later is found without a list to keep:

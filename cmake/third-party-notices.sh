@@ -18,7 +18,12 @@
 # the compiler prints without running it (-###, its last command) for each program's
 # options; a library named with -l is looked up in the line's -L folders the way the
 # linker does, and a linker script (libm.a of glibc) stands for the files it names.
-# Fails when a linked file or target belongs to no Debian package: its notices would be
+# After the copyright files come the full texts of the common licenses that they refer
+# to by their place on a Debian system (/usr/share/common-licenses/GPL-3), which a user
+# of the Windows zip does not have: each text once, under the name a link such as GPL
+# leads to (GPL-3).
+# Fails when a linked file or target belongs to no Debian package, or a license that a
+# copyright file refers to is not in /usr/share/common-licenses: its notices would be
 # missing.
 set -euo pipefail
 
@@ -81,6 +86,7 @@ mapfile -t libraries < <(awk -F'\t' '$1 == "library" { print $2 }' "$linked")
 
 # "file PACKAGE NAME" for every linked file, "target PACKAGE NAME" for every target.
 : > "$work/items"
+: > "$work/copyrights"
 unowned=()
 addFile() {
   local file package
@@ -169,7 +175,9 @@ fi
   echo
   echo "The programs contain code of the libraries below, linked into them when they were"
   echo "built. Their copyright and license texts follow, as the Debian packages that the"
-  echo "programs were built with give them. The league tools' own license is in LICENSE."
+  echo "programs were built with give them, and after them the full texts of the common"
+  echo "licenses that they refer to in /usr/share/common-licenses/ of a Debian system. The"
+  echo "league tools' own license is in LICENSE."
   mapfile -t flagTargets < <(awk -F'\t' '$1 == "target" && $2 == "" { print $3 }' "$work/items" | sort -u)
   if [ ${#flagTargets[@]} -gt 0 ]; then
     echo "CMake targets linked for their options only, whose libraries are named below: ${flagTargets[*]}"
@@ -193,6 +201,26 @@ fi
       exit 1
     fi
     cat "$copyright"
+    echo "$copyright" >> "$work/copyrights"
+  done
+
+  # The common licenses that the copyright files name, by the files they lead to.
+  declare -A namedAs=()
+  while IFS= read -r named; do
+    text=$(readlink -f "$named")
+    if [ ! -f "$text" ]; then
+      echo "THIRD_PARTY_NOTICES.txt: a copyright file refers to $named, which is not there" >&2
+      exit 1
+    fi
+    namedAs[$text]+="${namedAs[$text]:+ and }$named"
+  done < <(xargs -r -d '\n' grep -ohE '/usr/share/common-licenses/[A-Za-z0-9.+-]*[A-Za-z0-9+]' < "$work/copyrights" | sort -u)
+  for text in $(printf '%s\n' "${!namedAs[@]}" | sort); do
+    echo
+    echo "================================================================================"
+    echo "License text ${text##*/} (referred to above as ${namedAs[$text]})"
+    echo "================================================================================"
+    echo
+    cat "$text"
   done
 } > "$work/notices"
 mv "$work/notices" "$output"

@@ -4,7 +4,6 @@
 // is the same file byte for byte wherever it was made. The finished page goes to the
 // disk in one write (savePage).
 
-#include "common/console.hpp"
 #include "common/disk.hpp"
 
 #include <cstddef>
@@ -15,6 +14,10 @@
 #include <string_view>
 
 namespace league {
+
+// Only savePage and sayPageNotWritten talk to the user, so the writer needs no more of
+// the console than its name, and the page writers that include it see no console.
+class Console;
 
 /// A fixed text of a page, as the program's source spells it. Whether it holds a line
 /// break is found when the program is compiled, so that writing it is a plain copy.
@@ -45,8 +48,8 @@ public:
             append(fragment.text().data(), fragment.text().size());
         }
     }
-    /// Writes a text made while the page is written, such as a chart's markup; each of
-    /// its line breaks is stored as CR LF.
+    /// Writes a text whose line breaks belong to the page, each stored as CR LF: the
+    /// fixed fragments that hold a line break come here through writeFragment.
     void writeText(std::string_view text);
     /// Writes a text byte for byte: a text read from the replay or an export (track,
     /// driver and bike names, lap texts), whose line breaks are kept as they were read, or

@@ -1,5 +1,6 @@
 #include "common/report_writer.hpp"
 
+#include "common/console.hpp"
 #include "common/memory_disk.hpp"
 
 #include <gtest/gtest.h>

@@ -8,16 +8,18 @@
 #       README.md, docs/*.md and README.html
 #
 # - Every relative link and picture of a Markdown file leads to a file.
-# - Every path that README.md names in backticks leads to a file or folder, when it is
-#   one of the project's: its first part is a file or folder at the top of the
-#   repository or beside the README in the release tree (`examples/league`, but not the
-#   simulator's `exports\` or `C:\LeagueTools`). Backslashes count as '/'.
+# - Every path that README.md names in backticks, or as a word with a '/' or '\' in an
+#   indented or fenced code block, leads to a file or folder, when it is one of the
+#   project's: its first part is a file or folder at the top of the repository or beside
+#   the README in the release tree (`examples/league`, but not the simulator's
+#   `exports\` or `C:\LeagueTools`). Backslashes count as '/'.
 # - Every link and picture of README.html leads to a file, and every link to a place
 #   in it (#name) to a heading of that id.
 #
 # A path or link of README.md need not be in a release tree when its sentence says
 # where it is instead: "source repository" (in the repository only), "zip" (in the
-# Windows zip, not in the Linux archive), "Linux archive" (not in the Windows zip).
+# Windows zip, not in the Linux archive), "Linux archive" (not in the Windows zip). For
+# a path in a code block, that is the sentence just before the block.
 # Web addresses and links to places in the same file are not files.
 set -euo pipefail
 
@@ -27,13 +29,23 @@ problem() {
   fail=1
 }
 
-# The links, pictures and backticked paths of a Markdown file, one per line as
+# The links, pictures and named paths of a Markdown file, one per line as
 #   KIND<TAB>PATH<TAB>PLACES
 # KIND is "link" or "path"; PLACES is where the sentence allows it to be missing from:
 # any of "linux" and "windows". A sentence ends at '.', '!' or '?' and a space, at a
-# table cell's border, and with its paragraph, list item or heading.
+# table cell's border, and with its paragraph, list item or heading. A code block is
+# fenced (``` or ~~~), or indented by four columns more than the list item it is in,
+# after a blank line; its words that hold '/' or '\' are paths, with the places of the
+# sentence before it.
 namedPaths() {
   awk '
+    function placesOf(sentence,    lower) {
+      lower = tolower(sentence)
+      if (index(lower, "source repository")) return "linux windows"
+      if (lower ~ /(^|[^a-z])zip([^a-z]|$)/) return "linux"
+      if (index(lower, "linux archive")) return "windows"
+      return ""
+    }
     function flush(    text, n, i, c, inCode, sentence) {
       text = unit " "
       unit = ""
@@ -51,12 +63,9 @@ namedPaths() {
       }
       emit(sentence)
     }
-    function emit(sentence,    lower, places, rest, item) {
-      lower = tolower(sentence)
-      places = ""
-      if (index(lower, "source repository")) places = "linux windows"
-      else if (lower ~ /(^|[^a-z])zip([^a-z]|$)/) places = "linux"
-      else if (index(lower, "linux archive")) places = "windows"
+    function emit(sentence,    places, rest, item) {
+      places = placesOf(sentence)
+      if (sentence ~ /[^[:space:]]/) placesBefore = places
       rest = sentence
       while (match(rest, /`[^`]*`/)) {
         item = substr(rest, RSTART + 1, RLENGTH - 2)
@@ -70,7 +79,33 @@ namedPaths() {
         rest = substr(rest, RSTART + RLENGTH)
       }
     }
-    /^[[:space:]]*$/ { flush(); next }
+    function codeLine(line,    n, i, words, word) {
+      n = split(line, words, /[[:space:]]+/)
+      for (i = 1; i <= n; i++) {
+        word = words[i]
+        gsub(/^["\047(<]+|["\047,;)>]+$/, "", word)
+        if (word ~ /[\/\\]/) printf "path\t%s\t%s\n", word, placesBefore
+      }
+    }
+    fence != "" {
+      if (substr($0, match($0, /[^ ]/), length(fence)) == fence) fence = ""
+      else codeLine($0)
+      next
+    }
+    /^ *(```|~~~)/ { flush(); fence = substr($0, match($0, /[`~]/), 3); next }
+    /^[[:space:]]*$/ { flush(); blank = 1; next }
+    {
+      indent = match($0, /[^ ]/) - 1
+      if ((blank || inIndentedCode) && indent >= listIndent + 4) {
+        codeLine($0)
+        inIndentedCode = 1
+        next
+      }
+      if (match($0, /^ *([-*]|[0-9]+\.) +/)) listIndent = RLENGTH
+      else if (blank && indent < listIndent) listIndent = indent
+      blank = 0
+      inIndentedCode = 0
+    }
     /^[[:space:]]*(\||#|[-*] |[0-9]+\. )/ { flush() }
     { unit = unit " " $0 }
     /^[[:space:]]*(\||#)/ { flush() }

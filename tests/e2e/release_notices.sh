@@ -8,6 +8,8 @@
 # - the package targets (NAMESPACE::name) that a program links, directly or through
 #   other targets, in the graph of targets that CMake itself draws for a fresh
 #   configuration of the sources (cmake --graphviz).
+# Every license of /usr/share/common-licenses that the notices refer to has its text in
+# them, for the users of the release who do not have that folder.
 #
 #   release_notices.sh BUILD SOURCE PROGRAM.map... [-- CMAKE_OPTION...]
 #
@@ -92,6 +94,18 @@ for map in "${maps[@]}"; do
     fi
   done <<< "$linkedFiles"
 done
+
+# The common licenses that the notices name by their place on a Debian system.
+noticesText=$(cat "$notices")
+while IFS= read -r named; do
+  if [ ! -f "$named" ]; then
+    problem "THIRD_PARTY_NOTICES.txt refers to $named, which this system does not have"
+  elif [[ "$noticesText" == *"$(cat "$named")"* ]]; then
+    echo "the text of $named is in THIRD_PARTY_NOTICES.txt"
+  else
+    problem "THIRD_PARTY_NOTICES.txt refers to $named but does not hold its text"
+  fi
+done < <(grep -oE '/usr/share/common-licenses/[A-Za-z0-9.+-]*[A-Za-z0-9+]' "$notices" | sort -u)
 
 # CMake's own graph of the targets each program links.
 cmake -S "$source" -B "$work/graph" -DLEAGUE_TOOLS_BUILD_TESTS=OFF "${cmakeOptions[@]}" \

@@ -8,9 +8,6 @@ namespace league::quorrin {
 
 namespace {
 
-constexpr PaletteColour kRed = {255, 0, 0};
-constexpr PaletteColour kYellow = {255, 255, 0};
-
 // The slot's position at the end of `lap` as the position board of the race tables
 // shows it: ties broken as there, each position held by one rider; 0 when the slot
 // is not on the board at that lap.
@@ -42,11 +39,8 @@ RaceChart computeRaceChart(const RaceRecord& race, const PositionBoard& board, c
         // The plain scheme's red winner and yellow rider stand out with thick lines;
         // everybody else keeps a colour of their own, so that the lines can be told apart.
         rider.colour = kColourPalette[colours.paletteEntry[at]];
-        if (colours.mark[at] == RiderMark::Winner) {
-            rider.colour = kRed;
-            rider.thickLine = true;
-        } else if (colours.mark[at] == RiderMark::Chosen) {
-            rider.colour = kYellow;
+        if (const auto marked = markColourOf(colours.mark[at])) {
+            rider.colour = *marked;
             rider.thickLine = true;
         }
         for (std::size_t place = 0; place < board.finalResult.size(); ++place) {

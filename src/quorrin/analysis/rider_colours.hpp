@@ -2,13 +2,14 @@
 // The colours of the riders on the pages and in the charts. The user picks a colour
 // scheme once: colourful, every rider in the colour of his start number, or plain,
 // with the winner in red and one chosen start number in yellow. Each rider's colour is
-// worked out here, once, and every page takes it from here.
+// worked out here, once, and every page and chart takes it from here.
 
 #include "quorrin/record/race_record.hpp"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 namespace league::quorrin {
 
@@ -60,6 +61,21 @@ enum class RiderMark {
     Winner,  ///< red
     Chosen,  ///< yellow: the start number the user chose
 };
+
+/// The colour of a rider's mark in the plain scheme, on the tables' cells and the
+/// charts' lines alike: red for the winner, yellow for the chosen start number;
+/// nothing for a rider without a mark, who keeps the colour of his start number.
+constexpr std::optional<PaletteColour> markColourOf(RiderMark mark) {
+    switch (mark) {
+    case RiderMark::Winner:
+        return PaletteColour{255, 0, 0};
+    case RiderMark::Chosen:
+        return PaletteColour{255, 255, 0};
+    case RiderMark::None:
+        break;
+    }
+    return std::nullopt;
+}
 
 struct RiderColours {
     bool colourful = true;

@@ -10,49 +10,64 @@ namespace league::quorrin {
 
 namespace {
 
-// The cell opening of every palette entry, "<td align="center" bgcolor="#rrggbb"> ", made
-// once, since the colourful scheme writes one for almost every cell of both pages.
+// A cell opening in one colour, "<td align="center" bgcolor="#rrggbb"> ", made when the
+// program is compiled, since the pages write one for almost every cell.
 constexpr std::string_view kColourCellStart = "<td align=\"center\" bgcolor=\"#";
 constexpr std::string_view kColourCellEnd = "\"> ";
 constexpr std::size_t kColourCellLength = kColourCellStart.size() + 6 + kColourCellEnd.size();
 using ColourCell = std::array<char, kColourCellLength>;
 
+// The palette's colours are spelt in lower-case hexadecimal on the pages, the plain
+// scheme's marks in capitals.
+constexpr std::string_view kLowerCaseDigits = "0123456789abcdef";
+constexpr std::string_view kCapitalDigits = "0123456789ABCDEF";
+
+constexpr ColourCell colourCellOf(const PaletteColour& colour, std::string_view digits) {
+    ColourCell cell{};
+    std::size_t at = 0;
+    for (const char c : kColourCellStart) {
+        cell[at++] = c;
+    }
+    for (const std::int32_t component : colour) {
+        cell[at++] = digits[static_cast<std::size_t>(component / 16)];
+        cell[at++] = digits[static_cast<std::size_t>(component % 16)];
+    }
+    for (const char c : kColourCellEnd) {
+        cell[at++] = c;
+    }
+    return cell;
+}
+
 constexpr std::array<ColourCell, kPaletteSize> buildColourCells() {
-    constexpr std::string_view digits = "0123456789abcdef";
     std::array<ColourCell, kPaletteSize> cells{};
     for (std::size_t entry = 0; entry < cells.size(); ++entry) {
-        std::size_t at = 0;
-        for (const char c : kColourCellStart) {
-            cells[entry][at++] = c;
-        }
-        for (const std::int32_t component : kColourPalette[entry]) {
-            cells[entry][at++] = digits[static_cast<std::size_t>(component / 16)];
-            cells[entry][at++] = digits[static_cast<std::size_t>(component % 16)];
-        }
-        for (const char c : kColourCellEnd) {
-            cells[entry][at++] = c;
-        }
+        cells[entry] = colourCellOf(kColourPalette[entry], kLowerCaseDigits);
     }
     return cells;
 }
 
 constexpr std::array<ColourCell, kPaletteSize> kColourCells = buildColourCells();
+constexpr ColourCell kWinnerCell = colourCellOf(*markColourOf(RiderMark::Winner), kCapitalDigits);
+constexpr ColourCell kChosenCell = colourCellOf(*markColourOf(RiderMark::Chosen), kCapitalDigits);
+
+void writeColourCell(ReportWriter& page, const ColourCell& cell) {
+    page.writeValueText(std::string_view(cell.data(), cell.size()));
+}
 
 }  // namespace
 
 void driverCellOpen(ReportWriter& page, const RiderColours& colours, std::int32_t slot) {
     const auto at = static_cast<std::size_t>(slot);
     if (colours.colourful) {
-        const ColourCell& cell = kColourCells[colours.paletteEntry[at]];
-        page.writeValueText(std::string_view(cell.data(), cell.size()));
+        writeColourCell(page, kColourCells[colours.paletteEntry[at]]);
         return;
     }
     switch (colours.mark[at]) {
     case RiderMark::Winner:
-        page.writeFragment("<td align=\"center\" bgcolor=\"#FF0000\"> ");
+        writeColourCell(page, kWinnerCell);
         break;
     case RiderMark::Chosen:
-        page.writeFragment("<td align=\"center\" bgcolor=\"#FFFF00\"> ");
+        writeColourCell(page, kChosenCell);
         break;
     case RiderMark::None:
         page.writeFragment("<td align=\"center\"> ");
