@@ -214,6 +214,25 @@ bool MemoryDisk::replaceFile(const std::string& name, std::string_view bytes) {
     return true;
 }
 
+Disk::Obstacle MemoryDisk::obstacleTo(const std::string& name) {
+    const auto key = pageKey(name);
+    if (!key) {
+        return Obstacle::None;
+    }
+    if (filesRead_.count(*key) != 0) {
+        return Obstacle::ReadThisRun;
+    }
+    if (isFolderKey(*key)) {
+        return Obstacle::Folder;
+    }
+    for (std::size_t slash = key->find('/'); slash != std::string::npos; slash = key->find('/', slash + 1)) {
+        if (files_.count(key->substr(0, slash)) != 0) {
+            return Obstacle::FileAsFolder;
+        }
+    }
+    return Obstacle::None;
+}
+
 Disk::NewFile MemoryDisk::createNewFile(const std::string& name, std::string_view bytes) {
     const auto key = pageKey(name);
     if (key && (files_.count(*key) != 0 || isFolderKey(*key))) {

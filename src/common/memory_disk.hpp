@@ -34,6 +34,7 @@ public:
     bool createFolder(const std::string& name) override;
     bool replaceFile(const std::string& name, std::string_view bytes) override;
     NewFile createNewFile(const std::string& name, std::string_view bytes) override;
+    Obstacle obstacleTo(const std::string& name) override;
 
 private:
     /// A folder made by createFolder that holds no file yet.

@@ -214,6 +214,30 @@ bool RealDisk::replaceFile(const std::string& name, std::string_view bytes) {
     return true;
 }
 
+Disk::Obstacle RealDisk::obstacleTo(const std::string& name) {
+    const std::string path = belowWorkingFolder(name);
+    if (wasRead(path)) {
+        return Obstacle::ReadThisRun;
+    }
+    if (platform::isFolder(path)) {
+        return Obstacle::Folder;
+    }
+    // Each folder above, up to the top: something there that is not a folder stops it.
+    std::filesystem::path above = std::filesystem::path(path).parent_path();
+    while (!above.empty()) {
+        const std::string folder = above.string();
+        if (platform::identityOfPath(folder) && !platform::isFolder(folder)) {
+            return Obstacle::FileAsFolder;
+        }
+        std::filesystem::path next = above.parent_path();
+        if (next == above) {
+            break;
+        }
+        above = std::move(next);
+    }
+    return Obstacle::None;
+}
+
 Disk::NewFile RealDisk::createNewFile(const std::string& name, std::string_view bytes) {
     const std::string path = belowWorkingFolder(name);
     const auto file = platform::createNewForWriting(path);

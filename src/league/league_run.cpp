@@ -152,6 +152,22 @@ std::size_t listLeftOutRaces(std::ostream& out, const SeasonResult& result) {
     return leftOut;
 }
 
+// Why a file of the run cannot be written, found before the first was written.
+std::string whyBlocked(Disk::Obstacle obstacle, const std::string& seasonFileName) {
+    switch (obstacle) {
+    case Disk::Obstacle::ReadThisRun:
+        return "this run has read it, and League never writes over a file it reads (give output = in " +
+               seasonFileName + " another folder)";
+    case Disk::Obstacle::Folder:
+        return "a folder of that name is there";
+    case Disk::Obstacle::FileAsFolder:
+        return "a file is there in the place of one of its folders";
+    case Disk::Obstacle::None:
+        break;
+    }
+    return {};
+}
+
 void listWarnings(std::ostream& out, const SeasonResult& result) {
     if (result.warnings.empty()) {
         return;
@@ -211,9 +227,16 @@ int runLeague(Console& console, Disk& disk, const LeagueOptions& options) {
 
     const std::string outputFolder = seasonFolder + season.output;
     const WriteReport report = writeSeasonFiles(disk, outputFolder, seasonFiles(result));
-    if (report.folderMissing) {
+    if (!report.blocked.empty() || !report.folderNotMade.empty()) {
         listWarnings(console.out(), result);
-        return stop(console, options, "Can't make the folder " + outputFolder + "!");
+        listLeftOutRaces(console.out(), result);
+        for (const BlockedFile& file : report.blocked) {
+            console.out() << "Can't write " << file.path << ": " << whyBlocked(file.obstacle, *fileName) << '\n';
+        }
+        if (!report.folderNotMade.empty()) {
+            console.out() << "Can't make the folder " << report.folderNotMade << "!" << '\n';
+        }
+        return stop(console, options, "Nothing was written.");
     }
     console.out() << "Written into " << outputFolder << ":" << '\n';
     for (const std::string& path : report.written) {
@@ -222,6 +245,12 @@ int runLeague(Console& console, Disk& disk, const LeagueOptions& options) {
     listWarnings(console.out(), result);
     for (const std::string& path : report.failed) {
         console.out() << "Can't write " << path << "!" << '\n';
+    }
+    if (!report.failed.empty()) {
+        // Each file is written whole or not at all: those that failed keep what an
+        // earlier run wrote, if anything.
+        console.out() << "The files that could not be written are as they were before this run; the others are new."
+                      << '\n';
     }
     // A race left out is the one error after which the other files are written.
     const std::size_t leftOut = listLeftOutRaces(console.out(), result);

@@ -90,12 +90,14 @@ TEST(Disk, TheMemoryDiskAnswersAsTheRealDisk) {
 }
 
 // What a League run asks of the disk besides reading: the season files of a folder,
-// folders made for its output, files replaced whole and files created only when new.
+// folders made for its output, what would stop a file being replaced, files replaced
+// whole and files created only when new.
 struct Written {
     std::vector<std::string> seasons;
     std::vector<std::string> exports;
     std::array<bool, 3> folders{};
     std::array<bool, 2> made{};
+    std::array<Disk::Obstacle, 5> obstacles{};
     std::array<bool, 5> replaced{};
     std::array<Disk::NewFile, 4> created{};
     FileMap files;
@@ -108,6 +110,9 @@ Written write(Disk& disk) {
     written.folders = {disk.isFolder("sim\\exports"), disk.isFolder("Quorrin.ini"), disk.isFolder("none")};
     written.made = {disk.createFolder("out/season"), disk.createFolder("Quorrin.ini/season")};
     EXPECT_TRUE(disk.readFile("sim\\exports\\race.html"));
+    written.obstacles = {disk.obstacleTo("out/season/index.html"), disk.obstacleTo("sim/./exports/race.html"),
+                         disk.obstacleTo("sim/exports"), disk.obstacleTo("Quorrin.ini/season/index.html"),
+                         disk.obstacleTo("missing/x.html")};
     // A new file, the same file again with other bytes and with the same bytes, a file
     // the run has read, and a file in a missing folder.
     written.replaced = {disk.replaceFile("out/season/index.html", "one"),
@@ -138,6 +143,9 @@ TEST(Disk, TheMemoryDiskListsMakesFoldersAndReplacesFilesAsTheRealDisk) {
     EXPECT_EQ(real.exports, (std::vector<std::string>{"race.html"}));
     EXPECT_EQ(real.folders, (std::array<bool, 3>{true, false, false}));
     EXPECT_EQ(real.made, (std::array<bool, 2>{true, false}));
+    using Obstacle = Disk::Obstacle;
+    EXPECT_EQ(real.obstacles, (std::array<Obstacle, 5>{Obstacle::None, Obstacle::ReadThisRun, Obstacle::Folder,
+                                                        Obstacle::FileAsFolder, Obstacle::None}));
     EXPECT_EQ(real.replaced, (std::array<bool, 5>{true, true, true, false, false}));
     EXPECT_EQ(real.created, (std::array<Disk::NewFile, 4>{Disk::NewFile::Written, Disk::NewFile::AlreadyThere,
                                                            Disk::NewFile::AlreadyThere, Disk::NewFile::Failed}));
@@ -151,6 +159,7 @@ TEST(Disk, TheMemoryDiskListsMakesFoldersAndReplacesFilesAsTheRealDisk) {
     EXPECT_EQ(memory.exports, real.exports);
     EXPECT_EQ(memory.folders, real.folders);
     EXPECT_EQ(memory.made, real.made);
+    EXPECT_EQ(memory.obstacles, real.obstacles);
     EXPECT_EQ(memory.replaced, real.replaced);
     EXPECT_EQ(memory.created, real.created);
     EXPECT_EQ(memory.files, real.files);

@@ -5,6 +5,8 @@
 #include "league/league_run.hpp"
 #include "league/read/season_file.hpp"
 
+#include "common/memory_disk.hpp"
+
 #include "support/export_builder.hpp"
 #include "support/replay_builder.hpp"
 #include "support/run_harness.hpp"
@@ -127,6 +129,52 @@ TEST(LeagueRun, BadInputGivesItsMessageStatusOneAndWritesNothing) {
         EXPECT_EQ(result.exitStatus, 1) << c.season;
         EXPECT_EQ(result.console.substr(0, c.message.size()), c.message) << result.console;
         EXPECT_TRUE(filesWritten(result, files).empty()) << c.season;
+    }
+}
+
+// Every file is checked before the first is written: a file the run has read, a
+// folder of a file's name or a file in the place of a folder stops the run with
+// nothing written. A file that the disk fails to take while writing is reported, and
+// the others are written.
+TEST(LeagueRun, FilesTheDiskWouldRefuseStopTheRunBeforeAnythingIsWritten) {
+    const std::string readExport = "[[round]]\nname = \"R1\"\nraces = [\"round-01\"]\n";
+    const struct {
+        std::string season;
+        FileMap extra;
+        std::string fullFile;
+        std::string lines;
+        bool nothingWritten;
+    } cases[] = {
+        {"output = \"sim/exports\"\n" + readExport,
+         {{"sim/exports/round-01.html", raceExport({raceRow(7, "Ann Rider", "Vexa", 10, 900000)})}},
+         "",
+         "Can't write sim/exports/round-01.html: this run has read it, and League never writes over a file it reads "
+         "(give output = in cup.toml another folder)\nNothing was written.\n",
+         true},
+        {kRound, {{"cup/season.json/old", "x"}}, "",
+         "Can't write cup/season.json: a folder of that name is there\nNothing was written.\n", true},
+        {kRound, {{"cup/round-01", "x"}}, "",
+         "Can't write cup/round-01/index.html: a file is there in the place of one of its folders\n"
+         "Nothing was written.\n",
+         true},
+        {kRound, {}, "cup/round-01.csv",
+         "Can't write cup/round-01.csv!\nThe files that could not be written are as they were before this run; the "
+         "others are new.\n",
+         false},
+    };
+    for (const auto& c : cases) {
+        FileMap files = leagueFolder(c.season);
+        files.insert(c.extra.begin(), c.extra.end());
+        const ProgramRun run = [&c](Console& console, Disk& disk) {
+            if (!c.fullFile.empty()) {
+                dynamic_cast<MemoryDisk&>(disk).fillUpAt(c.fullFile, 0);
+            }
+            return season::runLeague(console, disk, runOf("cup"));
+        };
+        const RunResult result = runInProcess(run, "", files);
+        EXPECT_EQ(result.exitStatus, 1) << c.season;
+        EXPECT_NE(result.console.find(c.lines), std::string::npos) << result.console;
+        EXPECT_EQ(filesWritten(result, files).empty(), c.nothingWritten) << result.console;
     }
 }
 

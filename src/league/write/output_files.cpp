@@ -10,6 +10,8 @@
 #include "league/write/standings_page.hpp"
 #include "league/write/text_tables.hpp"
 
+#include <algorithm>
+
 namespace league::season {
 
 namespace {
@@ -67,18 +69,31 @@ std::vector<OutputFile> seasonFiles(const SeasonResult& result) {
 
 WriteReport writeSeasonFiles(Disk& disk, const std::string& folder, const std::vector<OutputFile>& files) {
     WriteReport report;
-    if (!disk.createFolder(folder)) {
-        report.folderMissing = true;
+    std::vector<std::string> folders{folder};
+    for (const OutputFile& file : files) {
+        const std::string path = folder + "/" + file.name;
+        if (const Disk::Obstacle obstacle = disk.obstacleTo(path); obstacle != Disk::Obstacle::None) {
+            report.blocked.push_back({path, obstacle});
+        }
+        // A round's race-night pages have a folder of their own.
+        if (const std::size_t separator = file.name.rfind('/'); separator != std::string::npos) {
+            const std::string below = folder + "/" + file.name.substr(0, separator);
+            if (std::find(folders.begin(), folders.end(), below) == folders.end()) {
+                folders.push_back(below);
+            }
+        }
+    }
+    if (!report.blocked.empty()) {
         return report;
+    }
+    for (const std::string& made : folders) {
+        if (!disk.createFolder(made)) {
+            report.folderNotMade = made;
+            return report;
+        }
     }
     for (const OutputFile& file : files) {
         const std::string path = folder + "/" + file.name;
-        // A round's race-night pages have a folder of their own.
-        if (const std::size_t separator = file.name.rfind('/'); separator != std::string::npos &&
-                                                                  !disk.createFolder(folder + "/" + file.name.substr(0, separator))) {
-            report.failed.push_back(path);
-            continue;
-        }
         (disk.replaceFile(path, file.bytes) ? report.written : report.failed).push_back(path);
     }
     return report;

@@ -25,14 +25,24 @@ struct OutputFile {
 /// (cup_race_analysis.html, cup_race_analysis_fragment.html).
 std::vector<OutputFile> seasonFiles(const SeasonResult& result);
 
-struct WriteReport {
-    /// The paths written, and those that could not be.
-    std::vector<std::string> written;
-    std::vector<std::string> failed;
-    bool folderMissing = false;
+/// A file of the run that the disk would refuse, found before anything is written.
+struct BlockedFile {
+    std::string path;
+    Disk::Obstacle obstacle = Disk::Obstacle::None;
 };
 
-/// Writes the files into `folder` (made when it is not there).
+struct WriteReport {
+    /// When either is not empty, nothing was written or removed.
+    std::vector<BlockedFile> blocked;
+    std::string folderNotMade;
+    /// The paths written, and those that could not be (the disk failed while writing).
+    std::vector<std::string> written;
+    std::vector<std::string> failed;
+};
+
+/// Writes the files into `folder`. First every file is checked, and every folder made
+/// (`folder` and those below it that the files name); only when all of that succeeded
+/// is the first file written.
 WriteReport writeSeasonFiles(Disk& disk, const std::string& folder, const std::vector<OutputFile>& files);
 
 }  // namespace league::season
