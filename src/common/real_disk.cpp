@@ -174,12 +174,15 @@ bool RealDisk::isFolder(const std::string& path) {
 }
 
 bool RealDisk::createFolder(const std::string& name) {
-    // Each folder from the top down, so that missing folders above are made too.
+    // Each folder from the top down, so that missing folders above are made too; the
+    // path is split at every separator of the system (a backslash too on Windows).
     const std::string path = belowWorkingFolder(name);
-    for (std::size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1)) {
-        platform::makeFolder(path.substr(0, slash));
+    std::filesystem::path folder;
+    for (const std::filesystem::path& part : std::filesystem::path(path)) {
+        folder /= part;
+        platform::makeFolder(folder.string());
     }
-    return platform::makeFolder(path);
+    return platform::isFolder(path);
 }
 
 bool RealDisk::replaceFile(const std::string& name, std::string_view bytes) {

@@ -10,6 +10,7 @@
 
 #include "common/time_text.hpp"
 
+#include <filesystem>
 #include <ostream>
 
 namespace league::season {
@@ -24,6 +25,14 @@ std::string withTomlSuffix(const std::string& name) {
 std::string folderOf(const std::string& path) {
     const std::size_t separator = path.find_last_of("/\\");
     return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
+}
+
+// The folder the files go into: `output` as given when it starts at the top of a disk
+// (/srv/league; on Windows also C:\League, \\server\share and \League), else below the
+// season file's folder.
+std::string outputFolderOf(const std::string& seasonFolder, const std::string& output) {
+    const std::filesystem::path given(output);
+    return given.has_root_name() || given.has_root_directory() ? output : seasonFolder + output;
 }
 
 int finish(Console& console, const LeagueOptions& options, int status) {
@@ -225,7 +234,7 @@ int runLeague(Console& console, Disk& disk, const LeagueOptions& options) {
         return finish(console, options, kLeagueCompleted);
     }
 
-    const std::string outputFolder = seasonFolder + season.output;
+    const std::string outputFolder = outputFolderOf(seasonFolder, season.output);
     const WriteReport report = writeSeasonFiles(disk, outputFolder, seasonFiles(result));
     if (!report.blocked.empty() || !report.folderNotMade.empty()) {
         listWarnings(console.out(), result);

@@ -6,12 +6,15 @@
 #include "league/read/season_file.hpp"
 
 #include "common/memory_disk.hpp"
+#include "common/real_disk.hpp"
 
 #include "support/export_builder.hpp"
 #include "support/replay_builder.hpp"
 #include "support/run_harness.hpp"
 
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 namespace league::testing {
 namespace {
@@ -175,6 +178,24 @@ TEST(LeagueRun, FilesTheDiskWouldRefuseStopTheRunBeforeAnythingIsWritten) {
         EXPECT_EQ(result.exitStatus, 1) << c.season;
         EXPECT_NE(result.console.find(c.lines), std::string::npos) << result.console;
         EXPECT_EQ(filesWritten(result, files).empty(), c.nothingWritten) << result.console;
+    }
+}
+
+// An output folder that starts at the top of the disk is used as given; any other lies
+// below the season file's folder.
+TEST(LeagueRun, AnAbsoluteOutputIsUsedAsGivenARelativeOneBelowTheSeasonFile) {
+    for (const bool absolute : {true, false}) {
+        TempFolder folder;
+        const std::string output = absolute ? (folder.path() / "absout").string() : "relout";
+        for (const auto& [name, bytes] : leagueFolder("output = '" + output + "'\n" + kRound)) {
+            folder.write("s7/" + name, bytes);
+        }
+        RealDisk disk(folder.path().string());
+        std::istringstream in;
+        std::ostringstream out;
+        Console console(in, out, testPause);
+        EXPECT_EQ(season::runLeague(console, disk, runOf("s7/cup")), 0) << out.str();
+        EXPECT_EQ(folder.files().count(absolute ? "absout/index.html" : "s7/relout/index.html"), 1U) << out.str();
     }
 }
 
