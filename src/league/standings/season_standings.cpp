@@ -297,6 +297,8 @@ SeasonOutcome computeSeason(const SeasonFile& season, const RaceNights& nights, 
         result.standingsAfter.push_back(Standings{});
     }
     result.teams = teamStandings(season, names, result, result.teamFootnotes);
+    const std::vector<std::string> unknown = unknownTeamRiders(season, names, result, seasonFileName);
+    result.warnings.insert(result.warnings.end(), unknown.begin(), unknown.end());
     return {std::move(result), {}};
 }
 
