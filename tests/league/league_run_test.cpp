@@ -199,6 +199,28 @@ TEST(LeagueRun, AnAbsoluteOutputIsUsedAsGivenARelativeOneBelowTheSeasonFile) {
     }
 }
 
+// The qualifying page says how the field was divided, or why it was not: no
+// maxdriversingrid.ini, or one without a grid size.
+TEST(LeagueRun, TheQualifyingPageSaysWhyTheFieldIsOrIsNotDivided) {
+    const struct {
+        std::optional<std::string> gridSizeFile;
+        std::string division;
+    } cases[] = {
+        {std::nullopt, "the round names no grid_size and there is no maxdriversingrid.ini."},
+        {"none", "the round names no grid_size and maxdriversingrid.ini holds no grid size above 0."},
+        {"4", "The field divided into 1 grid of at most 4 riders: 1."},
+    };
+    for (const auto& c : cases) {
+        FileMap files = leagueFolder(kRound + "qualifying = [\"quali\"]\n");
+        if (c.gridSizeFile) {
+            files["maxdriversingrid.ini"] = *c.gridSizeFile;
+        }
+        const RunResult result = runInProcess(leagueRun(runOf("cup")), "", files);
+        ASSERT_EQ(result.exitStatus, 0) << result.console;
+        EXPECT_NE(result.files.at("cup/round-01/qualifying.html").find(c.division), std::string::npos) << c.division;
+    }
+}
+
 // The laps that Quorrin would ask about are listed with their split entries. A race
 // whose export does not fit its replay (a lap left unsplit) is left out with the
 // reason and the laps to split: the rest is written, and the run ends with status 1.
