@@ -241,6 +241,17 @@ Disk::Obstacle RealDisk::obstacleTo(const std::string& name) {
     return Obstacle::None;
 }
 
+Disk::Removal RealDisk::removeFile(const std::string& name) {
+    const std::string path = belowWorkingFolder(name);
+    if (wasRead(path) || platform::isFolder(path)) {
+        return Removal::Failed;
+    }
+    if (!platform::identityOfPath(path)) {
+        return Removal::NotThere;
+    }
+    return platform::removeFile(path) ? Removal::Removed : Removal::Failed;
+}
+
 Disk::NewFile RealDisk::createNewFile(const std::string& name, std::string_view bytes) {
     const std::string path = belowWorkingFolder(name);
     const auto file = platform::createNewForWriting(path);

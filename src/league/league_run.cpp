@@ -235,7 +235,7 @@ int runLeague(Console& console, Disk& disk, const LeagueOptions& options) {
     }
 
     const std::string outputFolder = outputFolderOf(seasonFolder, season.output);
-    const WriteReport report = writeSeasonFiles(disk, outputFolder, seasonFiles(result));
+    const WriteReport report = writeSeasonFiles(disk, outputFolder, seasonFiles(result), leftOutPages(result));
     if (!report.blocked.empty() || !report.folderNotMade.empty()) {
         listWarnings(console.out(), result);
         listLeftOutRaces(console.out(), result);
@@ -251,6 +251,12 @@ int runLeague(Console& console, Disk& disk, const LeagueOptions& options) {
     for (const std::string& path : report.written) {
         console.out() << "  " << path.substr(outputFolder.size() + 1) << '\n';
     }
+    if (!report.removed.empty()) {
+        console.out() << "Removed from " << outputFolder << ", as their race is left out:" << '\n';
+        for (const std::string& path : report.removed) {
+            console.out() << "  " << path.substr(outputFolder.size() + 1) << '\n';
+        }
+    }
     listWarnings(console.out(), result);
     for (const std::string& path : report.failed) {
         console.out() << "Can't write " << path << "!" << '\n';
@@ -260,6 +266,9 @@ int runLeague(Console& console, Disk& disk, const LeagueOptions& options) {
         // earlier run wrote, if anything.
         console.out() << "The files that could not be written are as they were before this run; the others are new."
                       << '\n';
+    }
+    for (const std::string& path : report.notRemoved) {
+        console.out() << "Can't remove " << path << "!" << '\n';
     }
     // A race left out is the one error after which the other files are written.
     const std::size_t leftOut = listLeftOutRaces(console.out(), result);

@@ -91,7 +91,7 @@ TEST(Disk, TheMemoryDiskAnswersAsTheRealDisk) {
 
 // What a League run asks of the disk besides reading: the season files of a folder,
 // folders made for its output, what would stop a file being replaced, files replaced
-// whole and files created only when new.
+// whole, files removed (their folder stays) and files created only when new.
 struct Written {
     std::vector<std::string> seasons;
     std::vector<std::string> exports;
@@ -99,6 +99,8 @@ struct Written {
     std::array<bool, 2> made{};
     std::array<Disk::Obstacle, 5> obstacles{};
     std::array<bool, 5> replaced{};
+    std::array<Disk::Removal, 4> removed{};
+    bool folderLeft = false;
     std::array<Disk::NewFile, 4> created{};
     FileMap files;
 };
@@ -119,6 +121,9 @@ Written write(Disk& disk) {
                         disk.replaceFile("out/season/index.html", "two"),
                         disk.replaceFile("out/season/index.html", "two"),
                         disk.replaceFile("sim/exports/race.html", "x"), disk.replaceFile("missing/x.html", "y")};
+    written.removed = {disk.removeFile("sub/old.html"), disk.removeFile("sub/old.html"),
+                       disk.removeFile("sim/exports/race.html"), disk.removeFile("sim/exports")};
+    written.folderLeft = disk.isFolder("sub");
     written.created = {disk.createNewFile("new.toml", "t"), disk.createNewFile("new.toml", "u"),
                        disk.createNewFile("sim", "t"), disk.createNewFile("missing/x.toml", "t")};
     return written;
@@ -147,12 +152,17 @@ TEST(Disk, TheMemoryDiskListsMakesFoldersAndReplacesFilesAsTheRealDisk) {
     EXPECT_EQ(real.obstacles, (std::array<Obstacle, 5>{Obstacle::None, Obstacle::ReadThisRun, Obstacle::Folder,
                                                         Obstacle::FileAsFolder, Obstacle::None}));
     EXPECT_EQ(real.replaced, (std::array<bool, 5>{true, true, true, false, false}));
+    using Removal = Disk::Removal;
+    EXPECT_EQ(real.removed,
+              (std::array<Removal, 4>{Removal::Removed, Removal::NotThere, Removal::Failed, Removal::Failed}));
+    EXPECT_TRUE(real.folderLeft);
     EXPECT_EQ(real.created, (std::array<Disk::NewFile, 4>{Disk::NewFile::Written, Disk::NewFile::AlreadyThere,
                                                            Disk::NewFile::AlreadyThere, Disk::NewFile::Failed}));
     // No temporary file is left, and the file that was read is as it was.
     FileMap expected = files;
     expected["out/season/index.html"] = "two";
     expected["new.toml"] = "t";
+    expected.erase("sub/old.html");
     EXPECT_EQ(real.files, expected);
 
     EXPECT_EQ(memory.seasons, real.seasons);
@@ -161,6 +171,8 @@ TEST(Disk, TheMemoryDiskListsMakesFoldersAndReplacesFilesAsTheRealDisk) {
     EXPECT_EQ(memory.made, real.made);
     EXPECT_EQ(memory.obstacles, real.obstacles);
     EXPECT_EQ(memory.replaced, real.replaced);
+    EXPECT_EQ(memory.removed, real.removed);
+    EXPECT_EQ(memory.folderLeft, real.folderLeft);
     EXPECT_EQ(memory.created, real.created);
     EXPECT_EQ(memory.files, real.files);
 }

@@ -223,7 +223,8 @@ TEST(LeagueRun, TheQualifyingPageSaysWhyTheFieldIsOrIsNotDivided) {
 
 // The laps that Quorrin would ask about are listed with their split entries. A race
 // whose export does not fit its replay (a lap left unsplit) is left out with the
-// reason and the laps to split: the rest is written, and the run ends with status 1.
+// reason and the laps to split: the rest is written, the pages an earlier run wrote
+// for it are removed, and the run ends with status 1.
 TEST(LeagueRun, ListsTheLapsToSplitAndLeavesOutARaceWhoseExportDoesNotFit) {
     const std::string night = kRound + "analyse = [\"night\"]\n";
     const std::string listed = "Race analysis of night (round 1, R1): Harbour Loop, 3 riders, ";
@@ -246,11 +247,21 @@ TEST(LeagueRun, ListsTheLapsToSplitAndLeavesOutARaceWhoseExportDoesNotFit) {
          "Rider 7 laps, the replay 6; a split may mend it: \"night #7 lap 4\" (3:10.000, best lap 1:35.000)\n"},
     };
     for (const auto& c : cases) {
-        const FileMap files = leagueFolder(night + c.split);
+        FileMap files = leagueFolder(night + c.split);
+        const FileMap earlier = {{"cup/round-01/night_analysis.html", "old page"},
+                                 {"cup/round-01/night_analysis_fragment.html", "old fragment"},
+                                 {"cup/round-01/notes.html", "the admin's own"}};
+        files.insert(earlier.begin(), earlier.end());
         const RunResult result = runInProcess(leagueRun(runOf("cup")), "", files);
         EXPECT_EQ(result.exitStatus, c.exitStatus) << result.console;
         EXPECT_NE(result.console.find(c.lapsListed), std::string::npos) << result.console;
         EXPECT_EQ(result.files.count("cup/round-01/night_analysis.html"), c.pageWritten ? 1U : 0U);
+        EXPECT_EQ(result.files.count("cup/round-01/night_analysis_fragment.html"), c.pageWritten ? 1U : 0U);
+        EXPECT_EQ(result.files.at("cup/round-01/notes.html"), "the admin's own");
+        EXPECT_EQ(result.console.find("Removed from cup, as their race is left out:\n  round-01/night_analysis.html\n"
+                                      "  round-01/night_analysis_fragment.html\n") != std::string::npos,
+                  !c.pageWritten)
+            << result.console;
         EXPECT_EQ(result.files.count("cup/round-01/index.html"), 1U);
         EXPECT_EQ(result.files.count("cup/index.html"), 1U);
         const std::size_t end = result.console.size() - c.leftOut.size();

@@ -67,7 +67,22 @@ std::vector<OutputFile> seasonFiles(const SeasonResult& result) {
     return files;
 }
 
-WriteReport writeSeasonFiles(Disk& disk, const std::string& folder, const std::vector<OutputFile>& files) {
+std::vector<std::string> leftOutPages(const SeasonResult& result) {
+    std::vector<std::string> pages;
+    for (const HeldRound& round : result.rounds) {
+        const std::vector<std::string> stems = analysisPageStems(round);
+        for (std::size_t a = 0; a < round.analyses.size(); ++a) {
+            if (!round.analyses[a].analysis) {
+                pages.push_back(roundFolder(round.number) + stems[a] + ".html");
+                pages.push_back(roundFolder(round.number) + stems[a] + "_fragment.html");
+            }
+        }
+    }
+    return pages;
+}
+
+WriteReport writeSeasonFiles(Disk& disk, const std::string& folder, const std::vector<OutputFile>& files,
+                             const std::vector<std::string>& leftOut) {
     WriteReport report;
     std::vector<std::string> folders{folder};
     for (const OutputFile& file : files) {
@@ -95,6 +110,22 @@ WriteReport writeSeasonFiles(Disk& disk, const std::string& folder, const std::v
     for (const OutputFile& file : files) {
         const std::string path = folder + "/" + file.name;
         (disk.replaceFile(path, file.bytes) ? report.written : report.failed).push_back(path);
+    }
+    for (const std::string& page : leftOut) {
+        const std::string path = folder + "/" + page;
+        if (disk.obstacleTo(path) != Disk::Obstacle::None) {
+            continue;
+        }
+        switch (disk.removeFile(path)) {
+        case Disk::Removal::Removed:
+            report.removed.push_back(path);
+            break;
+        case Disk::Removal::NotThere:
+            break;
+        case Disk::Removal::Failed:
+            report.notRemoved.push_back(path);
+            break;
+        }
     }
     return report;
 }
