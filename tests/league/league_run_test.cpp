@@ -56,7 +56,7 @@ FileMap leagueFolder(const std::string& seasonText) {
                                                 raceRow(8, "John Smith", "Kiruna", 6, 601003)})},
         {"sim/exports/race_a.html", raceExport({raceRow(7, "Ann Rider", "Vexa", 10, 900000),
                                                 raceRow(8, "John Smith", "Kiruna", 10, 901000)})},
-        {"sim/exports/race_b.html", raceExport({raceRow(9, "Tom &amp; Jerry", "Tarsk", 10, 902000)})},
+        {"sim/exports/race_b.html", raceExport({raceRow(9, "Tom &amp; Jerry", "Tarsk &amp; Sons", 10, 902000)})},
         {"sim/exports/quali.html", practiceExport({practiceRow(8, "John Smith", "Kiruna", 93000, "3/8", "160.1 km/h")})},
     };
 }
@@ -269,10 +269,12 @@ TEST(LeagueRun, ListsTheLapsToSplitAndLeavesOutARaceWhoseExportDoesNotFit) {
     }
 }
 
-// A name of the export is decoded once (Tom &amp; Jerry is "Tom & Jerry"), matched by
-// the season file's names without regard to case, and escaped once in the pages.
+// The names of an export are decoded once (Tom &amp; Jerry is "Tom & Jerry", Tarsk &amp;
+// Sons "Tarsk & Sons"); the rider is matched by the season file's names without regard
+// to case and shown by the league's name; every name is escaped once in the pages and
+// plain in CSV and JSON.
 TEST(LeagueRun, ExportNamesAreTextMatchedByTheSeasonFileAndEscapedOnce) {
-    const FileMap files = leagueFolder("[riders]\n\"TOM & JERRY\" = \"Tom & Jerry\"\n" + kRound +
+    const FileMap files = leagueFolder("[riders]\n\"TOM & JERRY\" = \"Jerry & Tom\"\n" + kRound +
                                        "[[round.penalty]]\nrider = \"tom & jerry\"\nrace = \"race_b\"\n"
                                        "points = -1\nreason = \"<late>\"\n");
     const RunResult result = runInProcess(leagueRun(runOf("cup")), "", files);
@@ -280,12 +282,14 @@ TEST(LeagueRun, ExportNamesAreTextMatchedByTheSeasonFileAndEscapedOnce) {
     const std::string csv = result.files.at("cup/standings.csv");
     const std::string json = result.files.at("cup/season.json");
     const std::string page = result.files.at("cup/index.html");
-    EXPECT_NE(csv.find(",Tom & Jerry,Tarsk,"), std::string::npos) << csv;
-    EXPECT_NE(json.find("\"rider\": \"Tom & Jerry\""), std::string::npos);
-    EXPECT_NE(page.find(">Tom &amp; Jerry<"), std::string::npos);
+    EXPECT_NE(csv.find(",Jerry & Tom,Tarsk & Sons,"), std::string::npos) << csv;
+    EXPECT_NE(json.find("\"rider\": \"Jerry & Tom\""), std::string::npos);
+    EXPECT_NE(json.find("\"bike\": \"Tarsk & Sons\""), std::string::npos);
+    EXPECT_NE(page.find(">Jerry &amp; Tom<"), std::string::npos);
+    EXPECT_NE(page.find(">Tarsk &amp; Sons<"), std::string::npos);
     EXPECT_NE(page.find(">&lt;late&gt;<"), std::string::npos);
     EXPECT_EQ(page.find("&amp;amp;"), std::string::npos);
-    EXPECT_EQ(page.find("Tom & Jerry"), std::string::npos);
+    EXPECT_EQ(page.find(" & "), std::string::npos);
 }
 
 TEST(LeagueRun, NewWritesATemplateThatReadsBackAndNeverWritesOverAFile) {
