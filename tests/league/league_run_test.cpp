@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 namespace league::testing {
@@ -267,6 +268,24 @@ TEST(LeagueRun, ListsTheLapsToSplitAndLeavesOutARaceWhoseExportDoesNotFit) {
         const std::size_t end = result.console.size() - c.leftOut.size();
         EXPECT_EQ(result.console.substr(end), c.leftOut) << result.console;
     }
+}
+
+// The ids in a race analysis fragment start with its page's path, so that the
+// fragments of one race in two rounds can be pasted into one web page.
+TEST(LeagueRun, TheFragmentsOfTwoRaceAnalysesShareNoId) {
+    const std::string round = kRound + "analyse = [\"night\"]\nsplit = [\"night #7 lap 4\"]\n";
+    const RunResult result = runInProcess(leagueRun(runOf("cup")), "", leagueFolder(round + round));
+    ASSERT_EQ(result.exitStatus, 0) << result.console;
+    std::vector<std::string> ids;
+    for (const char* fragment : {"cup/round-01/night_analysis_fragment.html", "cup/round-02/night_analysis_fragment.html"}) {
+        const std::string text = result.files.at(fragment);
+        for (std::size_t at = text.find(" id=\""); at != std::string::npos; at = text.find(" id=\"", at + 1)) {
+            ids.push_back(text.substr(at + 5, text.find('"', at + 5) - at - 5));
+        }
+    }
+    std::sort(ids.begin(), ids.end());
+    ASSERT_EQ(ids.size(), 6U);  // each: the position chart, the gap chart, the legend
+    EXPECT_EQ(std::adjacent_find(ids.begin(), ids.end()), ids.end());
 }
 
 // The names of an export are decoded once (Tom &amp; Jerry is "Tom & Jerry", Tarsk &amp;

@@ -32,7 +32,7 @@ void addRaceNightFiles(std::vector<OutputFile>& files, const SeasonResult& resul
     for (std::size_t a = 0; a < round.analyses.size(); ++a) {
         const AnalysedRace& race = round.analyses[a];
         if (race.analysis) {
-            RaceAnalysisPages pages = raceAnalysisPages(result, round, race);
+            RaceAnalysisPages pages = raceAnalysisPages(result, round, race, folder + stems[a]);
             files.push_back({folder + stems[a] + ".html", std::move(pages.page)});
             files.push_back({folder + stems[a] + "_fragment.html", std::move(pages.fragment)});
         }
