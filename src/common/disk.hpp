@@ -72,6 +72,24 @@ public:
     /// left as it is. Refused for a file that this run has read.
     virtual bool replaceFile(const std::string& name, std::string_view bytes) = 0;
 
+    /// What stands in the way of replaceFile or removeFile for `name`, as far as it can be
+    /// told without changing anything, so that a run can check every file it will write
+    /// before it writes the first.
+    enum class Obstacle {
+        None,         ///< nothing there refuses it (writing may still fail on the disk)
+        ReadThisRun,  ///< a file that this run has read
+        Folder,       ///< a folder of that name
+        FileAsFolder  ///< a file in the place of one of the folders above it
+    };
+    virtual Obstacle obstacleTo(const std::string& name) = 0;
+
+    /// What became of a file to remove.
+    enum class Removal { Removed, NotThere, Failed };
+
+    /// Removes the file `name`. A folder and a file that this run has read are never
+    /// removed: Failed.
+    virtual Removal removeFile(const std::string& name) = 0;
+
     /// What became of a file that may only be created new.
     enum class NewFile { Written, AlreadyThere, Failed };
 

@@ -214,6 +214,43 @@ bool MemoryDisk::replaceFile(const std::string& name, std::string_view bytes) {
     return true;
 }
 
+Disk::Obstacle MemoryDisk::obstacleTo(const std::string& name) {
+    const auto key = pageKey(name);
+    if (!key) {
+        return Obstacle::None;
+    }
+    if (filesRead_.count(*key) != 0) {
+        return Obstacle::ReadThisRun;
+    }
+    if (isFolderKey(*key)) {
+        return Obstacle::Folder;
+    }
+    for (std::size_t slash = key->find('/'); slash != std::string::npos; slash = key->find('/', slash + 1)) {
+        if (files_.count(key->substr(0, slash)) != 0) {
+            return Obstacle::FileAsFolder;
+        }
+    }
+    return Obstacle::None;
+}
+
+Disk::Removal MemoryDisk::removeFile(const std::string& name) {
+    const auto key = pageKey(name);
+    if (!key) {
+        return Removal::NotThere;
+    }
+    if (filesRead_.count(*key) != 0 || isFolderKey(*key)) {
+        return Removal::Failed;
+    }
+    if (files_.erase(*key) == 0) {
+        return Removal::NotThere;
+    }
+    // Its folder stays, as on a real disk, though no file may be left in it.
+    if (const std::size_t slash = key->rfind('/'); slash != std::string::npos) {
+        emptyFolders_.insert(key->substr(0, slash));
+    }
+    return Removal::Removed;
+}
+
 Disk::NewFile MemoryDisk::createNewFile(const std::string& name, std::string_view bytes) {
     const auto key = pageKey(name);
     if (key && (files_.count(*key) != 0 || isFolderKey(*key))) {

@@ -34,6 +34,8 @@ public:
     bool createFolder(const std::string& name) override;
     bool replaceFile(const std::string& name, std::string_view bytes) override;
     NewFile createNewFile(const std::string& name, std::string_view bytes) override;
+    Obstacle obstacleTo(const std::string& name) override;
+    Removal removeFile(const std::string& name) override;
 
 private:
     /// A folder made by createFolder that holds no file yet.

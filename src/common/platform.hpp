@@ -72,8 +72,9 @@ bool finishWriting(FileHandle file, std::int64_t length);
 /// Closes a file; false when the system reports that written data did not reach it.
 bool closeFile(FileHandle file);
 
-/// Removes a file (not a folder); a link is removed, not what it points to.
-void removeFile(const std::string& path);
+/// Removes a file (not a folder); a link is removed, not what it points to. True when
+/// no file of that name is there afterwards.
+bool removeFile(const std::string& path);
 
 /// The names of the regular files directly in `folder`, in no particular order;
 /// nothing when it cannot be listed.

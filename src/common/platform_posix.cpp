@@ -156,8 +156,8 @@ bool closeFile(FileHandle file) {
     return close(descriptor(file)) == 0;
 }
 
-void removeFile(const std::string& path) {
-    unlink(path.c_str());
+bool removeFile(const std::string& path) {
+    return unlink(path.c_str()) == 0 || errno == ENOENT;
 }
 
 std::optional<std::vector<std::string>> filesInFolder(const std::string& folder) {

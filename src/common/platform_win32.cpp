@@ -138,8 +138,12 @@ bool closeFile(FileHandle file) {
     return CloseHandle(handleOf(file)) != 0;
 }
 
-void removeFile(const std::string& path) {
-    DeleteFileA(path.c_str());
+bool removeFile(const std::string& path) {
+    if (DeleteFileA(path.c_str()) != 0) {
+        return true;
+    }
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
 std::optional<std::vector<std::string>> filesInFolder(const std::string& folder) {

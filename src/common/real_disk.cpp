@@ -174,12 +174,15 @@ bool RealDisk::isFolder(const std::string& path) {
 }
 
 bool RealDisk::createFolder(const std::string& name) {
-    // Each folder from the top down, so that missing folders above are made too.
+    // Each folder from the top down, so that missing folders above are made too; the
+    // path is split at every separator of the system (a backslash too on Windows).
     const std::string path = belowWorkingFolder(name);
-    for (std::size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1)) {
-        platform::makeFolder(path.substr(0, slash));
+    std::filesystem::path folder;
+    for (const std::filesystem::path& part : std::filesystem::path(path)) {
+        folder /= part;
+        platform::makeFolder(folder.string());
     }
-    return platform::makeFolder(path);
+    return platform::isFolder(path);
 }
 
 bool RealDisk::replaceFile(const std::string& name, std::string_view bytes) {
@@ -212,6 +215,41 @@ bool RealDisk::replaceFile(const std::string& name, std::string_view bytes) {
         return false;
     }
     return true;
+}
+
+Disk::Obstacle RealDisk::obstacleTo(const std::string& name) {
+    const std::string path = belowWorkingFolder(name);
+    if (wasRead(path)) {
+        return Obstacle::ReadThisRun;
+    }
+    if (platform::isFolder(path)) {
+        return Obstacle::Folder;
+    }
+    // Each folder above, up to the top: something there that is not a folder stops it.
+    std::filesystem::path above = std::filesystem::path(path).parent_path();
+    while (!above.empty()) {
+        const std::string folder = above.string();
+        if (platform::identityOfPath(folder) && !platform::isFolder(folder)) {
+            return Obstacle::FileAsFolder;
+        }
+        std::filesystem::path next = above.parent_path();
+        if (next == above) {
+            break;
+        }
+        above = std::move(next);
+    }
+    return Obstacle::None;
+}
+
+Disk::Removal RealDisk::removeFile(const std::string& name) {
+    const std::string path = belowWorkingFolder(name);
+    if (wasRead(path) || platform::isFolder(path)) {
+        return Removal::Failed;
+    }
+    if (!platform::identityOfPath(path)) {
+        return Removal::NotThere;
+    }
+    return platform::removeFile(path) ? Removal::Removed : Removal::Failed;
 }
 
 Disk::NewFile RealDisk::createNewFile(const std::string& name, std::string_view bytes) {

@@ -23,6 +23,8 @@ public:
     bool createFolder(const std::string& name) override;
     bool replaceFile(const std::string& name, std::string_view bytes) override;
     NewFile createNewFile(const std::string& name, std::string_view bytes) override;
+    Obstacle obstacleTo(const std::string& name) override;
+    Removal removeFile(const std::string& name) override;
 
 private:
     /// True when the file at `path` (below the working folder) is one this run has read.

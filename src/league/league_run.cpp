@@ -10,6 +10,7 @@
 
 #include "common/time_text.hpp"
 
+#include <filesystem>
 #include <ostream>
 
 namespace league::season {
@@ -24,6 +25,14 @@ std::string withTomlSuffix(const std::string& name) {
 std::string folderOf(const std::string& path) {
     const std::size_t separator = path.find_last_of("/\\");
     return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
+}
+
+// The folder the files go into: `output` as given when it starts at the top of a disk
+// (/srv/league; on Windows also C:\League, \\server\share and \League), else below the
+// season file's folder.
+std::string outputFolderOf(const std::string& seasonFolder, const std::string& output) {
+    const std::filesystem::path given(output);
+    return given.has_root_name() || given.has_root_directory() ? output : seasonFolder + output;
 }
 
 int finish(Console& console, const LeagueOptions& options, int status) {
@@ -152,6 +161,22 @@ std::size_t listLeftOutRaces(std::ostream& out, const SeasonResult& result) {
     return leftOut;
 }
 
+// Why a file of the run cannot be written, found before the first was written.
+std::string whyBlocked(Disk::Obstacle obstacle, const std::string& seasonFileName) {
+    switch (obstacle) {
+    case Disk::Obstacle::ReadThisRun:
+        return "this run has read it, and League never writes over a file it reads (give output = in " +
+               seasonFileName + " another folder)";
+    case Disk::Obstacle::Folder:
+        return "a folder of that name is there";
+    case Disk::Obstacle::FileAsFolder:
+        return "a file is there in the place of one of its folders";
+    case Disk::Obstacle::None:
+        break;
+    }
+    return {};
+}
+
 void listWarnings(std::ostream& out, const SeasonResult& result) {
     if (result.warnings.empty()) {
         return;
@@ -209,19 +234,41 @@ int runLeague(Console& console, Disk& disk, const LeagueOptions& options) {
         return finish(console, options, kLeagueCompleted);
     }
 
-    const std::string outputFolder = seasonFolder + season.output;
-    const WriteReport report = writeSeasonFiles(disk, outputFolder, seasonFiles(result));
-    if (report.folderMissing) {
+    const std::string outputFolder = outputFolderOf(seasonFolder, season.output);
+    const WriteReport report = writeSeasonFiles(disk, outputFolder, seasonFiles(result), leftOutPages(result));
+    if (!report.blocked.empty() || !report.folderNotMade.empty()) {
         listWarnings(console.out(), result);
-        return stop(console, options, "Can't make the folder " + outputFolder + "!");
+        listLeftOutRaces(console.out(), result);
+        for (const BlockedFile& file : report.blocked) {
+            console.out() << "Can't write " << file.path << ": " << whyBlocked(file.obstacle, *fileName) << '\n';
+        }
+        if (!report.folderNotMade.empty()) {
+            console.out() << "Can't make the folder " << report.folderNotMade << "!" << '\n';
+        }
+        return stop(console, options, "Nothing was written.");
     }
     console.out() << "Written into " << outputFolder << ":" << '\n';
     for (const std::string& path : report.written) {
         console.out() << "  " << path.substr(outputFolder.size() + 1) << '\n';
     }
+    if (!report.removed.empty()) {
+        console.out() << "Removed from " << outputFolder << ", as their race is left out:" << '\n';
+        for (const std::string& path : report.removed) {
+            console.out() << "  " << path.substr(outputFolder.size() + 1) << '\n';
+        }
+    }
     listWarnings(console.out(), result);
     for (const std::string& path : report.failed) {
         console.out() << "Can't write " << path << "!" << '\n';
+    }
+    if (!report.failed.empty()) {
+        // Each file is written whole or not at all: those that failed keep what an
+        // earlier run wrote, if anything.
+        console.out() << "The files that could not be written are as they were before this run; the others are new."
+                      << '\n';
+    }
+    for (const std::string& path : report.notRemoved) {
+        console.out() << "Can't remove " << path << "!" << '\n';
     }
     // A race left out is the one error after which the other files are written.
     const std::size_t leftOut = listLeftOutRaces(console.out(), result);

@@ -31,9 +31,10 @@ constexpr const char* kOperandHelp =
 
 constexpr const char* kExitStatuses =
     "  0  the season was written (or checked); warnings are allowed\n"
-    "  1  an error in the season file, an export or a replay (nothing is written), a\n"
-    "     race left out because its export does not fit its replay, or a file that\n"
-    "     could not be written\n"
+    "  1  an error in the season file, an export or a replay, or a file of the output\n"
+    "     folder that may not be written, such as one the run has read (nothing is\n"
+    "     written); a race left out because its export does not fit its replay, or a\n"
+    "     file that the disk failed to take (the other files are written)\n"
     "  2  no season file to read, or --new without a name\n";
 
 }  // namespace

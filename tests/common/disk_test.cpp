@@ -90,13 +90,17 @@ TEST(Disk, TheMemoryDiskAnswersAsTheRealDisk) {
 }
 
 // What a League run asks of the disk besides reading: the season files of a folder,
-// folders made for its output, files replaced whole and files created only when new.
+// folders made for its output, what would stop a file being replaced, files replaced
+// whole, files removed (their folder stays) and files created only when new.
 struct Written {
     std::vector<std::string> seasons;
     std::vector<std::string> exports;
     std::array<bool, 3> folders{};
     std::array<bool, 2> made{};
+    std::array<Disk::Obstacle, 5> obstacles{};
     std::array<bool, 5> replaced{};
+    std::array<Disk::Removal, 4> removed{};
+    bool folderLeft = false;
     std::array<Disk::NewFile, 4> created{};
     FileMap files;
 };
@@ -108,12 +112,18 @@ Written write(Disk& disk) {
     written.folders = {disk.isFolder("sim\\exports"), disk.isFolder("Quorrin.ini"), disk.isFolder("none")};
     written.made = {disk.createFolder("out/season"), disk.createFolder("Quorrin.ini/season")};
     EXPECT_TRUE(disk.readFile("sim\\exports\\race.html"));
+    written.obstacles = {disk.obstacleTo("out/season/index.html"), disk.obstacleTo("sim/./exports/race.html"),
+                         disk.obstacleTo("sim/exports"), disk.obstacleTo("Quorrin.ini/season/index.html"),
+                         disk.obstacleTo("missing/x.html")};
     // A new file, the same file again with other bytes and with the same bytes, a file
     // the run has read, and a file in a missing folder.
     written.replaced = {disk.replaceFile("out/season/index.html", "one"),
                         disk.replaceFile("out/season/index.html", "two"),
                         disk.replaceFile("out/season/index.html", "two"),
                         disk.replaceFile("sim/exports/race.html", "x"), disk.replaceFile("missing/x.html", "y")};
+    written.removed = {disk.removeFile("sub/old.html"), disk.removeFile("sub/old.html"),
+                       disk.removeFile("sim/exports/race.html"), disk.removeFile("sim/exports")};
+    written.folderLeft = disk.isFolder("sub");
     written.created = {disk.createNewFile("new.toml", "t"), disk.createNewFile("new.toml", "u"),
                        disk.createNewFile("sim", "t"), disk.createNewFile("missing/x.toml", "t")};
     return written;
@@ -138,20 +148,31 @@ TEST(Disk, TheMemoryDiskListsMakesFoldersAndReplacesFilesAsTheRealDisk) {
     EXPECT_EQ(real.exports, (std::vector<std::string>{"race.html"}));
     EXPECT_EQ(real.folders, (std::array<bool, 3>{true, false, false}));
     EXPECT_EQ(real.made, (std::array<bool, 2>{true, false}));
+    using Obstacle = Disk::Obstacle;
+    EXPECT_EQ(real.obstacles, (std::array<Obstacle, 5>{Obstacle::None, Obstacle::ReadThisRun, Obstacle::Folder,
+                                                        Obstacle::FileAsFolder, Obstacle::None}));
     EXPECT_EQ(real.replaced, (std::array<bool, 5>{true, true, true, false, false}));
+    using Removal = Disk::Removal;
+    EXPECT_EQ(real.removed,
+              (std::array<Removal, 4>{Removal::Removed, Removal::NotThere, Removal::Failed, Removal::Failed}));
+    EXPECT_TRUE(real.folderLeft);
     EXPECT_EQ(real.created, (std::array<Disk::NewFile, 4>{Disk::NewFile::Written, Disk::NewFile::AlreadyThere,
                                                            Disk::NewFile::AlreadyThere, Disk::NewFile::Failed}));
     // No temporary file is left, and the file that was read is as it was.
     FileMap expected = files;
     expected["out/season/index.html"] = "two";
     expected["new.toml"] = "t";
+    expected.erase("sub/old.html");
     EXPECT_EQ(real.files, expected);
 
     EXPECT_EQ(memory.seasons, real.seasons);
     EXPECT_EQ(memory.exports, real.exports);
     EXPECT_EQ(memory.folders, real.folders);
     EXPECT_EQ(memory.made, real.made);
+    EXPECT_EQ(memory.obstacles, real.obstacles);
     EXPECT_EQ(memory.replaced, real.replaced);
+    EXPECT_EQ(memory.removed, real.removed);
+    EXPECT_EQ(memory.folderLeft, real.folderLeft);
     EXPECT_EQ(memory.created, real.created);
     EXPECT_EQ(memory.files, real.files);
 }

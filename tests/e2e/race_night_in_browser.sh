@@ -42,10 +42,12 @@ check "rows of all lap times" "$riders" \
 check "a lapped rider marked" 1 "$(grep -c 'class="mark">lapped, ' "$dom")"
 check "a retired rider marked" 1 "$(grep -c 'class="mark">retired after ' "$dom")"
 check "drawings in the page" 2 "$(grep -o '<svg' "$dom" | wc -l)"
+# The ids of the page's elements start with its path: round-01-cup_race_analysis-gap-chart.
+id_prefix="${page_stem//\//-}-"
 for chart in position-chart gap-chart; do
   check "$chart with role and label" 1 \
-    "$(element "$dom" "id=\"$chart\"" svg | head -n 1 | grep -c 'role="img".*aria-label="[^"]')"
-  check "lines in $chart" "$riders" "$(element "$dom" "id=\"$chart\"" svg | grep -c 'class="rider-line"')"
+    "$(element "$dom" "id=\"$id_prefix$chart\"" svg | head -n 1 | grep -c 'role="img".*aria-label="[^"]')"
+  check "lines in $chart" "$riders" "$(element "$dom" "id=\"$id_prefix$chart\"" svg | grep -c 'class="rider-line"')"
 done
 
 # A plain page of a website with headings, a table and text of its own around a column

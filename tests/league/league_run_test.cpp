@@ -5,11 +5,17 @@
 #include "league/league_run.hpp"
 #include "league/read/season_file.hpp"
 
+#include "common/memory_disk.hpp"
+#include "common/real_disk.hpp"
+
 #include "support/export_builder.hpp"
 #include "support/replay_builder.hpp"
 #include "support/run_harness.hpp"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
 
 namespace league::testing {
 namespace {
@@ -51,7 +57,7 @@ FileMap leagueFolder(const std::string& seasonText) {
                                                 raceRow(8, "John Smith", "Kiruna", 6, 601003)})},
         {"sim/exports/race_a.html", raceExport({raceRow(7, "Ann Rider", "Vexa", 10, 900000),
                                                 raceRow(8, "John Smith", "Kiruna", 10, 901000)})},
-        {"sim/exports/race_b.html", raceExport({raceRow(9, "Tom &amp; Jerry", "Tarsk", 10, 902000)})},
+        {"sim/exports/race_b.html", raceExport({raceRow(9, "Tom &amp; Jerry", "Tarsk &amp; Sons", 10, 902000)})},
         {"sim/exports/quali.html", practiceExport({practiceRow(8, "John Smith", "Kiruna", 93000, "3/8", "160.1 km/h")})},
     };
 }
@@ -130,9 +136,96 @@ TEST(LeagueRun, BadInputGivesItsMessageStatusOneAndWritesNothing) {
     }
 }
 
+// Every file is checked before the first is written: a file the run has read, a
+// folder of a file's name or a file in the place of a folder stops the run with
+// nothing written. A file that the disk fails to take while writing is reported, and
+// the others are written.
+TEST(LeagueRun, FilesTheDiskWouldRefuseStopTheRunBeforeAnythingIsWritten) {
+    const std::string readExport = "[[round]]\nname = \"R1\"\nraces = [\"round-01\"]\n";
+    const struct {
+        std::string season;
+        FileMap extra;
+        std::string fullFile;
+        std::string lines;
+        bool nothingWritten;
+    } cases[] = {
+        {"output = \"sim/exports\"\n" + readExport,
+         {{"sim/exports/round-01.html", raceExport({raceRow(7, "Ann Rider", "Vexa", 10, 900000)})}},
+         "",
+         "Can't write sim/exports/round-01.html: this run has read it, and League never writes over a file it reads "
+         "(give output = in cup.toml another folder)\nNothing was written.\n",
+         true},
+        {kRound, {{"cup/season.json/old", "x"}}, "",
+         "Can't write cup/season.json: a folder of that name is there\nNothing was written.\n", true},
+        {kRound, {{"cup/round-01", "x"}}, "",
+         "Can't write cup/round-01/index.html: a file is there in the place of one of its folders\n"
+         "Nothing was written.\n",
+         true},
+        {kRound, {}, "cup/round-01.csv",
+         "Can't write cup/round-01.csv!\nThe files that could not be written are as they were before this run; the "
+         "others are new.\n",
+         false},
+    };
+    for (const auto& c : cases) {
+        FileMap files = leagueFolder(c.season);
+        files.insert(c.extra.begin(), c.extra.end());
+        const ProgramRun run = [&c](Console& console, Disk& disk) {
+            if (!c.fullFile.empty()) {
+                dynamic_cast<MemoryDisk&>(disk).fillUpAt(c.fullFile, 0);
+            }
+            return season::runLeague(console, disk, runOf("cup"));
+        };
+        const RunResult result = runInProcess(run, "", files);
+        EXPECT_EQ(result.exitStatus, 1) << c.season;
+        EXPECT_NE(result.console.find(c.lines), std::string::npos) << result.console;
+        EXPECT_EQ(filesWritten(result, files).empty(), c.nothingWritten) << result.console;
+    }
+}
+
+// An output folder that starts at the top of the disk is used as given; any other lies
+// below the season file's folder.
+TEST(LeagueRun, AnAbsoluteOutputIsUsedAsGivenARelativeOneBelowTheSeasonFile) {
+    for (const bool absolute : {true, false}) {
+        TempFolder folder;
+        const std::string output = absolute ? (folder.path() / "absout").string() : "relout";
+        for (const auto& [name, bytes] : leagueFolder("output = '" + output + "'\n" + kRound)) {
+            folder.write("s7/" + name, bytes);
+        }
+        RealDisk disk(folder.path().string());
+        std::istringstream in;
+        std::ostringstream out;
+        Console console(in, out, testPause);
+        EXPECT_EQ(season::runLeague(console, disk, runOf("s7/cup")), 0) << out.str();
+        EXPECT_EQ(folder.files().count(absolute ? "absout/index.html" : "s7/relout/index.html"), 1U) << out.str();
+    }
+}
+
+// The qualifying page says how the field was divided, or why it was not: no
+// maxdriversingrid.ini, or one without a grid size.
+TEST(LeagueRun, TheQualifyingPageSaysWhyTheFieldIsOrIsNotDivided) {
+    const struct {
+        std::optional<std::string> gridSizeFile;
+        std::string division;
+    } cases[] = {
+        {std::nullopt, "the round names no grid_size and there is no maxdriversingrid.ini."},
+        {"none", "the round names no grid_size and maxdriversingrid.ini holds no grid size above 0."},
+        {"4", "The field divided into 1 grid of at most 4 riders: 1."},
+    };
+    for (const auto& c : cases) {
+        FileMap files = leagueFolder(kRound + "qualifying = [\"quali\"]\n");
+        if (c.gridSizeFile) {
+            files["maxdriversingrid.ini"] = *c.gridSizeFile;
+        }
+        const RunResult result = runInProcess(leagueRun(runOf("cup")), "", files);
+        ASSERT_EQ(result.exitStatus, 0) << result.console;
+        EXPECT_NE(result.files.at("cup/round-01/qualifying.html").find(c.division), std::string::npos) << c.division;
+    }
+}
+
 // The laps that Quorrin would ask about are listed with their split entries. A race
 // whose export does not fit its replay (a lap left unsplit) is left out with the
-// reason and the laps to split: the rest is written, and the run ends with status 1.
+// reason and the laps to split: the rest is written, the pages an earlier run wrote
+// for it are removed, and the run ends with status 1.
 TEST(LeagueRun, ListsTheLapsToSplitAndLeavesOutARaceWhoseExportDoesNotFit) {
     const std::string night = kRound + "analyse = [\"night\"]\n";
     const std::string listed = "Race analysis of night (round 1, R1): Harbour Loop, 3 riders, ";
@@ -155,11 +248,21 @@ TEST(LeagueRun, ListsTheLapsToSplitAndLeavesOutARaceWhoseExportDoesNotFit) {
          "Rider 7 laps, the replay 6; a split may mend it: \"night #7 lap 4\" (3:10.000, best lap 1:35.000)\n"},
     };
     for (const auto& c : cases) {
-        const FileMap files = leagueFolder(night + c.split);
+        FileMap files = leagueFolder(night + c.split);
+        const FileMap earlier = {{"cup/round-01/night_analysis.html", "old page"},
+                                 {"cup/round-01/night_analysis_fragment.html", "old fragment"},
+                                 {"cup/round-01/notes.html", "the admin's own"}};
+        files.insert(earlier.begin(), earlier.end());
         const RunResult result = runInProcess(leagueRun(runOf("cup")), "", files);
         EXPECT_EQ(result.exitStatus, c.exitStatus) << result.console;
         EXPECT_NE(result.console.find(c.lapsListed), std::string::npos) << result.console;
         EXPECT_EQ(result.files.count("cup/round-01/night_analysis.html"), c.pageWritten ? 1U : 0U);
+        EXPECT_EQ(result.files.count("cup/round-01/night_analysis_fragment.html"), c.pageWritten ? 1U : 0U);
+        EXPECT_EQ(result.files.at("cup/round-01/notes.html"), "the admin's own");
+        EXPECT_EQ(result.console.find("Removed from cup, as their race is left out:\n  round-01/night_analysis.html\n"
+                                      "  round-01/night_analysis_fragment.html\n") != std::string::npos,
+                  !c.pageWritten)
+            << result.console;
         EXPECT_EQ(result.files.count("cup/round-01/index.html"), 1U);
         EXPECT_EQ(result.files.count("cup/index.html"), 1U);
         const std::size_t end = result.console.size() - c.leftOut.size();
@@ -167,10 +270,30 @@ TEST(LeagueRun, ListsTheLapsToSplitAndLeavesOutARaceWhoseExportDoesNotFit) {
     }
 }
 
-// A name of the export is decoded once (Tom &amp; Jerry is "Tom & Jerry"), matched by
-// the season file's names without regard to case, and escaped once in the pages.
+// The ids in a race analysis fragment start with its page's path, so that the
+// fragments of one race in two rounds can be pasted into one web page.
+TEST(LeagueRun, TheFragmentsOfTwoRaceAnalysesShareNoId) {
+    const std::string round = kRound + "analyse = [\"night\"]\nsplit = [\"night #7 lap 4\"]\n";
+    const RunResult result = runInProcess(leagueRun(runOf("cup")), "", leagueFolder(round + round));
+    ASSERT_EQ(result.exitStatus, 0) << result.console;
+    std::vector<std::string> ids;
+    for (const char* fragment : {"cup/round-01/night_analysis_fragment.html", "cup/round-02/night_analysis_fragment.html"}) {
+        const std::string text = result.files.at(fragment);
+        for (std::size_t at = text.find(" id=\""); at != std::string::npos; at = text.find(" id=\"", at + 1)) {
+            ids.push_back(text.substr(at + 5, text.find('"', at + 5) - at - 5));
+        }
+    }
+    std::sort(ids.begin(), ids.end());
+    ASSERT_EQ(ids.size(), 6U);  // each: the position chart, the gap chart, the legend
+    EXPECT_EQ(std::adjacent_find(ids.begin(), ids.end()), ids.end());
+}
+
+// The names of an export are decoded once (Tom &amp; Jerry is "Tom & Jerry", Tarsk &amp;
+// Sons "Tarsk & Sons"); the rider is matched by the season file's names without regard
+// to case and shown by the league's name; every name is escaped once in the pages and
+// plain in CSV and JSON.
 TEST(LeagueRun, ExportNamesAreTextMatchedByTheSeasonFileAndEscapedOnce) {
-    const FileMap files = leagueFolder("[riders]\n\"TOM & JERRY\" = \"Tom & Jerry\"\n" + kRound +
+    const FileMap files = leagueFolder("[riders]\n\"TOM & JERRY\" = \"Jerry & Tom\"\n" + kRound +
                                        "[[round.penalty]]\nrider = \"tom & jerry\"\nrace = \"race_b\"\n"
                                        "points = -1\nreason = \"<late>\"\n");
     const RunResult result = runInProcess(leagueRun(runOf("cup")), "", files);
@@ -178,12 +301,14 @@ TEST(LeagueRun, ExportNamesAreTextMatchedByTheSeasonFileAndEscapedOnce) {
     const std::string csv = result.files.at("cup/standings.csv");
     const std::string json = result.files.at("cup/season.json");
     const std::string page = result.files.at("cup/index.html");
-    EXPECT_NE(csv.find(",Tom & Jerry,Tarsk,"), std::string::npos) << csv;
-    EXPECT_NE(json.find("\"rider\": \"Tom & Jerry\""), std::string::npos);
-    EXPECT_NE(page.find(">Tom &amp; Jerry<"), std::string::npos);
+    EXPECT_NE(csv.find(",Jerry & Tom,Tarsk & Sons,"), std::string::npos) << csv;
+    EXPECT_NE(json.find("\"rider\": \"Jerry & Tom\""), std::string::npos);
+    EXPECT_NE(json.find("\"bike\": \"Tarsk & Sons\""), std::string::npos);
+    EXPECT_NE(page.find(">Jerry &amp; Tom<"), std::string::npos);
+    EXPECT_NE(page.find(">Tarsk &amp; Sons<"), std::string::npos);
     EXPECT_NE(page.find(">&lt;late&gt;<"), std::string::npos);
     EXPECT_EQ(page.find("&amp;amp;"), std::string::npos);
-    EXPECT_EQ(page.find("Tom & Jerry"), std::string::npos);
+    EXPECT_EQ(page.find(" & "), std::string::npos);
 }
 
 TEST(LeagueRun, NewWritesATemplateThatReadsBackAndNeverWritesOverAFile) {

@@ -1,6 +1,6 @@
 // What the season makes of its riders: pole points, the change beside each standing and
-// the teams' scores, and riders who appear twice in one round or under two names with
-// one start number.
+// the teams' scores, and riders who appear in unusual ways: twice in one round, under
+// two names with one start number, or in a team but in no round.
 
 #include "league/standings/season_standings.hpp"
 
@@ -22,7 +22,8 @@ ExportRow row(std::int32_t number, const std::string& name, std::int32_t raceTim
 }
 
 // A season of `file`'s settings and one round per element of `nights`, each night one
-// list of races and, where `qualifying` has one, a qualifying export.
+// list of races (none: a round to come) and, where `qualifying` has one, a qualifying
+// export.
 SeasonOutcome seasonOf(const std::vector<std::vector<std::vector<ExportRow>>>& nights, SeasonFile file = {},
                        const std::vector<std::vector<ExportRow>>& qualifying = {}) {
     RaceNights read;
@@ -44,29 +45,46 @@ SeasonOutcome seasonOf(const std::vector<std::vector<std::vector<ExportRow>>>& n
     return computeSeason(file, read, "cup.toml");
 }
 
-TEST(SeasonStandings, RidersTwiceInARoundOrUnderTwoNamesWithOneNumber) {
+TEST(SeasonStandings, RidersTwiceInARoundUnderTwoNamesWithOneNumberOrInATeamOnly) {
     const struct {
         const char* situation;
         std::vector<std::vector<std::vector<ExportRow>>> nights;
+        std::vector<Team> teams;
         std::vector<std::pair<std::string, std::int64_t>> totals;
         std::vector<std::string> warnings;
     } cases[] = {
         {"a rider in two grids: the better place counts",
          {{{row(7, "Ann", 900000), row(8, "Bob", 901000)}, {row(7, "ANN", 902000)}}},
+         {},
          {{"Ann", 50}, {"Bob", 40}},
          {"Round 1 (R1): Ann has 2 entries (race_1 P1, race_2 P3); the better place counts"}},
         {"one number, two names, never in one round: a [riders] line is suggested",
          {{{row(12, "J. Smith", 900000)}}, {{row(12, "John Smith", 900000)}}},
+         {},
          {{"John Smith", 50}, {"J. Smith", 50}},  // the same place, the later round first
          {"Start number 12 is \"J. Smith\" in round 1 and \"John Smith\" in round 2: if they are one rider, add "
           "the line \"J. Smith\" = \"John Smith\" under [riders]"}},
         {"one number, two names in one round: two riders",
          {{{row(12, "Ann", 900000), row(12, "Bob", 901000)}}},
+         {},
          {{"Ann", 50}, {"Bob", 40}},
+         {}},
+        {"a team lists a name that no rider of the held rounds has: it may be misspelt",
+         {{{row(7, "Ann", 900000), row(8, "Bob", 901000)}}, {}},
+         {{"Vexa", {"ann", "Bobb"}, 4}},
+         {{"Ann", 50}, {"Bob", 40}},
+         {"cup.toml, line 4: team \"Vexa\" lists \"Bobb\", a name that matches no rider of the held rounds: it may "
+          "be misspelt (it adds no points to the team)"}},
+        {"no round held yet: no rider to match",
+         {{}},
+         {{"Vexa", {"Ann"}, 4}},
+         {},
          {}},
     };
     for (const auto& c : cases) {
-        const SeasonOutcome outcome = seasonOf(c.nights);
+        SeasonFile file;
+        file.teams = c.teams;
+        const SeasonOutcome outcome = seasonOf(c.nights, file);
         ASSERT_TRUE(outcome.result) << c.situation << ": " << outcome.error;
         std::vector<std::pair<std::string, std::int64_t>> totals;
         for (const StandingsRow& standing : outcome.result->standings().rows) {

@@ -279,7 +279,7 @@ void writeLines(SvgMarkup& svg, const LineChart& chart, const Frame& frame) {
 template <typename WriteYGrid>
 void writeDrawing(SvgMarkup& svg, const LineChart& chart, const Frame& frame, WriteYGrid writeYGrid) {
     const double height = frame.plotBottom + kBottomMargin;
-    svg.open("svg").attribute("id", chart.id).attribute("role", "img").text("aria-label", chart.description);
+    svg.open("svg").id(chart.idPrefix, chart.id).attribute("role", "img").text("aria-label", chart.description);
     svg.attribute("xmlns", "http://www.w3.org/2000/svg").beginValue("viewBox");
     svg.write("0 0 ");
     svg.writeCoordinate(kChartWidth);
@@ -368,7 +368,7 @@ void writeLineChart(ReportWriter& page, const LineChart& chart) {
 
 void writeLegend(ReportWriter& page, const Legend& legend) {
     SvgMarkup html(page);
-    html.open("table").attribute("id", legend.id).write(">\n");
+    html.open("table").id(legend.idPrefix, legend.id).write(">\n");
     html.write("<thead><tr>");
     for (const std::string& heading : legend.headings) {
         html.write("<th>");

@@ -60,8 +60,9 @@ struct ValueAxis {
 };
 
 struct LineChart {
-    /// The id of the drawing in the page.
+    /// The id of the drawing in the page, after `idPrefix`.
     Fragment id = "chart";
+    std::string idPrefix;
     /// What the drawing shows, for readers that cannot see it (its aria-label).
     std::string description;
     /// The class of every line, and the name of the attribute that holds its key.
@@ -86,7 +87,9 @@ struct LegendRow {
 };
 
 struct Legend {
+    /// The id of the table in the page, after `idPrefix`.
     Fragment id = "legend";
+    std::string idPrefix;
     Fragment rowClass = "legend-row";
     /// The column headings, the swatch column's first.
     std::vector<std::string> headings;

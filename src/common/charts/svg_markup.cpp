@@ -39,6 +39,14 @@ SvgMarkup& SvgMarkup::text(Fragment name, std::string_view text) {
     return *this;
 }
 
+SvgMarkup& SvgMarkup::id(std::string_view prefix, Fragment id) {
+    beginValue("id");
+    page_.writeEscapedText(prefix);
+    page_.writeFragment(id);
+    endValue();
+    return *this;
+}
+
 SvgMarkup& SvgMarkup::number(Fragment name, std::int32_t value) {
     beginValue(name);
     page_.writeNumber(value);

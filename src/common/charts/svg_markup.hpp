@@ -34,6 +34,9 @@ public:
     SvgMarkup& attribute(Fragment name, Fragment value);
     /// name="text" with the text escaped.
     SvgMarkup& text(Fragment name, std::string_view text);
+    /// id="prefix" + id, the prefix escaped: the caller's prefix lets one web page hold
+    /// two elements that are drawn with the same id.
+    SvgMarkup& id(std::string_view prefix, Fragment id);
     /// name="number".
     SvgMarkup& number(Fragment name, std::int32_t value);
     /// name="coordinate" (see writeCoordinate).

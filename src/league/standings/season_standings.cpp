@@ -221,6 +221,9 @@ SeasonOutcome computeSeason(const SeasonFile& season, const RaceNights& nights, 
             const RoundExports& exports = nights.rounds[r];
             if (!exports.qualifying.empty()) {
                 held.qualifyingGrids = qualifyingGrids(exports.qualifying, names, gridSizeOf(round, nights));
+                if (!round.gridSize) {
+                    held.qualifyingGrids->gridSizeFile = nights.gridSizeFile.outcome;
+                }
                 if (held.qualifyingGrids->rowsLeftOut > 0) {
                     result.warnings.push_back("Round " + std::to_string(r + 1) + " (" + round.name +
                                               "): only 99 riders fit in the qualifying; " +
@@ -297,6 +300,8 @@ SeasonOutcome computeSeason(const SeasonFile& season, const RaceNights& nights, 
         result.standingsAfter.push_back(Standings{});
     }
     result.teams = teamStandings(season, names, result, result.teamFootnotes);
+    const std::vector<std::string> unknown = unknownTeamRiders(season, names, result, seasonFileName);
+    result.warnings.insert(result.warnings.end(), unknown.begin(), unknown.end());
     return {std::move(result), {}};
 }
 

@@ -3,6 +3,7 @@
 #include "league/standings/countback.hpp"
 
 #include <map>
+#include <set>
 
 namespace league::season {
 
@@ -26,6 +27,29 @@ std::string checkTeams(const SeasonFile& season, const RiderNames& names, const 
         }
     }
     return {};
+}
+
+std::vector<std::string> unknownTeamRiders(const SeasonFile& season, const RiderNames& names,
+                                           const SeasonResult& result, const std::string& seasonFileName) {
+    std::vector<std::string> warnings;
+    if (result.rounds.empty()) {
+        return warnings;
+    }
+    std::set<std::string> riders;
+    for (const RiderSeason& rider : result.riders) {
+        riders.insert(rider.identity);
+    }
+    for (const Team& team : season.teams) {
+        for (const std::string& listed : team.riders) {
+            if (riders.count(names.identity(listed)) == 0) {
+                warnings.push_back(seasonFileName + ", line " + std::to_string(team.line) + ": team \"" + team.name +
+                                   "\" lists \"" + listed +
+                                   "\", a name that matches no rider of the held rounds: it may be misspelt (it "
+                                   "adds no points to the team)");
+            }
+        }
+    }
+    return warnings;
 }
 
 std::vector<TeamRow> teamStandings(const SeasonFile& season, const RiderNames& names, const SeasonResult& result,

@@ -10,6 +10,8 @@
 #include "league/write/standings_page.hpp"
 #include "league/write/text_tables.hpp"
 
+#include <algorithm>
+
 namespace league::season {
 
 namespace {
@@ -30,7 +32,7 @@ void addRaceNightFiles(std::vector<OutputFile>& files, const SeasonResult& resul
     for (std::size_t a = 0; a < round.analyses.size(); ++a) {
         const AnalysedRace& race = round.analyses[a];
         if (race.analysis) {
-            RaceAnalysisPages pages = raceAnalysisPages(result, round, race);
+            RaceAnalysisPages pages = raceAnalysisPages(result, round, race, folder + stems[a]);
             files.push_back({folder + stems[a] + ".html", std::move(pages.page)});
             files.push_back({folder + stems[a] + "_fragment.html", std::move(pages.fragment)});
         }
@@ -65,21 +67,65 @@ std::vector<OutputFile> seasonFiles(const SeasonResult& result) {
     return files;
 }
 
-WriteReport writeSeasonFiles(Disk& disk, const std::string& folder, const std::vector<OutputFile>& files) {
+std::vector<std::string> leftOutPages(const SeasonResult& result) {
+    std::vector<std::string> pages;
+    for (const HeldRound& round : result.rounds) {
+        const std::vector<std::string> stems = analysisPageStems(round);
+        for (std::size_t a = 0; a < round.analyses.size(); ++a) {
+            if (!round.analyses[a].analysis) {
+                pages.push_back(roundFolder(round.number) + stems[a] + ".html");
+                pages.push_back(roundFolder(round.number) + stems[a] + "_fragment.html");
+            }
+        }
+    }
+    return pages;
+}
+
+WriteReport writeSeasonFiles(Disk& disk, const std::string& folder, const std::vector<OutputFile>& files,
+                             const std::vector<std::string>& leftOut) {
     WriteReport report;
-    if (!disk.createFolder(folder)) {
-        report.folderMissing = true;
+    std::vector<std::string> folders{folder};
+    for (const OutputFile& file : files) {
+        const std::string path = folder + "/" + file.name;
+        if (const Disk::Obstacle obstacle = disk.obstacleTo(path); obstacle != Disk::Obstacle::None) {
+            report.blocked.push_back({path, obstacle});
+        }
+        // A round's race-night pages have a folder of their own.
+        if (const std::size_t separator = file.name.rfind('/'); separator != std::string::npos) {
+            const std::string below = folder + "/" + file.name.substr(0, separator);
+            if (std::find(folders.begin(), folders.end(), below) == folders.end()) {
+                folders.push_back(below);
+            }
+        }
+    }
+    if (!report.blocked.empty()) {
         return report;
+    }
+    for (const std::string& made : folders) {
+        if (!disk.createFolder(made)) {
+            report.folderNotMade = made;
+            return report;
+        }
     }
     for (const OutputFile& file : files) {
         const std::string path = folder + "/" + file.name;
-        // A round's race-night pages have a folder of their own.
-        if (const std::size_t separator = file.name.rfind('/'); separator != std::string::npos &&
-                                                                  !disk.createFolder(folder + "/" + file.name.substr(0, separator))) {
-            report.failed.push_back(path);
+        (disk.replaceFile(path, file.bytes) ? report.written : report.failed).push_back(path);
+    }
+    for (const std::string& page : leftOut) {
+        const std::string path = folder + "/" + page;
+        if (disk.obstacleTo(path) != Disk::Obstacle::None) {
             continue;
         }
-        (disk.replaceFile(path, file.bytes) ? report.written : report.failed).push_back(path);
+        switch (disk.removeFile(path)) {
+        case Disk::Removal::Removed:
+            report.removed.push_back(path);
+            break;
+        case Disk::Removal::NotThere:
+            break;
+        case Disk::Removal::Failed:
+            report.notRemoved.push_back(path);
+            break;
+        }
     }
     return report;
 }

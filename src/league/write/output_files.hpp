@@ -25,14 +25,35 @@ struct OutputFile {
 /// (cup_race_analysis.html, cup_race_analysis_fragment.html).
 std::vector<OutputFile> seasonFiles(const SeasonResult& result);
 
-struct WriteReport {
-    /// The paths written, and those that could not be.
-    std::vector<std::string> written;
-    std::vector<std::string> failed;
-    bool folderMissing = false;
+/// The pages that League writes for a race of `analyse` when its export fits the
+/// replay ("round-01/cup_race_analysis.html" and its fragment), for each race that is
+/// left out: a run removes them, so that no page of an earlier run stays behind,
+/// unlinked, as if it belonged to this night.
+std::vector<std::string> leftOutPages(const SeasonResult& result);
+
+/// A file of the run that the disk would refuse, found before anything is written.
+struct BlockedFile {
+    std::string path;
+    Disk::Obstacle obstacle = Disk::Obstacle::None;
 };
 
-/// Writes the files into `folder` (made when it is not there).
-WriteReport writeSeasonFiles(Disk& disk, const std::string& folder, const std::vector<OutputFile>& files);
+struct WriteReport {
+    /// When either is not empty, nothing was written or removed.
+    std::vector<BlockedFile> blocked;
+    std::string folderNotMade;
+    /// The paths written, and those that could not be (the disk failed while writing).
+    std::vector<std::string> written;
+    std::vector<std::string> failed;
+    /// The `leftOut` pages that were there and were removed, and those that could not be.
+    std::vector<std::string> removed;
+    std::vector<std::string> notRemoved;
+};
+
+/// Writes the files into `folder`, then removes the `leftOut` pages there. First every
+/// file is checked, and every folder made (`folder` and those below it that the files
+/// name); only when all of that succeeded is the first file written. A left-out page
+/// that is a folder or a file this run has read is left as it is.
+WriteReport writeSeasonFiles(Disk& disk, const std::string& folder, const std::vector<OutputFile>& files,
+                             const std::vector<std::string>& leftOut = {});
 
 }  // namespace league::season

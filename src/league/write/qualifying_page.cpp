@@ -11,8 +11,10 @@ namespace {
 // How the field was divided: "3 grids of at most 10 riders: 9, 8 and 8".
 std::string divisionText(const QualifyingGrids& grids) {
     if (!grids.gridSize) {
-        return "The field is not divided into grids: the round names no grid_size and there is no "
-               "maxdriversingrid.ini.";
+        return std::string("The field is not divided into grids: the round names no grid_size and ") +
+               (grids.gridSizeFile == GridSizeFile::Outcome::NoGridSize
+                    ? "maxdriversingrid.ini holds no grid size above 0."
+                    : "there is no maxdriversingrid.ini.");
     }
     std::string sizes;
     for (std::size_t g = 0; g < grids.gridPlaces.size(); ++g) {

@@ -221,11 +221,15 @@ void writeAllLapTimes(std::string& page, const AnalysedRace& race, const RaceAna
     page += "</tbody>\n</table></div>\n";
 }
 
-void writeCharts(std::string& page, const RaceRecord& record, const RaceAnalysis& analysis) {
+void writeCharts(std::string& page, const RaceRecord& record, const RaceAnalysis& analysis,
+                 const std::string& idPrefix) {
     const quorrin::RaceChart& chart = *analysis.raceChart;
     charts::LineChart positions = quorrin::positionChartOf(record.trackName, chart);
     charts::LineChart gaps = quorrin::gapChartOf(record.trackName, chart);
     charts::Legend legend = quorrin::resultLegendOf(chart, "riders-legend");
+    positions.idPrefix = idPrefix;
+    gaps.idPrefix = idPrefix;
+    legend.idPrefix = idPrefix;
     // League's colours, in the order of the result: every line readable on white.
     for (std::size_t place = 0; place < chart.resultOrder.size(); ++place) {
         const std::size_t rider = chart.resultOrder[place];
@@ -255,7 +259,8 @@ void writeCharts(std::string& page, const RaceRecord& record, const RaceAnalysis
 
 }  // namespace
 
-RaceAnalysisPages raceAnalysisPages(const SeasonResult& result, const HeldRound& round, const AnalysedRace& race) {
+RaceAnalysisPages raceAnalysisPages(const SeasonResult& result, const HeldRound& round, const AnalysedRace& race,
+                                    const std::string& pageStem) {
     const RaceRecord& record = race.replayed.record;
     const RaceAnalysis& analysis = *race.analysis;
     const std::string shows = "Race analysis: " + race.replayed.name;
@@ -275,7 +280,9 @@ RaceAnalysisPages raceAnalysisPages(const SeasonResult& result, const HeldRound&
     writeConsistency(content, record, analysis);
     writeFastestLapDevelopment(content, record, analysis);
     writeAllLapTimes(content, race, analysis);
-    writeCharts(content, record, analysis);
+    std::string idPrefix = pageStem + "-";
+    std::replace(idPrefix.begin(), idPrefix.end(), '/', '-');
+    writeCharts(content, record, analysis, idPrefix);
 
     RaceAnalysisPages pages;
     pages.page.reserve(content.size() + 4096);

@@ -18,7 +18,11 @@ struct RaceAnalysisPages {
     std::string fragment;
 };
 
-/// The page and the fragment of an analysed race.
-RaceAnalysisPages raceAnalysisPages(const SeasonResult& result, const HeldRound& round, const AnalysedRace& race);
+/// The page and the fragment of an analysed race. `pageStem` is the page's path below
+/// the output folder without ".html" ("round-01/cup_race_analysis"): the ids of its
+/// elements start with it ('/' as '-'), so that the fragments of several races can be
+/// pasted into one web page.
+RaceAnalysisPages raceAnalysisPages(const SeasonResult& result, const HeldRound& round, const AnalysedRace& race,
+                                    const std::string& pageStem);
 
 }  // namespace league::season
