@@ -261,4 +261,10 @@ std::string nameText(std::string_view bytes) {
     return std::string(withoutOuterBlanks(decodeReferences(asUtf8(bytes))));
 }
 
+std::size_t validUtf8Length(std::string_view bytes) {
+    std::size_t validLength = 0;
+    checkUtf8(bytes, validLength);
+    return validLength;
+}
+
 }  // namespace league::season

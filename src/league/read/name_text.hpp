@@ -27,4 +27,8 @@ inline constexpr std::size_t kNameBytes = 32;
 /// - blanks at both ends are removed, a no-break space counting as a blank.
 std::string nameText(std::string_view bytes);
 
+/// How many bytes at the start of `bytes` are valid UTF-8: all of them when the whole
+/// text is.
+std::size_t validUtf8Length(std::string_view bytes);
+
 }  // namespace league::season

@@ -1,5 +1,7 @@
 #include "league/read/season_file.hpp"
 
+#include "league/read/name_text.hpp"
+
 #include <toml++/toml.h>
 
 #include <algorithm>
@@ -48,8 +50,7 @@ bool endsAfterLineEndingBackslash(std::string_view text) {
 // backslash is a control character, which TOML allows nowhere. Each letter stays one
 // character, so the parser's lines and columns are those of the file. Only when the
 // copy is TOML is the file itself parsed: its letters then stand only where the parser
-// takes them as they are. Bytes that are not UTF-8 count as letters too; the parser of
-// the file itself refuses them.
+// takes them as they are. A file that is not UTF-8 is refused before this copy.
 PlainCopy plainCopyOf(std::string_view text) {
     PlainCopy copy;
     Place place;
@@ -219,7 +220,7 @@ std::vector<std::int32_t> readPoints(TableReader& reader) {
         return points;
     }
     const toml::array* list = value->as_array();
-    const std::string_view what = "a list of whole numbers of 0 or more, such as [25, 20, 16]";
+    const std::string what = "a list of whole numbers from 0 to " + std::to_string(kMostPoints) + ", such as [25, 20, 16]";
     if (list == nullptr || list->empty()) {
         reader.wrongType(*value, "points", what);
         return points;
@@ -244,7 +245,9 @@ Penalty readPenalty(const toml::table& table, const Round& round, std::optional<
     penalty.race = reader.text("race");
     const auto seconds = reader.wholeNumber("seconds", 1, kLongestTimePenalty, "a whole number of seconds from 1 to 86400");
     const auto disqualified = reader.yesNo("disqualified");
-    const auto points = reader.wholeNumber("points", -kMostPoints, kMostPoints, "a whole number, such as -3");
+    const auto points = reader.wholeNumber("points", -kMostPoints, kMostPoints,
+                                           "a whole number from -" + std::to_string(kMostPoints) + " to " +
+                                               std::to_string(kMostPoints) + ", such as -3");
     penalty.reason = reader.text("reason").value_or("");
     if (mistake) {
         return penalty;
@@ -450,6 +453,18 @@ SeasonFileOutcome readSeasonFile(std::string_view text, std::string_view fileNam
         text.remove_prefix(kByteOrderMark.size());
     }
     const std::string name(fileName);
+    // A file saved in a character set of one byte per letter (Windows-1252, say) is
+    // refused with how to mend it; the parser would only name an invalid byte.
+    if (const std::size_t valid = validUtf8Length(text); valid < text.size()) {
+        const std::string_view before = text.substr(0, valid);
+        const std::size_t lineStart = before.rfind('\n') + 1;  // 0 when there is none
+        const auto letters = std::count_if(before.begin() + static_cast<std::ptrdiff_t>(lineStart), before.end(),
+                                           [](char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; });
+        return {std::nullopt, name + ", line " + std::to_string(std::count(before.begin(), before.end(), '\n') + 1) +
+                                  ", column " + std::to_string(letters + 1) +
+                                  ": this is not UTF-8 text; save the season file as UTF-8 (in Notepad: File, Save as, "
+                                  "Encoding UTF-8)"};
+    }
     const PlainCopy plain = plainCopyOf(text);
     const auto notToml = [&](const toml::parse_error& error) {
         const Place at{static_cast<std::int64_t>(error.source().begin.line),
@@ -486,9 +501,11 @@ SeasonFileOutcome readSeasonFile(std::string_view text, std::string_view fileNam
     season.simulator = reader.text("simulator");
     season.points = readPoints(reader);
     season.polePoints = static_cast<std::int32_t>(
-        reader.wholeNumber("pole_points", 0, kMostPoints, "a whole number of 0 or more").value_or(0));
+        reader.wholeNumber("pole_points", 0, kMostPoints, "a whole number from 0 to " + std::to_string(kMostPoints))
+            .value_or(0));
     season.dropWorst = static_cast<std::int32_t>(
-        reader.wholeNumber("drop_worst", 0, 1000, "a whole number of 0 or more").value_or(0));
+        reader.wholeNumber("drop_worst", 0, kMostDrops, "a whole number from 0 to " + std::to_string(kMostDrops))
+            .value_or(0));
     season.output = reader.text("output").value_or(stem);
     if (!mistake && season.output.empty()) {
         reader.fail(lineOf(*top.get("output")), "output must name a folder");

@@ -19,6 +19,8 @@ inline constexpr std::size_t kMaxExportsPerRound = 4;
 /// The largest number the points, pole points and points penalties may hold: far above
 /// any league's table, low enough that sixty rounds of it add up safely.
 inline constexpr std::int64_t kMostPoints = 1000000;
+/// The most rounds that drop_worst may drop.
+inline constexpr std::int64_t kMostDrops = 1000;
 /// The longest time penalty, in seconds (a day).
 inline constexpr std::int64_t kLongestTimePenalty = 86400;
 
