@@ -93,6 +93,22 @@ void writeFragmentEnd(std::string& fragment) {
     fragment += "</div>\n";
 }
 
+void writeStart(std::string& page, bool asFragment, std::string_view title) {
+    if (asFragment) {
+        writeFragmentStart(page);
+    } else {
+        writePageStart(page, title);
+    }
+}
+
+void writeEnd(std::string& page, bool asFragment) {
+    if (asFragment) {
+        writeFragmentEnd(page);
+    } else {
+        writePageEnd(page);
+    }
+}
+
 void appendDrawn(std::string& page, const ReportWriter& drawn) {
     std::string_view rest = drawn.bytes();
     page.reserve(page.size() + rest.size());

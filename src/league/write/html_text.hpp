@@ -32,6 +32,13 @@ void writeFragmentStart(std::string& fragment, bool narrow = false);
 /// Appends the end of a fragment.
 void writeFragmentEnd(std::string& fragment);
 
+/// The start of a page titled `title`, or of a fragment (which has no title) when
+/// `asFragment`: for the pages that are rendered once as each.
+void writeStart(std::string& page, bool asFragment, std::string_view title);
+
+/// The end of a page, or of a fragment when `asFragment`.
+void writeEnd(std::string& page, bool asFragment);
+
 /// Appends what the chart module drew, with the LF line ends of League's pages.
 void appendDrawn(std::string& page, const ReportWriter& drawn);
 

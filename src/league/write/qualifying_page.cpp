@@ -32,11 +32,7 @@ std::string qualifyingPage(const SeasonResult& result, const HeldRound& round, b
     const QualifyingGrids& grids = *round.qualifyingGrids;
     const TextTable table = qualifyingTable(grids);
     std::string page;
-    if (asFragment) {
-        writeFragmentStart(page);
-    } else {
-        writePageStart(page, qualifyingTitle(result, round));
-    }
+    writeStart(page, asFragment, qualifyingTitle(result, round));
     writeRoundHeading(page, result, round, "Qualifying and grids", !asFragment);
     std::string sessions;
     for (const std::string& session : round.qualifying) {
@@ -65,11 +61,7 @@ std::string qualifyingPage(const SeasonResult& result, const HeldRound& round, b
         page += "</tr>\n";
     }
     page += "</tbody>\n</table></div>\n";
-    if (asFragment) {
-        writeFragmentEnd(page);
-    } else {
-        writePageEnd(page);
-    }
+    writeEnd(page, asFragment);
     return page;
 }
 

@@ -33,11 +33,7 @@ std::string poleText(const SeasonResult& result, const HeldRound& round) {
 std::string roundPage(const SeasonResult& result, const HeldRound& round, bool asFragment) {
     const TextTable table = roundTable(round);
     std::string page;
-    if (asFragment) {
-        writeFragmentStart(page);
-    } else {
-        writePageStart(page, roundTitle(result, round));
-    }
+    writeStart(page, asFragment, roundTitle(result, round));
     page += "<h1>" + htmlText(result.title) + "</h1>\n<p>Round " + std::to_string(round.number) + ": " +
             htmlText(round.name) + (round.date ? ", " + htmlText(*round.date) : "");
     if (!asFragment) {
@@ -72,11 +68,7 @@ std::string roundPage(const SeasonResult& result, const HeldRound& round, bool a
         }
         page += "</ul>\n";
     }
-    if (asFragment) {
-        writeFragmentEnd(page);
-    } else {
-        writePageEnd(page);
-    }
+    writeEnd(page, asFragment);
     return page;
 }
 

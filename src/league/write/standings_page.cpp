@@ -165,22 +165,14 @@ void writePenalties(std::string& page, const SeasonResult& result) {
 
 std::string standingsPage(const SeasonResult& result, bool asFragment) {
     std::string page;
-    if (asFragment) {
-        writeFragmentStart(page);
-    } else {
-        writePageStart(page, standingsTitle(result));
-    }
+    writeStart(page, asFragment, standingsTitle(result));
     page += "<h1>" + htmlText(result.title) + "</h1>\n<p>" + htmlText(standingsSubtitle(result)) + "</p>\n";
     writeStandings(page, result, !asFragment);
     writeTeams(page, result, !asFragment);
     writeCalendar(page, result, !asFragment);
     writePenalties(page, result);
     writeSeasonCharts(page, result);
-    if (asFragment) {
-        writeFragmentEnd(page);
-    } else {
-        writePageEnd(page);
-    }
+    writeEnd(page, asFragment);
     return page;
 }
 
