@@ -9,10 +9,7 @@ namespace league::season {
 namespace {
 
 using quorrin::RaceRecord;
-
-std::size_t at(std::int32_t slot) {
-    return static_cast<std::size_t>(slot);
-}
+using quorrin::toIndex;
 
 std::string lapText(const AskedLap& lap) {
     return "\"" + lap.splitEntry + "\" (" + formatLapTime(lap.lapTime) + ", best lap " + formatLapTime(lap.bestLap) +
@@ -27,7 +24,7 @@ std::string whyLeftOut(const ReplayedRace& replayed) {
     if (const auto& mismatch = replayed.lapCountMismatch) {
         const std::int32_t slot = quorrin::slotOfStartNumber(replayed.record, mismatch->startNumber);
         reason += ": the export gives #" + std::to_string(mismatch->startNumber) + " " +
-                  replayed.record.driverName[at(slot)] + " " + std::to_string(mismatch->exportLaps) +
+                  replayed.record.driverName[toIndex(slot)] + " " + std::to_string(mismatch->exportLaps) +
                   " laps, the replay " + std::to_string(mismatch->replayLaps);
     }
     std::string candidates;
@@ -59,8 +56,8 @@ std::array<RaceEnd, quorrin::kSlotCount> raceEnds(const RaceRecord& race, const 
         if (row.slot == quorrin::kNoSlot || row.laps >= winner.laps) {
             continue;
         }
-        const bool lapped = quorrin::lapColumn(race.raceTimeAtLap[at(row.slot)], row.laps) >= winner.raceTime;
-        ends[at(row.slot)] = RaceEnd{lapped ? RaceEnd::Kind::Lapped : RaceEnd::Kind::Retired, winner.laps - row.laps};
+        const bool lapped = quorrin::lapColumn(race.raceTimeAtLap[toIndex(row.slot)], row.laps) >= winner.raceTime;
+        ends[toIndex(row.slot)] = RaceEnd{lapped ? RaceEnd::Kind::Lapped : RaceEnd::Kind::Retired, winner.laps - row.laps};
     }
     return ends;
 }

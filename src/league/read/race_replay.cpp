@@ -17,10 +17,7 @@ namespace {
 
 using quorrin::LapQuestion;
 using quorrin::RaceRecord;
-
-std::size_t at(std::int32_t slot) {
-    return static_cast<std::size_t>(slot);
-}
+using quorrin::toIndex;
 
 std::string splitEntryOf(const std::string& raceName, std::int32_t startNumber, std::int32_t lap) {
     return raceName + " #" + std::to_string(startNumber) + " lap " + std::to_string(lap);
@@ -30,12 +27,12 @@ std::string splitEntryOf(const std::string& raceName, std::int32_t startNumber, 
 // Remembers the question and the answer.
 bool answerFromSplits(const RaceRecord& record, const LapQuestion& question, const std::string& raceName,
                       const std::vector<const LapSplit*>& splits, std::vector<AskedLap>& asked) {
-    const std::int32_t startNumber = record.startNumber[at(question.slot)];
+    const std::int32_t startNumber = record.startNumber[toIndex(question.slot)];
     const bool split = std::any_of(splits.begin(), splits.end(), [&](const LapSplit* entry) {
         return entry->startNumber == startNumber && entry->lap == question.lap;
     });
-    asked.push_back(AskedLap{startNumber, record.driverName[at(question.slot)], question.lap,
-                             record.lapTime[at(question.slot)][at(question.lap)], record.lapTime[at(question.slot)][0],
+    asked.push_back(AskedLap{startNumber, record.driverName[toIndex(question.slot)], question.lap,
+                             record.lapTime[toIndex(question.slot)][toIndex(question.lap)], record.lapTime[toIndex(question.slot)][0],
                              question.lastLapCaution, split, splitEntryOf(raceName, startNumber, question.lap)});
     return split;
 }
@@ -46,22 +43,22 @@ std::string whyNotAsked(const RaceRecord& record, const LapSplit& split, bool fi
     if (slot == quorrin::kNoSlot) {
         return "there is no rider #" + std::to_string(split.startNumber) + " in " + split.race;
     }
-    const std::string rider = "#" + std::to_string(split.startNumber) + " " + record.driverName[at(slot)];
-    const std::int32_t laps = record.lapsDone[at(slot)];
+    const std::string rider = "#" + std::to_string(split.startNumber) + " " + record.driverName[toIndex(slot)];
+    const std::int32_t laps = record.lapsDone[toIndex(slot)];
     if (split.lap > laps) {
         return rider + " has " + std::to_string(laps) + (laps == 1 ? " lap" : " laps") + " in " + split.race;
     }
     if (split.lap == 1 && !firstLapsAsked) {
         return {};
     }
-    const std::int32_t best = record.lapTime[at(slot)][0];
+    const std::int32_t best = record.lapTime[toIndex(slot)][0];
     if (laps >= quorrin::kMaxLap) {
         return rider + " has " + std::to_string(laps) + " laps, the most a race holds: no lap of theirs can be split";
     }
     const std::string threshold =
         split.lap == 1 ? "twice the best lap " + formatLapTime(best) : "1.85 times the best lap " + formatLapTime(best);
     return "lap " + std::to_string(split.lap) + " of " + rider + " (" +
-           formatLapTime(record.lapTime[at(slot)][at(split.lap)]) +
+           formatLapTime(record.lapTime[toIndex(slot)][toIndex(split.lap)]) +
            ") is not slow enough for Quorrin to ask about it: it asks about laps of more than " + threshold;
 }
 

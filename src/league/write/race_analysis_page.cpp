@@ -19,18 +19,15 @@ namespace {
 using quorrin::kNoSlot;
 using quorrin::RaceAnalysis;
 using quorrin::RaceRecord;
-
-std::size_t at(std::int32_t index) {
-    return static_cast<std::size_t>(index);
-}
+using quorrin::toIndex;
 
 std::string numberText(const RaceRecord& race, std::int32_t slot) {
-    return std::to_string(race.startNumber[at(slot)]);
+    return std::to_string(race.startNumber[toIndex(slot)]);
 }
 
 // The start number and the name cells of a rider.
 std::string riderCells(const RaceRecord& race, std::int32_t slot) {
-    return "<td>" + numberText(race, slot) + "</td><td class=\"name\">" + htmlText(race.driverName[at(slot)]) + "</td>";
+    return "<td>" + numberText(race, slot) + "</td><td class=\"name\">" + htmlText(race.driverName[toIndex(slot)]) + "</td>";
 }
 
 // A cell of a lap column that names a rider by start number, with the name and, when
@@ -39,7 +36,7 @@ std::string holderCell(const RaceRecord& race, std::int32_t slot, std::int32_t t
     if (slot == kNoSlot) {
         return "<td></td>";
     }
-    std::string tooltip = "#" + numberText(race, slot) + " " + race.driverName[at(slot)];
+    std::string tooltip = "#" + numberText(race, slot) + " " + race.driverName[toIndex(slot)];
     if (time > 0) {
         tooltip += ", " + formatLapTime(time);
     }
@@ -64,18 +61,18 @@ std::string marksOf(const AnalysedRace& race, std::int32_t slot) {
     const RaceRecord& record = race.replayed.record;
     std::string marks;
     const auto add = [&](const std::string& mark) { marks += (marks.empty() ? "" : ", ") + mark; };
-    const RaceEnd& end = race.raceEnd[at(slot)];
+    const RaceEnd& end = race.raceEnd[toIndex(slot)];
     const std::string laps = std::to_string(end.lapsBehind) + (end.lapsBehind == 1 ? " lap" : " laps");
     if (end.kind == RaceEnd::Kind::Lapped) {
         add("lapped, " + laps + " down");
     } else if (end.kind == RaceEnd::Kind::Retired) {
-        add("retired after " + std::to_string(record.lapsDone[at(slot)]) + " laps");
+        add("retired after " + std::to_string(record.lapsDone[toIndex(slot)]) + " laps");
     }
-    if (record.penalty[at(slot)] > 0) {
-        add("time penalty " + formatLapTime(record.penalty[at(slot)]) + " s");
+    if (record.penalty[toIndex(slot)] > 0) {
+        add("time penalty " + formatLapTime(record.penalty[toIndex(slot)]) + " s");
     }
     for (const AskedLap& lap : race.replayed.askedLaps) {
-        if (lap.split && lap.startNumber == record.startNumber[at(slot)]) {
+        if (lap.split && lap.startNumber == record.startNumber[toIndex(slot)]) {
             add("lap " + std::to_string(lap.lap) + " split");
         }
     }
@@ -93,17 +90,17 @@ void writeResult(std::string& page, const AnalysedRace& race, const RaceAnalysis
             "<th title=\"behind the rider above\">Interval</th>" +
             lapHeads(1, lastLap) + "</tr></thead>\n<tbody>\n";
     for (std::int32_t row = 0; row < record.driverCount; ++row) {
-        const quorrin::FinalResultRow& result = board.finalResult[at(row)];
+        const quorrin::FinalResultRow& result = board.finalResult[toIndex(row)];
         if (result.slot == kNoSlot) {
             continue;
         }
         page += "<tr class=\"rider-row\"><td>" + std::to_string(row + 1) + "</td><td>" + numberText(record, result.slot) +
-                "</td><td class=\"name\">" + htmlText(record.driverName[at(result.slot)]) + marksOf(race, result.slot) +
-                "</td><td class=\"name\">" + htmlText(record.bikeName[at(result.slot)]) + "</td><td>" +
+                "</td><td class=\"name\">" + htmlText(record.driverName[toIndex(result.slot)]) + marksOf(race, result.slot) +
+                "</td><td class=\"name\">" + htmlText(record.bikeName[toIndex(result.slot)]) + "</td><td>" +
                 std::to_string(result.laps) + "</td><td>" + timeText(result.raceTime) + "</td><td>" +
                 optionalGap(result.gapToWinner) + "</td><td>" + optionalGap(result.gapToPrevious) + "</td>";
         for (std::int32_t lap = 1; lap <= lastLap; ++lap) {
-            page += holderCell(record, board.holderAtLap[at(lap)][at(row)]);
+            page += holderCell(record, board.holderAtLap[toIndex(lap)][toIndex(row)]);
         }
         page += "</tr>\n";
     }
@@ -121,7 +118,7 @@ void writeFastestLaps(std::string& page, const RaceRecord& record, const RaceAna
             continue;
         }
         page += "<tr><td>" + std::to_string(row + 1) + "</td>" + riderCells(record, slot) + "<td>" +
-                timeText(record.lapTime[at(slot)][0]) + "</td><td>" + std::to_string(record.bestLapNo[at(slot)]) +
+                timeText(record.lapTime[toIndex(slot)][0]) + "</td><td>" + std::to_string(record.bestLapNo[toIndex(slot)]) +
                 "</td><td>" + optionalGap(fastest.gapToFastest[row]) + "</td></tr>\n";
     }
     page += "</tbody>\n</table></div>\n";
@@ -133,8 +130,8 @@ void writeFastestLaps(std::string& page, const RaceRecord& record, const RaceAna
     for (std::int32_t rank = 0; rank < record.driverCount; ++rank) {
         page += "<tr><td>" + std::to_string(rank + 1) + "</td>";
         for (std::int32_t lap = fastest.firstShownLap; lap <= lastLap; ++lap) {
-            const std::int32_t slot = fastest.fastestAtLap[at(lap)][at(rank)];
-            page += holderCell(record, slot, slot == kNoSlot ? 0 : record.lapTime[at(slot)][at(lap)]);
+            const std::int32_t slot = fastest.fastestAtLap[toIndex(lap)][toIndex(rank)];
+            page += holderCell(record, slot, slot == kNoSlot ? 0 : record.lapTime[toIndex(slot)][toIndex(lap)]);
         }
         page += "</tr>\n";
     }
@@ -145,7 +142,7 @@ void writeFastestLaps(std::string& page, const RaceRecord& record, const RaceAna
     for (const std::int32_t slot : analysis.fastestLapCountOrder) {
         if (slot != kNoSlot) {
             page += "<tr>" + riderCells(record, slot) + "<td>" +
-                    std::to_string(fastest.fastestLapCount[at(slot)]) + "</td></tr>\n";
+                    std::to_string(fastest.fastestLapCount[toIndex(slot)]) + "</td></tr>\n";
         }
     }
     page += "</tbody>\n</table>\n";
@@ -160,9 +157,9 @@ void writeConsistency(std::string& page, const RaceRecord& record, const RaceAna
         const std::int32_t slot = analysis.consistencyOrder[row];
         if (slot != kNoSlot) {
             page += "<tr><td>" + std::to_string(row + 1) + "</td>" + riderCells(record, slot) + "<td>" +
-                    timeText(analysis.averages.averageLap[at(slot)]) + "</td><td>" +
-                    timeText(record.lapTime[at(slot)][0]) + "</td><td>" +
-                    gapText(analysis.averages.averageMinusBest[at(slot)]) + "</td></tr>\n";
+                    timeText(analysis.averages.averageLap[toIndex(slot)]) + "</td><td>" +
+                    timeText(record.lapTime[toIndex(slot)][0]) + "</td><td>" +
+                    gapText(analysis.averages.averageMinusBest[toIndex(slot)]) + "</td></tr>\n";
         }
     }
     page += "</tbody>\n</table>\n";
@@ -209,11 +206,11 @@ void writeAllLapTimes(std::string& page, const AnalysedRace& race, const RaceAna
         }
         page += "<tr class=\"rider-row\">" + riderCells(record, slot);
         for (std::int32_t lap = chart.firstShownLap; lap <= lastLap; ++lap) {
-            if (record.lapsDone[at(slot)] < lap) {
+            if (record.lapsDone[toIndex(slot)] < lap) {
                 page += "<td></td>";
             } else {
-                page += "<td class=\"lap\"" + shadeStyle(chart.shade[at(slot)][at(lap)]) + ">" +
-                        formatLapTime(record.lapTime[at(slot)][at(lap)]) + "</td>";
+                page += "<td class=\"lap\"" + shadeStyle(chart.shade[toIndex(slot)][toIndex(lap)]) + ">" +
+                        formatLapTime(record.lapTime[toIndex(slot)][toIndex(lap)]) + "</td>";
             }
         }
         page += "</tr>\n";

@@ -10,10 +10,6 @@ namespace league::quorrin {
 
 namespace {
 
-std::size_t at(std::int32_t index) {
-    return static_cast<std::size_t>(index);
-}
-
 // Differences of times are taken in 64 bits and brought back to 32 bits modulo 2^32,
 // as the 32-bit arithmetic of the times has always done; only times from files that
 // do not belong together come near the limits.
@@ -25,17 +21,17 @@ std::int32_t wrapped(std::int64_t value) {
 // subtracting the replay's lap times backwards gives the elapsed time at every lap,
 // and what is left before lap 2, less half a millisecond per lap, is the first lap.
 JoinedRow useRow(RaceRecord& race, std::int32_t slot, const ExportRow& row) {
-    const std::int32_t lapsDone = race.lapsDone[at(slot)];
-    LapColumns& elapsed = race.raceTimeAtLap[at(slot)];
-    LapColumns& laps = race.lapTime[at(slot)];
-    elapsed[at(lapsDone)] = row.time;
+    const std::int32_t lapsDone = race.lapsDone[toIndex(slot)];
+    LapColumns& elapsed = race.raceTimeAtLap[toIndex(slot)];
+    LapColumns& laps = race.lapTime[toIndex(slot)];
+    elapsed[toIndex(lapsDone)] = row.time;
     // A row without a '+' cell keeps the penalty an earlier row of this driver gave.
     if (row.hasPenalty) {
-        race.penalty[at(slot)] = row.penalty;
+        race.penalty[toIndex(slot)] = row.penalty;
     }
-    const JoinedRow joined{row.startNumber, elapsed[at(lapsDone)], race.penalty[at(slot)]};
+    const JoinedRow joined{row.startNumber, elapsed[toIndex(lapsDone)], race.penalty[toIndex(slot)]};
     for (std::int32_t lap = lapsDone; lap >= 3; --lap) {
-        elapsed[at(lap - 1)] = wrapped(std::int64_t{elapsed[at(lap)]} - laps[at(lap)]);
+        elapsed[toIndex(lap - 1)] = wrapped(std::int64_t{elapsed[toIndex(lap)]} - laps[toIndex(lap)]);
     }
     const std::int32_t firstLap = wrapped(std::int64_t{elapsed[2]} - laps[2] - lapsDone / 2);
     elapsed[1] = firstLap;
@@ -48,7 +44,7 @@ JoinedRow useRow(RaceRecord& race, std::int32_t slot, const ExportRow& row) {
 std::int32_t slotOfStartNumber(const RaceRecord& race, std::int32_t startNumber) {
     std::int32_t found = kNoSlot;
     for (std::int32_t slot = 0; slot < kSlotCount; ++slot) {
-        if (race.startNumber[at(slot)] == startNumber) {
+        if (race.startNumber[toIndex(slot)] == startNumber) {
             found = slot;
         }
     }
@@ -77,7 +73,7 @@ JoinedExport joinExport(std::optional<std::string> exportBytes, RaceRecord& race
         if (!readQuorrinRowLaps(reader, row)) {
             return joined;
         }
-        const std::int32_t lapsDone = slot == kNoSlot ? 0 : race.lapsDone[at(slot)];
+        const std::int32_t lapsDone = slot == kNoSlot ? 0 : race.lapsDone[toIndex(slot)];
         // More laps in the export than in the replay: the files do not fit each other.
         // The row is still used, but no later row is read.
         if (row.laps > lapsDone && lapsDone > 1) {

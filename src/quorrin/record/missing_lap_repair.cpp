@@ -6,19 +6,15 @@ namespace league::quorrin {
 
 namespace {
 
-std::size_t at(int index) {
-    return static_cast<std::size_t>(index);
-}
-
 // The last lap of a driver who got far in the race may already hold the finish.
 bool isLateLastLap(const RaceRecord& race, int slot, int lap) {
-    const std::int32_t lapsDone = race.lapsDone[at(slot)];
-    const std::int32_t winnerLaps = race.winnerSlot == kNoSlot ? 0 : race.lapsDone[at(race.winnerSlot)];
+    const std::int32_t lapsDone = race.lapsDone[toIndex(slot)];
+    const std::int32_t winnerLaps = race.winnerSlot == kNoSlot ? 0 : race.lapsDone[toIndex(race.winnerSlot)];
     return lap == lapsDone && lapsDone > 3 * winnerLaps / 4;
 }
 
 bool hasRoomForOneMoreLap(const RaceRecord& race, int slot) {
-    return race.lapsDone[at(slot)] < kMaxLap;
+    return race.lapsDone[toIndex(slot)] < kMaxLap;
 }
 
 }  // namespace
@@ -34,17 +30,17 @@ void splitLap(RaceRecord& race, int slot, int lap) {
     if (slot < 0 || slot >= kSlotCount) {
         return;
     }
-    LapColumns& laps = race.lapTime[at(slot)];
-    std::int32_t& lapsDone = race.lapsDone[at(slot)];
+    LapColumns& laps = race.lapTime[toIndex(slot)];
+    std::int32_t& lapsDone = race.lapsDone[toIndex(slot)];
     if (lap < 1 || lap > lapsDone || lapsDone >= kMaxLap) {
         return;
     }
-    const std::int32_t time = laps[at(lap)];
+    const std::int32_t time = laps[toIndex(lap)];
     for (int moved = lapsDone; moved > lap; --moved) {
-        laps[at(moved + 1)] = laps[at(moved)];
+        laps[toIndex(moved + 1)] = laps[toIndex(moved)];
     }
-    laps[at(lap)] = time / 2;
-    laps[at(lap + 1)] = time / 2 + time % 2;
+    laps[toIndex(lap)] = time / 2;
+    laps[toIndex(lap + 1)] = time / 2 + time % 2;
     ++lapsDone;
 }
 
@@ -52,9 +48,9 @@ void splitFirstLap(RaceRecord& race, int slot) {
     if (slot < 0 || slot >= kSlotCount) {
         return;
     }
-    LapColumns& laps = race.lapTime[at(slot)];
-    LapColumns& elapsed = race.raceTimeAtLap[at(slot)];
-    std::int32_t& lapsDone = race.lapsDone[at(slot)];
+    LapColumns& laps = race.lapTime[toIndex(slot)];
+    LapColumns& elapsed = race.raceTimeAtLap[toIndex(slot)];
+    std::int32_t& lapsDone = race.lapsDone[toIndex(slot)];
     if (lapsDone < 1 || lapsDone >= kMaxLap) {
         return;
     }
@@ -64,25 +60,25 @@ void splitFirstLap(RaceRecord& race, int slot) {
     laps[1] = time / 2;
     elapsed[1] = firstLapEnd / 2;
     for (int moved = lapsDone - 1; moved >= 2; --moved) {
-        laps[at(moved + 1)] = laps[at(moved)];
-        elapsed[at(moved + 1)] = elapsed[at(moved)];
+        laps[toIndex(moved + 1)] = laps[toIndex(moved)];
+        elapsed[toIndex(moved + 1)] = elapsed[toIndex(moved)];
     }
     laps[2] = time / 2 + time % 2;
     elapsed[2] = firstLapEnd;
-    race.firstLapSplit[at(slot)] = true;
+    race.firstLapSplit[toIndex(slot)] = true;
 }
 
 std::optional<LapQuestion> nextSlowLapQuestion(const RaceRecord& race, const std::optional<LapQuestion>& previous) {
     for (int slot = previous ? previous->slot : 0; slot < kSlotCount; ++slot) {
-        if (race.lapsDone[at(slot)] < 2 || race.startNumber[at(slot)] <= 0) {
+        if (race.lapsDone[toIndex(slot)] < 2 || race.startNumber[toIndex(slot)] <= 0) {
             continue;
         }
         // Downwards from the last lap, so that a split never moves a lap that is still
         // to be looked at; the slot asked about last goes on below that lap.
         const bool resumed = previous && previous->slot == slot;
-        const std::int64_t threshold = slowLapThreshold(race.lapTime[at(slot)][0]);
-        for (int lap = resumed ? previous->lap - 1 : race.lapsDone[at(slot)]; lap >= 2; --lap) {
-            if (race.lapTime[at(slot)][at(lap)] > threshold && hasRoomForOneMoreLap(race, slot)) {
+        const std::int64_t threshold = slowLapThreshold(race.lapTime[toIndex(slot)][0]);
+        for (int lap = resumed ? previous->lap - 1 : race.lapsDone[toIndex(slot)]; lap >= 2; --lap) {
+            if (race.lapTime[toIndex(slot)][toIndex(lap)] > threshold && hasRoomForOneMoreLap(race, slot)) {
                 return LapQuestion{slot, lap, isLateLastLap(race, slot, lap)};
             }
         }
@@ -92,8 +88,8 @@ std::optional<LapQuestion> nextSlowLapQuestion(const RaceRecord& race, const std
 
 std::optional<LapQuestion> nextFirstLapQuestion(const RaceRecord& race, const std::optional<LapQuestion>& previous) {
     for (int slot = previous ? previous->slot + 1 : 0; slot < kSlotCount; ++slot) {
-        const LapColumns& laps = race.lapTime[at(slot)];
-        if (race.lapsDone[at(slot)] >= 1 && race.startNumber[at(slot)] > 0 &&
+        const LapColumns& laps = race.lapTime[toIndex(slot)];
+        if (race.lapsDone[toIndex(slot)] >= 1 && race.startNumber[toIndex(slot)] > 0 &&
             std::int64_t{laps[1]} > 2 * std::int64_t{laps[0]} && hasRoomForOneMoreLap(race, slot)) {
             return LapQuestion{slot, 1, false};
         }

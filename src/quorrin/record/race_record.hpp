@@ -80,6 +80,11 @@ inline std::int32_t lastShownLap(const RaceRecord& race) {
     return race.maxLap < kMaxLap ? race.maxLap : kMaxLap;
 }
 
+/// A slot or lap number of the record as an index of its arrays.
+inline std::size_t toIndex(std::int32_t index) {
+    return static_cast<std::size_t>(index);
+}
+
 /// True for a slot index that addresses one of the 33 driver slots.
 inline bool isSlot(std::int32_t slot) {
     return slot >= 0 && slot < kSlotCount;
