@@ -152,7 +152,7 @@ std::size_t listLeftOutRaces(std::ostream& out, const SeasonResult& result) {
     std::size_t leftOut = 0;
     for (const HeldRound& round : result.rounds) {
         for (const AnalysedRace& race : round.analyses) {
-            if (!race.leftOut.empty()) {
+            if (!race.analysis) {
                 out << "Left out: the race analysis of " << raceOfRound(race, round) << ": " << race.leftOut << '\n';
                 ++leftOut;
             }

@@ -79,7 +79,7 @@ season::AnalysedRace leagueAnalysing(const FileMap& files, const std::set<LapKey
         round.splits.push_back(season::LapSplit{"race", number, lap, "", 1});
     }
     file.rounds.push_back(round);
-    season::RaceNights nights = season::readRaceNights(disk, file, "sim\\");
+    season::RaceNights nights = season::readRaceNights(disk, file, "sim\\", "", "cup.toml");
     EXPECT_EQ(nights.error, "");
     return season::analyseReplayedRace(std::move(nights.rounds.at(0).replays.at(0)), season::RiderNames({}));
 }
@@ -281,7 +281,7 @@ void expectOmblensGrids(const FileMap& files, const std::vector<std::string>& se
     round.races = {sessions.front()};
     round.qualifying = sessions;
     file.rounds.push_back(round);
-    const season::RaceNights nights = season::readRaceNights(disk, file, "sim\\");
+    const season::RaceNights nights = season::readRaceNights(disk, file, "sim\\", "", "cup.toml");
     ASSERT_EQ(nights.error, "");
     const season::QualifyingGrids grids =
         season::qualifyingGrids(nights.rounds[0].qualifying, season::RiderNames({}), gridSize);

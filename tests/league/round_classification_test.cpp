@@ -44,7 +44,7 @@ std::map<std::int32_t, std::int32_t> leaguePoints(const FileMap& files, const st
     round.name = "R1";
     round.races = races;
     file.rounds.push_back(round);
-    const season::RaceNights nights = season::readRaceNights(disk, file, "sim\\");
+    const season::RaceNights nights = season::readRaceNights(disk, file, "sim\\", "", "cup.toml");
     EXPECT_EQ(nights.error, "");
     const season::ClassificationOutcome outcome = season::classifyRound(
         file.rounds.front(), 1, nights.rounds.front(), season::pointsTable(file), season::RiderNames({}), "x.toml");

@@ -53,6 +53,6 @@ struct RaceNights {
 /// `simulatorFolder`, and maxdriversingrid.ini in `seasonFolder` (the season file's
 /// folder, "" or ending in '/'); `seasonFileName` names the season file in messages.
 RaceNights readRaceNights(Disk& disk, const SeasonFile& season, const std::string& simulatorFolder,
-                          const std::string& seasonFolder = "", const std::string& seasonFileName = "");
+                          const std::string& seasonFolder, const std::string& seasonFileName);
 
 }  // namespace league::season

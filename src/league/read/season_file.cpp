@@ -339,7 +339,8 @@ std::optional<LapSplit> lapSplitOf(const std::string& text) {
 }
 
 void readRaceNightKeys(TableReader& reader, Round& round) {
-    if (const auto size = reader.wholeNumber("grid_size", 1, kLargestGrid, "a whole number of riders from 1 to 99")) {
+    if (const auto size = reader.wholeNumber("grid_size", 1, kLargestGrid,
+                                             "a whole number of riders from 1 to " + std::to_string(kLargestGrid))) {
         round.gridSize = static_cast<std::int32_t>(*size);
     }
     for (auto& [name, line] :

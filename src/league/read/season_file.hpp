@@ -5,6 +5,8 @@
 // it whole on every run; a mistake in it is reported with its line and nothing is
 // written.
 
+#include "omblen/qualifying_table.hpp"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -63,7 +65,7 @@ struct LapSplit {
 };
 
 /// The largest grid: the qualifying table holds at most this many riders.
-inline constexpr std::int64_t kLargestGrid = 99;
+inline constexpr std::int64_t kLargestGrid = omblen::kMaxEntries;
 
 struct Round {
     std::string name;

@@ -226,7 +226,8 @@ SeasonOutcome computeSeason(const SeasonFile& season, const RaceNights& nights, 
                 }
                 if (held.qualifyingGrids->rowsLeftOut > 0) {
                     result.warnings.push_back("Round " + std::to_string(r + 1) + " (" + round.name +
-                                              "): only 99 riders fit in the qualifying; " +
+                                              "): only " + std::to_string(omblen::kMaxEntries) +
+                                              " riders fit in the qualifying; " +
                                               std::to_string(held.qualifyingGrids->rowsLeftOut) + " rows were left out");
                 }
             }

@@ -262,8 +262,7 @@ RaceAnalysisPages raceAnalysisPages(const SeasonResult& result, const HeldRound&
     const RaceAnalysis& analysis = *race.analysis;
     const std::string shows = "Race analysis: " + race.replayed.name;
     // The tables and charts are the same on the page and in the fragment: made once.
-    std::string content = "<p>" + htmlText(record.trackName) + ", " + std::to_string(record.driverCount) +
-                          " riders, " + std::to_string(race.laps) + " laps.";
+    std::string content = "<p>" + htmlText(raceSummary(race)) + ".";
     for (const AskedLap& lap : race.replayed.askedLaps) {
         if (lap.split) {
             content += " Lap " + std::to_string(lap.lap) + " of #" + std::to_string(lap.startNumber) + " " +

@@ -11,14 +11,13 @@ std::string link(const std::string& href, const std::string& text) {
     return "<a href=\"" + htmlText(href) + "\">" + htmlText(text) + "</a>";
 }
 
-// "Kestrel Bay Circuit, 20 riders, 12 laps"
+}  // namespace
+
 std::string raceSummary(const AnalysedRace& race) {
     const quorrin::RaceRecord& record = race.replayed.record;
     return record.trackName + ", " + std::to_string(record.driverCount) + " riders, " +
            std::to_string(race.laps) + " laps";
 }
-
-}  // namespace
 
 void writeRoundHeading(std::string& page, const SeasonResult& result, const HeldRound& round, const std::string& shows,
                        bool withLinks) {
@@ -50,7 +49,7 @@ std::string roundIndexPage(const SeasonResult& result, const HeldRound& round) {
     const std::vector<std::string> stems = analysisPageStems(round);
     for (std::size_t a = 0; a < round.analyses.size(); ++a) {
         const AnalysedRace& race = round.analyses[a];
-        if (race.leftOut.empty()) {
+        if (race.analysis) {
             page += "<li>" + link(stems[a] + ".html", "Race analysis of " + race.replayed.name) + ": " +
                     htmlText(raceSummary(race)) + " (" + link(stems[a] + "_fragment.html", "fragment") + ")</li>\n";
         } else {
