@@ -93,6 +93,13 @@ void writeFragmentEnd(std::string& fragment) {
     fragment += "</div>\n";
 }
 
+std::string_view cellClass(std::string_view head) {
+    if (head == "Rider" || head == "Bike" || head == "Session") {
+        return " class=\"name\"";
+    }
+    return head == "Penalty" ? " class=\"reason\"" : "";
+}
+
 void writeStart(std::string& page, bool asFragment, std::string_view title) {
     if (asFragment) {
         writeFragmentStart(page);

@@ -39,6 +39,10 @@ void writeStart(std::string& page, bool asFragment, std::string_view title);
 /// The end of a page, or of a fragment when `asFragment`.
 void writeEnd(std::string& page, bool asFragment);
 
+/// The class attribute of a table cell under the column `head` (with its leading
+/// blank), or nothing: names stay on one line, reasons wrap; both are read from the left.
+std::string_view cellClass(std::string_view head);
+
 /// Appends what the chart module drew, with the LF line ends of League's pages.
 void appendDrawn(std::string& page, const ReportWriter& drawn);
 

@@ -43,8 +43,7 @@ std::string qualifyingPage(const SeasonResult& result, const HeldRound& round, b
             htmlText(divisionText(grids)) + "</p>\n";
     page += "<div class=\"scroll\"><table class=\"qualifying\">\n<thead><tr>";
     for (const std::string& head : table.header) {
-        const bool name = head == "Rider" || head == "Bike" || head == "Session";
-        page += std::string(name ? "<th class=\"name\">" : "<th>") + htmlText(head) + "</th>";
+        page += "<th" + std::string(cellClass(head)) + ">" + htmlText(head) + "</th>";
     }
     page += "</tr></thead>\n<tbody>\n";
     std::optional<std::int32_t> previousGrid;
@@ -54,9 +53,7 @@ std::string qualifyingPage(const SeasonResult& result, const HeldRound& round, b
         previousGrid = row.grid;
         page += gridStarts ? "<tr class=\"rider-row grid-start\">" : "<tr class=\"rider-row\">";
         for (std::size_t c = 0; c < table.header.size(); ++c) {
-            const std::string& head = table.header[c];
-            const bool name = head == "Rider" || head == "Bike" || head == "Session";
-            page += std::string(name ? "<td class=\"name\">" : "<td>") + htmlText(table.rows[r][c]) + "</td>";
+            page += "<td" + std::string(cellClass(table.header[c])) + ">" + htmlText(table.rows[r][c]) + "</td>";
         }
         page += "</tr>\n";
     }

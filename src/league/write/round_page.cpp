@@ -5,18 +5,6 @@
 
 namespace league::season {
 
-namespace {
-
-// Names stay on one line, reasons wrap; both are read from the left.
-std::string_view cellClass(const std::string& head) {
-    if (head == "Rider" || head == "Bike") {
-        return " class=\"name\"";
-    }
-    return head == "Penalty" ? " class=\"reason\"" : "";
-}
-
-}  // namespace
-
 std::string poleText(const SeasonResult& result, const HeldRound& round) {
     const auto& pole = round.classification.pole;
     if (!pole) {
