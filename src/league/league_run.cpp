@@ -235,7 +235,7 @@ int runLeague(Console& console, Disk& disk, const LeagueOptions& options) {
     }
 
     const std::string outputFolder = outputFolderOf(seasonFolder, season.output);
-    const WriteReport report = writeSeasonFiles(disk, outputFolder, seasonFiles(result), leftOutPages(result));
+    const WriteReport report = writeSeasonFiles(disk, outputFolder, seasonFiles(result));
     if (!report.blocked.empty() || !report.folderNotMade.empty()) {
         listWarnings(console.out(), result);
         listLeftOutRaces(console.out(), result);

@@ -17,8 +17,10 @@ namespace league::season {
 namespace {
 
 // The pages of a round's race night in its own folder: its index, the qualifying and
-// grids, and each race analysis that was not left out.
-void addRaceNightFiles(std::vector<OutputFile>& files, const SeasonResult& result, const HeldRound& round) {
+// grids, and each race analysis that was not left out; the pages of those left out go
+// to `leftOut`.
+void addRaceNightFiles(std::vector<OutputFile>& files, std::vector<std::string>& leftOut, const SeasonResult& result,
+                       const HeldRound& round) {
     const std::string folder = roundFolder(round.number);
     files.push_back({folder + "index.html", roundIndexPage(result, round)});
     if (round.qualifyingGrids) {
@@ -31,18 +33,24 @@ void addRaceNightFiles(std::vector<OutputFile>& files, const SeasonResult& resul
     const std::vector<std::string> stems = analysisPageStems(round);
     for (std::size_t a = 0; a < round.analyses.size(); ++a) {
         const AnalysedRace& race = round.analyses[a];
+        std::string page = folder + stems[a] + ".html";
+        std::string fragment = folder + stems[a] + "_fragment.html";
         if (race.analysis) {
             RaceAnalysisPages pages = raceAnalysisPages(result, round, race, folder + stems[a]);
-            files.push_back({folder + stems[a] + ".html", std::move(pages.page)});
-            files.push_back({folder + stems[a] + "_fragment.html", std::move(pages.fragment)});
+            files.push_back({std::move(page), std::move(pages.page)});
+            files.push_back({std::move(fragment), std::move(pages.fragment)});
+        } else {
+            leftOut.push_back(std::move(page));
+            leftOut.push_back(std::move(fragment));
         }
     }
 }
 
 }  // namespace
 
-std::vector<OutputFile> seasonFiles(const SeasonResult& result) {
-    std::vector<OutputFile> files;
+SeasonFiles seasonFiles(const SeasonResult& result) {
+    SeasonFiles season;
+    std::vector<OutputFile>& files = season.written;
     files.push_back({"index.html", standingsPage(result)});
     files.push_back({"standings_fragment.html", standingsPage(result, true)});
     std::vector<TextTable> tables{standingsTable(result)};
@@ -61,28 +69,14 @@ std::vector<OutputFile> seasonFiles(const SeasonResult& result) {
         }
         files.push_back({stem + "_forum.txt", forumText(title, {roundTable(round)})});
         files.push_back({stem + ".csv", csvText(roundTable(round))});
-        addRaceNightFiles(files, result, round);
+        addRaceNightFiles(files, season.leftOut, result, round);
     }
     files.push_back({"season.json", seasonJson(result)});
-    return files;
+    return season;
 }
 
-std::vector<std::string> leftOutPages(const SeasonResult& result) {
-    std::vector<std::string> pages;
-    for (const HeldRound& round : result.rounds) {
-        const std::vector<std::string> stems = analysisPageStems(round);
-        for (std::size_t a = 0; a < round.analyses.size(); ++a) {
-            if (!round.analyses[a].analysis) {
-                pages.push_back(roundFolder(round.number) + stems[a] + ".html");
-                pages.push_back(roundFolder(round.number) + stems[a] + "_fragment.html");
-            }
-        }
-    }
-    return pages;
-}
-
-WriteReport writeSeasonFiles(Disk& disk, const std::string& folder, const std::vector<OutputFile>& files,
-                             const std::vector<std::string>& leftOut) {
+WriteReport writeSeasonFiles(Disk& disk, const std::string& folder, const SeasonFiles& season) {
+    const std::vector<OutputFile>& files = season.written;
     WriteReport report;
     std::vector<std::string> folders{folder};
     for (const OutputFile& file : files) {
@@ -111,7 +105,7 @@ WriteReport writeSeasonFiles(Disk& disk, const std::string& folder, const std::v
         const std::string path = folder + "/" + file.name;
         (disk.replaceFile(path, file.bytes) ? report.written : report.failed).push_back(path);
     }
-    for (const std::string& page : leftOut) {
+    for (const std::string& page : season.leftOut) {
         const std::string path = folder + "/" + page;
         if (disk.obstacleTo(path) != Disk::Obstacle::None) {
             continue;

@@ -17,19 +17,22 @@ struct OutputFile {
     std::string bytes;
 };
 
-/// index.html, standings_fragment.html, standings_forum.txt, standings.csv,
-/// season.json; for each held round round-NN.html, round-NN_fragment.html,
-/// round-NN_forum.txt and round-NN.csv, and in its folder round-NN/ the round's
-/// index.html, the qualifying (qualifying.html, qualifying_fragment.html,
-/// qualifying_forum.txt, qualifying.csv) and each analysed race
-/// (cup_race_analysis.html, cup_race_analysis_fragment.html).
-std::vector<OutputFile> seasonFiles(const SeasonResult& result);
-
-/// The pages that League writes for a race of `analyse` when its export fits the
-/// replay ("round-01/cup_race_analysis.html" and its fragment), for each race that is
-/// left out: a run removes them, so that no page of an earlier run stays behind,
-/// unlinked, as if it belonged to this night.
-std::vector<std::string> leftOutPages(const SeasonResult& result);
+struct SeasonFiles {
+    /// index.html, standings_fragment.html, standings_forum.txt, standings.csv,
+    /// season.json; for each held round round-NN.html, round-NN_fragment.html,
+    /// round-NN_forum.txt and round-NN.csv, and in its folder round-NN/ the round's
+    /// index.html, the qualifying (qualifying.html, qualifying_fragment.html,
+    /// qualifying_forum.txt, qualifying.csv) and each analysed race
+    /// (cup_race_analysis.html, cup_race_analysis_fragment.html).
+    std::vector<OutputFile> written;
+    /// The pages that League writes for a race of `analyse` when its export fits the
+    /// replay ("round-01/cup_race_analysis.html" and its fragment), for each race that
+    /// is left out: a run removes them, so that no page of an earlier run stays behind,
+    /// unlinked, as if it belonged to this night.
+    std::vector<std::string> leftOut;
+};
+/// Every file of the season, rendered, and the pages to remove.
+SeasonFiles seasonFiles(const SeasonResult& result);
 
 /// A file of the run that the disk would refuse, found before anything is written.
 struct BlockedFile {
@@ -44,16 +47,15 @@ struct WriteReport {
     /// The paths written, and those that could not be (the disk failed while writing).
     std::vector<std::string> written;
     std::vector<std::string> failed;
-    /// The `leftOut` pages that were there and were removed, and those that could not be.
+    /// The left-out pages that were there and were removed, and those that could not be.
     std::vector<std::string> removed;
     std::vector<std::string> notRemoved;
 };
 
-/// Writes the files into `folder`, then removes the `leftOut` pages there. First every
+/// Writes the files into `folder`, then removes the left-out pages there. First every
 /// file is checked, and every folder made (`folder` and those below it that the files
 /// name); only when all of that succeeded is the first file written. A left-out page
 /// that is a folder or a file this run has read is left as it is.
-WriteReport writeSeasonFiles(Disk& disk, const std::string& folder, const std::vector<OutputFile>& files,
-                             const std::vector<std::string>& leftOut = {});
+WriteReport writeSeasonFiles(Disk& disk, const std::string& folder, const SeasonFiles& season);
 
 }  // namespace league::season
