@@ -41,7 +41,7 @@ struct QualifyingGrids {
     std::optional<std::int32_t> gridSize;
     /// For a round that names no grid size: what maxdriversingrid.ini gave (Missing or
     /// NoGridSize when the field is not divided).
-    GridSizeFile::Outcome gridSizeFile = GridSizeFile::Outcome::NotNeeded;
+    std::optional<omblen::GridSettings::Outcome> gridSizeFile;
     /// The number of places in each grid, from grid 1 (Omblen's plan).
     std::vector<std::int32_t> gridPlaces;
     /// Rows that found the table of 99 entries full.

@@ -36,19 +36,7 @@ RaceNights readRaceNights(Disk& disk, const SeasonFile& season, const std::strin
         return round.held() && !round.qualifying.empty() && !round.gridSize;
     });
     if (gridSizeNeeded) {
-        const omblen::GridSettings settings = omblen::readGridSettings(disk, seasonFolder);
-        nights.gridSizeFile.gridSize = settings.maxDriversInGrid;
-        switch (settings.outcome) {
-        case omblen::GridSettings::Outcome::Read:
-            nights.gridSizeFile.outcome = GridSizeFile::Outcome::Read;
-            break;
-        case omblen::GridSettings::Outcome::Missing:
-            nights.gridSizeFile.outcome = GridSizeFile::Outcome::Missing;
-            break;
-        case omblen::GridSettings::Outcome::NoGridSize:
-            nights.gridSizeFile.outcome = GridSizeFile::Outcome::NoGridSize;
-            break;
-        }
+        nights.gridSizeFile = omblen::readGridSettings(disk, seasonFolder);
     }
     for (std::size_t r = 0; r < season.rounds.size(); ++r) {
         const Round& round = season.rounds[r];

@@ -9,7 +9,9 @@
 
 #include "common/disk.hpp"
 #include "common/export_recipes.hpp"
+#include "omblen/grid_settings.hpp"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,23 +31,13 @@ struct RoundExports {
     std::vector<ReplayedRace> replays;
 };
 
-/// maxdriversingrid.ini beside the season file, read only when a held round with
-/// qualifying names no grid_size.
-struct GridSizeFile {
-    enum class Outcome {
-        NotNeeded,
-        Read,       ///< gridSize holds a size of at least 1
-        Missing,    ///< no file: the qualifying is not divided into grids
-        NoGridSize  ///< the file holds no number of 1 or more: not divided either
-    };
-    Outcome outcome = Outcome::NotNeeded;
-    std::int32_t gridSize = 0;
-};
-
 /// Every round's exports (empty for a round to come), or the first that cannot be read.
 struct RaceNights {
     std::vector<RoundExports> rounds;
-    GridSizeFile gridSizeFile;
+    /// maxdriversingrid.ini beside the season file, read only when a held round with
+    /// qualifying names no grid_size; none: not needed. When it is missing or holds no
+    /// size of 1 or more, the qualifying is not divided into grids.
+    std::optional<omblen::GridSettings> gridSizeFile;
     std::string error;
 };
 
