@@ -5,6 +5,7 @@
 #include <toml++/toml.h>
 
 #include <algorithm>
+#include <limits>
 #include <cstdio>
 #include <set>
 #include <sstream>
@@ -172,9 +173,10 @@ public:
         return std::string(text);
     }
 
-    /// A list of texts, from `fewest` to `most` of them.
-    std::vector<std::string> texts(std::string_view key, std::size_t fewest, std::size_t most, std::string_view what) {
-        std::vector<std::string> result;
+    /// A list of texts, from `fewest` to `most` of them, each with its line.
+    std::vector<std::pair<std::string, std::int64_t>> textsWithLines(std::string_view key, std::size_t fewest,
+                                                                     std::size_t most, std::string_view what) {
+        std::vector<std::pair<std::string, std::int64_t>> result;
         const toml::node* value = node(key);
         if (value == nullptr) {
             return result;
@@ -189,7 +191,16 @@ public:
                 wrongType(item, key, what);
                 return {};
             }
-            result.push_back(item.as_string()->get());
+            result.emplace_back(item.as_string()->get(), lineOf(item) != 0 ? lineOf(item) : lineOf(*value));
+        }
+        return result;
+    }
+
+    /// A list of texts, from `fewest` to `most` of them.
+    std::vector<std::string> texts(std::string_view key, std::size_t fewest, std::size_t most, std::string_view what) {
+        std::vector<std::string> result;
+        for (auto& [text, line] : textsWithLines(key, fewest, most, what)) {
+            result.push_back(std::move(text));
         }
         return result;
     }
@@ -288,29 +299,6 @@ Penalty readPenalty(const toml::table& table, const Round& round, std::optional<
     return penalty;
 }
 
-// The texts of a list with the line of each, or a mistake.
-std::vector<std::pair<std::string, std::int64_t>> textsWithLines(TableReader& reader, std::string_view key,
-                                                                 std::string_view what) {
-    std::vector<std::pair<std::string, std::int64_t>> result;
-    const toml::node* value = reader.node(key);
-    if (value == nullptr) {
-        return result;
-    }
-    const toml::array* list = value->as_array();
-    if (list == nullptr) {
-        reader.wrongType(*value, key, what);
-        return result;
-    }
-    for (const toml::node& item : *list) {
-        if (!item.is_string()) {
-            reader.wrongType(item, key, what);
-            return {};
-        }
-        result.emplace_back(item.as_string()->get(), lineOf(item) != 0 ? lineOf(item) : lineOf(*value));
-    }
-    return result;
-}
-
 // "cup_race #68 lap 7": the race, the start number and the lap; nothing when the text
 // does not read so.
 std::optional<LapSplit> lapSplitOf(const std::string& text) {
@@ -338,13 +326,16 @@ std::optional<LapSplit> lapSplitOf(const std::string& text) {
     return LapSplit{race, *startNumber, *lapNumber, text, 0};
 }
 
+// A list of any length.
+constexpr std::size_t kNoLimit = std::numeric_limits<std::size_t>::max();
+
 void readRaceNightKeys(TableReader& reader, Round& round) {
     if (const auto size = reader.wholeNumber("grid_size", 1, kLargestGrid,
                                              "a whole number of riders from 1 to " + std::to_string(kLargestGrid))) {
         round.gridSize = static_cast<std::int32_t>(*size);
     }
     for (auto& [name, line] :
-         textsWithLines(reader, "analyse", "a list of races to analyse, such as [\"cup_race\"]")) {
+         reader.textsWithLines("analyse", 0, kNoLimit, "a list of races to analyse, such as [\"cup_race\"]")) {
         for (const RaceToAnalyse& earlier : round.analyse) {
             if (earlier.name == name) {
                 reader.fail(line, "analyse names \"" + name + "\" twice");
@@ -353,7 +344,7 @@ void readRaceNightKeys(TableReader& reader, Round& round) {
         round.analyse.push_back(RaceToAnalyse{std::move(name), line});
     }
     for (auto& [text, line] :
-         textsWithLines(reader, "split", "a list of laps to split, such as [\"cup_race #68 lap 7\"]")) {
+         reader.textsWithLines("split", 0, kNoLimit, "a list of laps to split, such as [\"cup_race #68 lap 7\"]")) {
         std::optional<LapSplit> split = lapSplitOf(text);
         if (!split) {
             reader.fail(line, "the split \"" + text + "\" must read \"race #number lap n\", such as \"cup_race #68 lap 7\"");
