@@ -124,9 +124,7 @@ std::string raceOfRound(const AnalysedRace& race, const HeldRound& round) {
 void listAskedLaps(std::ostream& out, const SeasonResult& result) {
     for (const HeldRound& round : result.rounds) {
         for (const AnalysedRace& race : round.analyses) {
-            const quorrin::RaceRecord& record = race.replayed.record;
-            out << "Race analysis of " << raceOfRound(race, round) << ": " << record.trackName << ", "
-                << record.driverCount << " riders, " << race.laps << " laps" << '\n';
+            out << "Race analysis of " << raceOfRound(race, round) << ": " << raceSummary(race) << '\n';
             if (race.replayed.askedLaps.empty()) {
                 out << "  No lap that Quorrin would ask about." << '\n';
             }

@@ -87,4 +87,11 @@ AnalysedRace analyseReplayedRace(ReplayedRace replayed, const RiderNames& names)
     return analysed;
 }
 
+std::string raceSummary(const AnalysedRace& race) {
+    const RaceRecord& record = race.replayed.record;
+    return record.trackName + ", " + std::to_string(record.driverCount) +
+           (record.driverCount == 1 ? " rider, " : " riders, ") + std::to_string(race.laps) +
+           (race.laps == 1 ? " lap" : " laps");
+}
+
 }  // namespace league::season

@@ -44,4 +44,7 @@ struct AnalysedRace {
 /// Analyses the race when its export fits its replay.
 AnalysedRace analyseReplayedRace(ReplayedRace replayed, const RiderNames& names);
 
+/// An analysed race in a few words: "Kestrel Bay Circuit, 20 riders, 12 laps".
+std::string raceSummary(const AnalysedRace& race);
+
 }  // namespace league::season

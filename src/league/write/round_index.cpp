@@ -13,12 +13,6 @@ std::string link(const std::string& href, const std::string& text) {
 
 }  // namespace
 
-std::string raceSummary(const AnalysedRace& race) {
-    const quorrin::RaceRecord& record = race.replayed.record;
-    return record.trackName + ", " + std::to_string(record.driverCount) + " riders, " +
-           std::to_string(race.laps) + " laps";
-}
-
 void writeRoundHeading(std::string& page, const SeasonResult& result, const HeldRound& round, const std::string& shows,
                        bool withLinks) {
     page += "<h1>" + htmlText(result.title) + "</h1>\n<p>Round " + std::to_string(round.number) + ": " +

@@ -11,9 +11,6 @@ namespace league::season {
 
 std::string roundIndexPage(const SeasonResult& result, const HeldRound& round);
 
-/// An analysed race in a few words: "Kestrel Bay Circuit, 20 riders, 12 laps".
-std::string raceSummary(const AnalysedRace& race);
-
 /// The heading that every page of a round opens with: the season's title, the round,
 /// what the page shows, and with `withLinks` the links to the round's index and to
 /// the standings (a fragment pasted elsewhere has none).
