@@ -2,6 +2,7 @@
 
 #include "league/write/csv_text.hpp"
 #include "league/write/forum_text.hpp"
+#include "league/write/text_tables.hpp"
 
 #include <gtest/gtest.h>
 
@@ -19,6 +20,32 @@ TEST(TextFiles, CsvWithByteOrderMarkQuotingAndForumTableWithTitle) {
               "Cup - round 1\r\n\r\n[table]\r\n[tr][td][b]Pos[/b][/td] [td][b]Rider[/b][/td] [/tr]\r\n"
               "[tr][td]1[/td] [td]Ann[/td] [/tr]\r\n[/table]\r\n"
               "\r\nGrid 2 - 1 rider\r\n[table]\r\n[tr][td][b]Pos[/b][/td] [/tr]\r\n[tr][td]2[/td] [/tr]\r\n[/table]\r\n");
+}
+
+// A field divided into grids: each grid's table, then the riders without a place, so
+// that the forum text shows every rider.
+TEST(TextFiles, GridTablesHoldEveryRiderOfTheQualifying) {
+    QualifyingGrids grids;
+    grids.gridSize = 2;
+    grids.gridPlaces = {2};
+    grids.rows.resize(3);
+    for (std::int32_t r = 0; r < 3; ++r) {
+        grids.rows[static_cast<std::size_t>(r)].startNumber = r + 1;
+    }
+    grids.rows[0].position = 1;
+    grids.rows[0].grid = 1;
+    grids.rows[1].position = 2;
+    grids.rows[1].grid = 1;
+
+    std::vector<std::pair<std::string, std::vector<std::string>>> shown;  // caption, start numbers
+    for (const TextTable& table : gridTables(grids)) {
+        shown.emplace_back(table.caption, std::vector<std::string>{});
+        for (const std::vector<std::string>& row : table.rows) {
+            shown.back().second.push_back(row[1]);
+        }
+    }
+    EXPECT_EQ(shown, (std::vector<std::pair<std::string, std::vector<std::string>>>{
+                         {"Grid 1 - 2 riders", {"1", "2"}}, {"Without a place", {"3"}}}));
 }
 
 }  // namespace

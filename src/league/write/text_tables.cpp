@@ -208,6 +208,17 @@ std::vector<TextTable> gridTables(const QualifyingGrids& grids) {
         }
         tables.push_back(std::move(table));
     }
+    // Riders without a place have no grid; they are listed after the grids, so that the
+    // forum text loses no rider that the page and the CSV file show.
+    TextTable unplaced{"Without a place", kQualifyingHeader, {}};
+    for (const QualifyingRow& row : grids.rows) {
+        if (!row.grid) {
+            unplaced.rows.push_back(qualifyingCells(row));
+        }
+    }
+    if (!unplaced.rows.empty()) {
+        tables.push_back(std::move(unplaced));
+    }
     return tables;
 }
 

@@ -62,8 +62,8 @@ std::string qualifyingTitle(const SeasonResult& result, const HeldRound& round);
 /// The qualifying classification with each rider's session and new grid.
 TextTable qualifyingTable(const QualifyingGrids& grids);
 
-/// The same rows as one table per grid, captioned "Grid 1 - 9 riders" (one table when
-/// the field is not divided).
+/// The same rows as one table per grid, captioned "Grid 1 - 9 riders", then the riders
+/// without a place (one table when the field is not divided).
 std::vector<TextTable> gridTables(const QualifyingGrids& grids);
 
 }  // namespace league::season
