@@ -7,7 +7,10 @@
 namespace league {
 
 Console::Console(std::istream& in, std::ostream& out, PauseAction pause)
-    : in_(in), out_(out), pause_(std::move(pause)) {}
+    : in_(in), out_(out), errors_(out), pause_(std::move(pause)) {}
+
+Console::Console(std::istream& in, std::ostream& out, std::ostream& errors, PauseAction pause)
+    : in_(in), out_(out), errors_(errors), pause_(std::move(pause)) {}
 
 void Console::pause() {
     out_.flush();

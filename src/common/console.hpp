@@ -14,11 +14,16 @@ class Console {
 public:
     using PauseAction = std::function<void(std::istream&, std::ostream&)>;
 
-    /// A console over the given streams; `pause` is called by pause().
+    /// A console over the given streams; `pause` is called by pause(). Errors go to
+    /// `out` as well.
     Console(std::istream& in, std::ostream& out, PauseAction pause);
+    /// The same with the errors of the command line kept apart (standard error).
+    Console(std::istream& in, std::ostream& out, std::ostream& errors, PauseAction pause);
 
     std::istream& in() { return in_; }
     std::ostream& out() { return out_; }
+    /// Where a mistake of the command line is told.
+    std::ostream& errors() { return errors_; }
 
     /// Flushes the output and waits for a key as the system's pause does, so that a user
     /// who started the program by double-click can read the last message before the
@@ -28,6 +33,7 @@ public:
 private:
     std::istream& in_;
     std::ostream& out_;
+    std::ostream& errors_;
     PauseAction pause_;
 };
 

@@ -1,11 +1,13 @@
 #include "league/league_run.hpp"
 
+#include "league/league_messages.hpp"
 #include "league/read/race_night.hpp"
 #include "league/read/season_file.hpp"
 #include "league/read/season_template.hpp"
 #include "league/read/simulator_folder.hpp"
 #include "league/standings/season_standings.hpp"
 #include "league/write/output_files.hpp"
+#include "league/write/race_texts.hpp"
 #include "league/write/text_tables.hpp"
 
 #include "common/time_text.hpp"
@@ -93,15 +95,47 @@ std::optional<std::string> chooseSeasonFile(Console& console, Disk& disk, const 
     return files[static_cast<std::size_t>(choice - 1)];
 }
 
+/// A season read and computed, with the folder it is published into.
+struct ComputedSeason {
+    SeasonResult result;
+    std::string outputFolder;
+};
+
+// Reads the season file `fileName`, every file it names, and computes the season.
+Result<ComputedSeason, SeasonMistake> computeSeasonOf(Disk& disk, const std::string& fileName) {
+    const auto text = disk.readFile(fileName);
+    if (!text) {
+        return Failure{SeasonMistake{.kind = SeasonMistake::Kind::SeasonFileUnreadable}};
+    }
+    const auto season = readSeasonFile(*text, fileName);
+    if (!season) {
+        return Failure{season.reason()};
+    }
+    const std::string seasonFolder = folderOf(fileName);
+    const auto simulator = findSimulatorFolder(disk, *season, seasonFolder);
+    if (!simulator) {
+        return Failure{simulator.reason()};
+    }
+    const auto nights = readRaceNights(disk, *season, *simulator, seasonFolder);
+    if (!nights) {
+        return Failure{nights.reason()};
+    }
+    auto computed = computeSeason(*season, *nights);
+    if (!computed) {
+        return Failure{computed.reason()};
+    }
+    return ComputedSeason{std::move(*computed), outputFolderOf(seasonFolder, season->output)};
+}
+
 void listRounds(std::ostream& out, const SeasonResult& result) {
     for (std::size_t r = 0; r < result.calendar.size(); ++r) {
         const CalendarRound& calendar = result.calendar[r];
         out << "Round " << r + 1 << ": " << calendar.name << (calendar.date ? ", " + *calendar.date : "");
-        if (calendar.heldNumber == 0) {
+        if (!calendar.heldNumber) {
             out << ": to come" << '\n';
             continue;
         }
-        const HeldRound& round = result.rounds[calendar.heldNumber - 1];
+        const HeldRound& round = result.rounds[*calendar.heldNumber - 1];
         std::size_t riders = 0;
         for (const ClassifiedEntry& entry : round.classification.entries) {
             riders += entry.counts ? 1 : 0;
@@ -119,6 +153,20 @@ std::string raceOfRound(const AnalysedRace& race, const HeldRound& round) {
     return race.replayed.name + " (round " + std::to_string(round.seasonIndex + 1) + ", " + round.name + ")";
 }
 
+void listAskedLap(std::ostream& out, const AskedLap& lap) {
+    out << "  Lap " << lap.lap << " of #" << lap.startNumber << " " << lap.rider << ": " << formatLapTime(lap.lapTime)
+        << ", best lap " << formatLapTime(lap.bestLap);
+    if (lap.split) {
+        out << ": split by \"" << lap.splitEntry << "\"";
+    } else {
+        out << ": kept; split = [\"" << lap.splitEntry << "\"] would split it";
+    }
+    if (lap.lastLapCaution) {
+        out << " (the rider's last lap: the export's race time may need editing too)";
+    }
+    out << '\n';
+}
+
 // Every lap that Quorrin would ask about in each analysed race, with the numbers to
 // decide by and the split entry that splits it, so that the admin need not run Quorrin.
 void listAskedLaps(std::ostream& out, const SeasonResult& result) {
@@ -129,17 +177,7 @@ void listAskedLaps(std::ostream& out, const SeasonResult& result) {
                 out << "  No lap that Quorrin would ask about." << '\n';
             }
             for (const AskedLap& lap : race.replayed.askedLaps) {
-                out << "  Lap " << lap.lap << " of #" << lap.startNumber << " " << lap.rider << ": "
-                    << formatLapTime(lap.lapTime) << ", best lap " << formatLapTime(lap.bestLap);
-                if (lap.split) {
-                    out << ": split by \"" << lap.splitEntry << "\"";
-                } else {
-                    out << ": kept; split = [\"" << lap.splitEntry << "\"] would split it";
-                }
-                if (lap.lastLapCaution) {
-                    out << " (the rider's last lap: the export's race time may need editing too)";
-                }
-                out << '\n';
+                listAskedLap(out, lap);
             }
         }
     }
@@ -150,8 +188,9 @@ std::size_t listLeftOutRaces(std::ostream& out, const SeasonResult& result) {
     std::size_t leftOut = 0;
     for (const HeldRound& round : result.rounds) {
         for (const AnalysedRace& race : round.analyses) {
-            if (!race.analysis) {
-                out << "Left out: the race analysis of " << raceOfRound(race, round) << ": " << race.leftOut << '\n';
+            if (race.leftOut) {
+                out << "Left out: the race analysis of " << raceOfRound(race, round) << ": "
+                    << leftOutText(*race.leftOut) << '\n';
                 ++leftOut;
             }
         }
@@ -175,87 +214,58 @@ std::string whyBlocked(Disk::Obstacle obstacle, const std::string& seasonFileNam
     return {};
 }
 
-void listWarnings(std::ostream& out, const SeasonResult& result) {
-    if (result.warnings.empty()) {
+void listWarnings(std::ostream& out, const std::vector<std::string>& warnings) {
+    if (warnings.empty()) {
         return;
     }
     out << "Warnings:" << '\n';
-    for (const std::string& warning : result.warnings) {
+    for (const std::string& warning : warnings) {
         out << "  " << warning << '\n';
     }
 }
 
-}  // namespace
+// --check: the warnings, and whether every analysed race could be analysed.
+int finishCheck(Console& console, const LeagueOptions& options, const SeasonResult& result,
+                const std::vector<std::string>& warnings) {
+    listWarnings(console.out(), warnings);
+    if (listLeftOutRaces(console.out(), result) > 0) {
+        console.out() << "Nothing was written." << '\n';
+        return finish(console, options, kLeagueError);
+    }
+    console.out() << "The season file and its exports are in order; nothing was written." << '\n';
+    return finish(console, options, kLeagueCompleted);
+}
 
-int runLeague(Console& console, Disk& disk, const LeagueOptions& options) {
-    if (options.mode == LeagueOptions::Mode::New) {
-        return writeTemplate(console, disk, options);
+void listPaths(std::ostream& out, const std::vector<std::string>& paths, const std::string& folder) {
+    for (const std::string& path : paths) {
+        out << "  " << path.substr(folder.size() + 1) << '\n';
     }
-    const auto fileName = chooseSeasonFile(console, disk, options);
-    if (!fileName) {
-        return finish(console, options, kLeagueUsageError);
-    }
-    const auto text = disk.readFile(*fileName);
-    if (!text) {
-        return stop(console, options, "Can't read the season file " + *fileName);
-    }
-    const SeasonFileOutcome read = readSeasonFile(*text, *fileName);
-    if (!read.season) {
-        return stop(console, options, read.error);
-    }
-    const SeasonFile& season = *read.season;
-    const std::string seasonFolder = folderOf(*fileName);
-    const SimulatorFolder simulator = findSimulatorFolder(disk, season, seasonFolder, *fileName);
-    if (!simulator.folder) {
-        return stop(console, options, simulator.error);
-    }
-    const RaceNights nights = readRaceNights(disk, season, *simulator.folder, seasonFolder, *fileName);
-    if (!nights.error.empty()) {
-        return stop(console, options, nights.error);
-    }
-    const SeasonOutcome computed = computeSeason(season, nights, *fileName);
-    if (!computed.result) {
-        return stop(console, options, computed.error);
-    }
-    const SeasonResult& result = *computed.result;
+}
 
-    console.out() << result.title << " (" << *fileName << ")" << '\n';
-    listRounds(console.out(), result);
-    listAskedLaps(console.out(), result);
-    if (options.mode == LeagueOptions::Mode::Check) {
-        listWarnings(console.out(), result);
-        if (listLeftOutRaces(console.out(), result) > 0) {
-            console.out() << "Nothing was written." << '\n';
-            return finish(console, options, kLeagueError);
-        }
-        console.out() << "The season file and its exports are in order; nothing was written." << '\n';
-        return finish(console, options, kLeagueCompleted);
-    }
-
-    const std::string outputFolder = outputFolderOf(seasonFolder, season.output);
-    const WriteReport report = writeSeasonFiles(disk, outputFolder, seasonFiles(result));
+// Writes every file of the season and tells what became of them.
+int publish(Console& console, Disk& disk, const LeagueOptions& options, const ComputedSeason& season,
+            const std::string& fileName, const std::vector<std::string>& warnings) {
+    const SeasonResult& result = season.result;
+    const std::string& folder = season.outputFolder;
+    const WriteReport report = writeSeasonFiles(disk, folder, seasonFiles(result, warnings));
     if (!report.blocked.empty() || !report.folderNotMade.empty()) {
-        listWarnings(console.out(), result);
+        listWarnings(console.out(), warnings);
         listLeftOutRaces(console.out(), result);
         for (const BlockedFile& file : report.blocked) {
-            console.out() << "Can't write " << file.path << ": " << whyBlocked(file.obstacle, *fileName) << '\n';
+            console.out() << "Can't write " << file.path << ": " << whyBlocked(file.obstacle, fileName) << '\n';
         }
         if (!report.folderNotMade.empty()) {
             console.out() << "Can't make the folder " << report.folderNotMade << "!" << '\n';
         }
         return stop(console, options, "Nothing was written.");
     }
-    console.out() << "Written into " << outputFolder << ":" << '\n';
-    for (const std::string& path : report.written) {
-        console.out() << "  " << path.substr(outputFolder.size() + 1) << '\n';
-    }
+    console.out() << "Written into " << folder << ":" << '\n';
+    listPaths(console.out(), report.written, folder);
     if (!report.removed.empty()) {
-        console.out() << "Removed from " << outputFolder << ", as their race is left out:" << '\n';
-        for (const std::string& path : report.removed) {
-            console.out() << "  " << path.substr(outputFolder.size() + 1) << '\n';
-        }
+        console.out() << "Removed from " << folder << ", as their race is left out:" << '\n';
+        listPaths(console.out(), report.removed, folder);
     }
-    listWarnings(console.out(), result);
+    listWarnings(console.out(), warnings);
     for (const std::string& path : report.failed) {
         console.out() << "Can't write " << path << "!" << '\n';
     }
@@ -271,6 +281,59 @@ int runLeague(Console& console, Disk& disk, const LeagueOptions& options) {
     // A race left out is the one error after which the other files are written.
     const std::size_t leftOut = listLeftOutRaces(console.out(), result);
     return finish(console, options, report.failed.empty() && leftOut == 0 ? kLeagueCompleted : kLeagueError);
+}
+
+}  // namespace
+
+int runLeague(Console& console, Disk& disk, const LeagueOptions& options) {
+    if (options.mode == LeagueOptions::Mode::New) {
+        return writeTemplate(console, disk, options);
+    }
+    const auto fileName = chooseSeasonFile(console, disk, options);
+    if (!fileName) {
+        return finish(console, options, kLeagueUsageError);
+    }
+    const auto season = computeSeasonOf(disk, *fileName);
+    if (!season) {
+        return stop(console, options, mistakeText(season.reason(), *fileName));
+    }
+    const SeasonResult& result = season->result;
+    const std::vector<std::string> warnings = warningTexts(result.warnings, *fileName);
+    console.out() << result.title << " (" << *fileName << ")" << '\n';
+    listRounds(console.out(), result);
+    listAskedLaps(console.out(), result);
+    if (options.mode == LeagueOptions::Mode::Check) {
+        return finishCheck(console, options, result, warnings);
+    }
+    return publish(console, disk, options, *season, *fileName, warnings);
+}
+
+int runLeagueCommand(Console& console, Disk& disk, const CommandLine& commandLine, bool waitForKey) {
+    LeagueOptions options;
+    options.waitForKey = waitForKey;
+    const auto usage = [&](const char* mistake) {
+        console.errors() << "League: " << mistake << " (see League --help)" << '\n';
+        return kLeagueUsageError;
+    };
+    if (commandLine.has("--new") && commandLine.has("--check")) {
+        return usage("--new and --check do not go together");
+    }
+    if (commandLine.operands.size() > 1) {
+        return usage("one season file at a time");
+    }
+    if (!commandLine.operands.empty()) {
+        options.season = commandLine.operands.front();
+    }
+    if (commandLine.has("--new")) {
+        if (!options.season || options.season->empty()) {
+            console.errors() << "League: --new needs the season's name, as in League --new cup2026" << '\n';
+            return kLeagueUsageError;
+        }
+        options.mode = LeagueOptions::Mode::New;
+    } else if (commandLine.has("--check")) {
+        options.mode = LeagueOptions::Mode::Check;
+    }
+    return runLeague(console, disk, options);
 }
 
 }  // namespace league::season

@@ -3,6 +3,7 @@
 // every export it names, computes the season and writes its files, or, with --check,
 // only says what it found, or, with --new, writes a season file to fill in.
 
+#include "common/command_line.hpp"
 #include "common/console.hpp"
 #include "common/disk.hpp"
 
@@ -32,5 +33,10 @@ struct LeagueOptions {
 };
 
 int runLeague(Console& console, Disk& disk, const LeagueOptions& options);
+
+/// The run the command line asks for: its options checked (a mistake is told on the
+/// console's errors, with the usage error's status), then runLeague. `waitForKey`: the
+/// console closes with the process.
+int runLeagueCommand(Console& console, Disk& disk, const CommandLine& commandLine, bool waitForKey);
 
 }  // namespace league::season

@@ -51,31 +51,10 @@ int main(int argc, char* argv[]) {
     if (commandLine.exitStatus) {
         return *commandLine.exitStatus;
     }
-    league::season::LeagueOptions options;
-    if (commandLine.has("--new") && commandLine.has("--check")) {
-        std::cerr << "League: --new and --check do not go together (see League --help)" << '\n';
-        return league::season::kLeagueUsageError;
-    }
-    if (commandLine.operands.size() > 1) {
-        std::cerr << "League: one season file at a time (see League --help)" << '\n';
-        return league::season::kLeagueUsageError;
-    }
-    if (!commandLine.operands.empty()) {
-        options.season = commandLine.operands.front();
-    }
-    if (commandLine.has("--new")) {
-        if (!options.season || options.season->empty()) {
-            std::cerr << "League: --new needs the season's name, as in League --new cup2026" << '\n';
-            return league::season::kLeagueUsageError;
-        }
-        options.mode = league::season::LeagueOptions::Mode::New;
-    } else if (commandLine.has("--check")) {
-        options.mode = league::season::LeagueOptions::Mode::Check;
-    }
-    options.waitForKey = league::platform::consoleBelongsToThisProcessAlone();
-    league::Console console(std::cin, std::cout, league::platform::pauseForKey);
+    league::Console console(std::cin, std::cout, std::cerr, league::platform::pauseForKey);
     league::RealDisk disk;
-    const int status = league::season::runLeague(console, disk, options);
+    const int status = league::season::runLeagueCommand(console, disk, commandLine,
+                                                        league::platform::consoleBelongsToThisProcessAlone());
     std::cout.flush();
     return status;
 }

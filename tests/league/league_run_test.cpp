@@ -2,6 +2,7 @@
 // its message and status 1 and writes nothing; names are decoded once and escaped once;
 // --new, --check and the choice of the season file.
 
+#include "league/league_messages.hpp"
 #include "league/league_run.hpp"
 #include "league/read/season_file.hpp"
 
@@ -317,10 +318,10 @@ TEST(LeagueRun, NewWritesATemplateThatReadsBackAndNeverWritesOverAFile) {
     const RunResult first = runInProcess(leagueRun(runOf("cup2026", LeagueOptions::Mode::New)), "", {});
     ASSERT_EQ(first.exitStatus, 0) << first.console;
     const std::string text = first.files.at("cup2026.toml");
-    const season::SeasonFileOutcome read = season::readSeasonFile(text, "cup2026.toml");
-    ASSERT_TRUE(read.season) << read.error;
-    EXPECT_EQ(read.season->title, "cup2026");
-    EXPECT_EQ(read.season->output, "cup2026");
+    const auto read = season::readSeasonFile(text, "cup2026.toml");
+    ASSERT_TRUE(read.ok()) << season::mistakeText(read.reason(), "cup2026.toml");
+    EXPECT_EQ(read->title, "cup2026");
+    EXPECT_EQ(read->output, "cup2026");
 
     const FileMap there{{"cup2026.toml", "title = \"mine\"\n"}};
     const RunResult again = runInProcess(leagueRun(runOf("cup2026.toml", LeagueOptions::Mode::New)), "", there);

@@ -4,7 +4,7 @@
 // ranking by best lap, its grid plan), with the league's names of the riders.
 
 #include "league/read/race_night.hpp"
-#include "league/standings/rider_identity.hpp"
+#include "league/read/rider_names.hpp"
 
 #include <cstdint>
 #include <optional>

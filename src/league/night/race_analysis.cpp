@@ -1,7 +1,5 @@
 #include "league/night/race_analysis.hpp"
 
-#include "common/time_text.hpp"
-
 #include <algorithm>
 
 namespace league::season {
@@ -11,39 +9,28 @@ namespace {
 using quorrin::RaceRecord;
 using quorrin::toIndex;
 
-std::string lapText(const AskedLap& lap) {
-    return "\"" + lap.splitEntry + "\" (" + formatLapTime(lap.lapTime) + ", best lap " + formatLapTime(lap.bestLap) +
-           ")";
-}
-
 // The export claims more laps than the replay holds: the laps that could hide an
 // uncounted lap are those Quorrin asked about and the season file did not split, the
 // mismatched rider's first.
-std::string whyLeftOut(const ReplayedRace& replayed) {
-    std::string reason = "the export does not fit the replay";
+LeftOut whyLeftOut(const ReplayedRace& replayed) {
+    LeftOut leftOut;
+    leftOut.mismatch = replayed.lapCountMismatch;
     if (const auto& mismatch = replayed.lapCountMismatch) {
         const std::int32_t slot = quorrin::slotOfStartNumber(replayed.record, mismatch->startNumber);
-        reason += ": the export gives #" + std::to_string(mismatch->startNumber) + " " +
-                  replayed.record.driverName[toIndex(slot)] + " " + std::to_string(mismatch->exportLaps) +
-                  " laps, the replay " + std::to_string(mismatch->replayLaps);
+        leftOut.mismatchedRider = replayed.record.driverName[toIndex(slot)];
     }
-    std::string candidates;
-    std::string others;
+    std::vector<AskedLap> others;
     for (const AskedLap& lap : replayed.askedLaps) {
         if (lap.split) {
             continue;
         }
         const bool mismatched = replayed.lapCountMismatch && replayed.lapCountMismatch->startNumber == lap.startNumber;
-        std::string& list = mismatched ? candidates : others;
-        list += (list.empty() ? "" : ", ") + lapText(lap);
+        (mismatched ? leftOut.lapsToSplit : others).push_back(lap);
     }
-    if (candidates.empty()) {
-        candidates = others;
+    if (leftOut.lapsToSplit.empty()) {
+        leftOut.lapsToSplit = std::move(others);
     }
-    if (candidates.empty()) {
-        return reason + "; no lap of the replay is slow enough to be split: are both files of the same race?";
-    }
-    return reason + "; a split may mend it: " + candidates;
+    return leftOut;
 }
 
 std::array<RaceEnd, quorrin::kSlotCount> raceEnds(const RaceRecord& race, const quorrin::PositionBoard& board) {
@@ -85,13 +72,6 @@ AnalysedRace analyseReplayedRace(ReplayedRace replayed, const RiderNames& names)
     }
     analysed.replayed = std::move(replayed);
     return analysed;
-}
-
-std::string raceSummary(const AnalysedRace& race) {
-    const RaceRecord& record = race.replayed.record;
-    return record.trackName + ", " + std::to_string(record.driverCount) +
-           (record.driverCount == 1 ? " rider, " : " riders, ") + std::to_string(race.laps) +
-           (race.laps == 1 ? " lap" : " laps");
 }
 
 }  // namespace league::season

@@ -4,7 +4,8 @@
 // or, when the export does not fit the replay, why the race is left out.
 
 #include "league/read/race_replay.hpp"
-#include "league/standings/rider_identity.hpp"
+#include "league/read/rider_names.hpp"
+#include "league/read/rider_names.hpp"
 
 #include "quorrin/analysis/race_analysis.hpp"
 
@@ -12,6 +13,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace league::season {
 
@@ -27,6 +29,18 @@ struct RaceEnd {
     std::int32_t lapsBehind = 0;
 };
 
+/// Why a race of the analyse list is left out: its export does not fit its replay.
+struct LeftOut {
+    /// The rider for whom the export claims more laps than the replay holds, when the
+    /// export names one: his number, the laps of each, and his name.
+    std::optional<quorrin::LapCountMismatch> mismatch;
+    std::string mismatchedRider;
+    /// The laps that Quorrin asked about and the season file did not split, which a
+    /// split could mend: the mismatched rider's, else every other's; none when no lap
+    /// of the replay was slow enough to ask about.
+    std::vector<AskedLap> lapsToSplit;
+};
+
 struct AnalysedRace {
     /// The record with the league's names of the riders.
     ReplayedRace replayed;
@@ -36,15 +50,11 @@ struct AnalysedRace {
     std::int32_t laps = 0;
     /// Each slot's end of the race, for the riders of the final result.
     std::array<RaceEnd, quorrin::kSlotCount> raceEnd{};
-    /// Why the race is left out ("" when it is analysed): the export does not fit the
-    /// replay, with the laps that could be split.
-    std::string leftOut;
+    /// Why the race is left out; none when it is analysed.
+    std::optional<LeftOut> leftOut;
 };
 
 /// Analyses the race when its export fits its replay.
 AnalysedRace analyseReplayedRace(ReplayedRace replayed, const RiderNames& names);
-
-/// An analysed race in a few words: "Kestrel Bay Circuit, 20 riders, 12 laps".
-std::string raceSummary(const AnalysedRace& race);
 
 }  // namespace league::season

@@ -13,24 +13,59 @@ namespace league::season {
 
 namespace {
 
-// Reads one export; false when it cannot be read.
-bool readExport(Disk& disk, const std::string& path, std::int64_t endMargin, RowRecipe recipe, ExportRows& into) {
-    auto bytes = disk.readFile(path);
+// The rows of one export, their names decoded; nothing when it cannot be read.
+std::optional<ExportRows> readExport(Disk& disk, const std::string& simulatorFolder, const std::string& name,
+                                     std::int64_t endMargin, RowRecipe recipe) {
+    auto bytes = disk.readFile(exportPath(simulatorFolder, name));
     if (!bytes) {
-        return false;
+        return std::nullopt;
     }
-    into.rows = readExportRows(std::move(*bytes), endMargin, recipe);
-    for (ExportRow& row : into.rows) {
+    ExportRows rows{name, readExportRows(std::move(*bytes), endMargin, recipe)};
+    for (ExportRow& row : rows.rows) {
         row.driverName = nameText(row.driverName);
         row.bikeName = nameText(row.bikeName);
     }
-    return true;
+    return rows;
+}
+
+// The race and qualifying exports and the analysed races of the held round `round`,
+// numbered `number`.
+Result<RoundExports, SeasonMistake> readRound(Disk& disk, const std::string& simulatorFolder, const Round& round,
+                                              std::size_t number) {
+    RoundExports exports;
+    const auto read = [&](const std::vector<std::string>& names, std::int64_t endMargin, RowRecipe recipe,
+                          std::vector<ExportRows>& into) -> Result<void, SeasonMistake> {
+        for (const std::string& name : names) {
+            auto rows = readExport(disk, simulatorFolder, name, endMargin, recipe);
+            if (!rows) {
+                return Failure{SeasonMistake{.kind = SeasonMistake::Kind::ExportMissing,
+                                             .path = exportPath(simulatorFolder, name),
+                                             .round = {number, round.name}}};
+            }
+            into.push_back(std::move(*rows));
+        }
+        return {};
+    };
+    if (auto races = read(round.races, kDuvessaEndMargin, readDuvessaRow, exports.races); !races) {
+        return Failure{races.reason()};
+    }
+    if (auto sessions = read(round.qualifying, kOmblenEndMargin, readOmblenRow, exports.qualifying); !sessions) {
+        return Failure{sessions.reason()};
+    }
+    for (const RaceToAnalyse& race : round.analyse) {
+        auto replayed = replayRace(disk, simulatorFolder, round, number, race);
+        if (!replayed) {
+            return Failure{replayed.reason()};
+        }
+        exports.replays.push_back(std::move(*replayed));
+    }
+    return exports;
 }
 
 }  // namespace
 
-RaceNights readRaceNights(Disk& disk, const SeasonFile& season, const std::string& simulatorFolder,
-                          const std::string& seasonFolder, const std::string& seasonFileName) {
+Result<RaceNights, SeasonMistake> readRaceNights(Disk& disk, const SeasonFile& season,
+                                                 const std::string& simulatorFolder, const std::string& seasonFolder) {
     RaceNights nights;
     const bool gridSizeNeeded = std::any_of(season.rounds.begin(), season.rounds.end(), [](const Round& round) {
         return round.held() && !round.qualifying.empty() && !round.gridSize;
@@ -40,40 +75,15 @@ RaceNights readRaceNights(Disk& disk, const SeasonFile& season, const std::strin
     }
     for (std::size_t r = 0; r < season.rounds.size(); ++r) {
         const Round& round = season.rounds[r];
-        RoundExports exports;
-        if (round.held()) {
-            const auto read = [&](const std::string& name, std::int64_t endMargin, RowRecipe recipe,
-                                  std::vector<ExportRows>& into) {
-                ExportRows rows{name, {}};
-                const std::string path = exportPath(simulatorFolder, name);
-                if (!readExport(disk, path, endMargin, recipe, rows)) {
-                    nights.error = "Can't find the export " + path + " (round " + std::to_string(r + 1) + ", " +
-                                   round.name + ")";
-                    return false;
-                }
-                into.push_back(std::move(rows));
-                return true;
-            };
-            for (const std::string& race : round.races) {
-                if (!read(race, kDuvessaEndMargin, readDuvessaRow, exports.races)) {
-                    return nights;
-                }
-            }
-            for (const std::string& session : round.qualifying) {
-                if (!read(session, kOmblenEndMargin, readOmblenRow, exports.qualifying)) {
-                    return nights;
-                }
-            }
-            for (const RaceToAnalyse& race : round.analyse) {
-                ReplayedRaceOutcome replayed = replayRace(disk, simulatorFolder, round, r + 1, race, seasonFileName);
-                if (!replayed.race) {
-                    nights.error = replayed.error;
-                    return nights;
-                }
-                exports.replays.push_back(std::move(*replayed.race));
-            }
+        if (!round.held()) {
+            nights.rounds.emplace_back();
+            continue;
         }
-        nights.rounds.push_back(std::move(exports));
+        auto exports = readRound(disk, simulatorFolder, round, r + 1);
+        if (!exports) {
+            return Failure{exports.reason()};
+        }
+        nights.rounds.push_back(std::move(*exports));
     }
     return nights;
 }

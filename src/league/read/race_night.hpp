@@ -9,6 +9,7 @@
 
 #include "common/disk.hpp"
 #include "common/export_recipes.hpp"
+#include "common/result.hpp"
 #include "omblen/grid_settings.hpp"
 
 #include <optional>
@@ -31,20 +32,19 @@ struct RoundExports {
     std::vector<ReplayedRace> replays;
 };
 
-/// Every round's exports (empty for a round to come), or the first that cannot be read.
+/// Every round's exports (empty for a round to come).
 struct RaceNights {
     std::vector<RoundExports> rounds;
     /// maxdriversingrid.ini beside the season file, read only when a held round with
     /// qualifying names no grid_size; none: not needed. When it is missing or holds no
     /// size of 1 or more, the qualifying is not divided into grids.
     std::optional<omblen::GridSettings> gridSizeFile;
-    std::string error;
 };
 
 /// Reads the exports and replays of every held round of `season` below
 /// `simulatorFolder`, and maxdriversingrid.ini in `seasonFolder` (the season file's
-/// folder, "" or ending in '/'); `seasonFileName` names the season file in messages.
-RaceNights readRaceNights(Disk& disk, const SeasonFile& season, const std::string& simulatorFolder,
-                          const std::string& seasonFolder, const std::string& seasonFileName);
+/// folder, "" or ending in '/'); or finds the first that cannot be read.
+Result<RaceNights, SeasonMistake> readRaceNights(Disk& disk, const SeasonFile& season,
+                                                 const std::string& simulatorFolder, const std::string& seasonFolder);
 
 }  // namespace league::season

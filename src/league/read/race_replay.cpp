@@ -7,8 +7,6 @@
 #include "quorrin/record/missing_lap_repair.hpp"
 #include "quorrin/record/replay_reader.hpp"
 
-#include "common/time_text.hpp"
-
 #include <algorithm>
 
 namespace league::season {
@@ -38,28 +36,62 @@ bool answerFromSplits(const RaceRecord& record, const LapQuestion& question, con
 }
 
 // Why Quorrin does not ask about the lap of a split, or nothing when it does.
-std::string whyNotAsked(const RaceRecord& record, const LapSplit& split, bool firstLapsAsked) {
+std::optional<SeasonMistake> whyNotAsked(const RaceRecord& record, const LapSplit& split, bool firstLapsAsked) {
+    SeasonMistake mistake{.kind = SeasonMistake::Kind::SplitRiderMissing,
+                          .line = split.line,
+                          .text = split.text,
+                          .race = split.race,
+                          .number = split.startNumber,
+                          .lap = split.lap};
     const std::int32_t slot = quorrin::slotOfStartNumber(record, split.startNumber);
     if (slot == quorrin::kNoSlot) {
-        return "there is no rider #" + std::to_string(split.startNumber) + " in " + split.race;
+        return mistake;
     }
-    const std::string rider = "#" + std::to_string(split.startNumber) + " " + record.driverName[toIndex(slot)];
-    const std::int32_t laps = record.lapsDone[toIndex(slot)];
-    if (split.lap > laps) {
-        return rider + " has " + std::to_string(laps) + (laps == 1 ? " lap" : " laps") + " in " + split.race;
+    mistake.rider = record.driverName[toIndex(slot)];
+    mistake.laps = record.lapsDone[toIndex(slot)];
+    mistake.lapTime = quorrin::lapColumn(record.lapTime[toIndex(slot)], split.lap);
+    mistake.bestLap = record.lapTime[toIndex(slot)][0];
+    if (split.lap > mistake.laps) {
+        mistake.kind = SeasonMistake::Kind::SplitLapBeyondLaps;
+        return mistake;
     }
     if (split.lap == 1 && !firstLapsAsked) {
-        return {};
+        return std::nullopt;
     }
-    const std::int32_t best = record.lapTime[toIndex(slot)][0];
-    if (laps >= quorrin::kMaxLap) {
-        return rider + " has " + std::to_string(laps) + " laps, the most a race holds: no lap of theirs can be split";
+    mistake.kind = mistake.laps >= quorrin::kMaxLap ? SeasonMistake::Kind::SplitRiderHasMostLaps
+                                                    : SeasonMistake::Kind::SplitLapNotSlow;
+    return mistake;
+}
+
+// The names and the track of the replay as text (nameText).
+void decodeNames(RaceRecord& record) {
+    record.trackName = nameText(record.trackName);
+    for (std::size_t slot = 0; slot < record.driverName.size(); ++slot) {
+        record.driverName[slot] = nameText(record.driverName[slot]);
+        record.bikeName[slot] = nameText(record.bikeName[slot]);
     }
-    const std::string threshold =
-        split.lap == 1 ? "twice the best lap " + formatLapTime(best) : "1.85 times the best lap " + formatLapTime(best);
-    return "lap " + std::to_string(split.lap) + " of " + rider + " (" +
-           formatLapTime(record.lapTime[toIndex(slot)][toIndex(split.lap)]) +
-           ") is not slow enough for Quorrin to ask about it: it asks about laps of more than " + threshold;
+}
+
+// Every split must have been one of the questions: the first that was not, and why.
+std::optional<SeasonMistake> splitNotAsked(const ReplayedRace& replayed, const std::vector<const LapSplit*>& splits,
+                                           bool firstLapsAsked) {
+    for (const LapSplit* split : splits) {
+        const bool asked = std::any_of(replayed.askedLaps.begin(), replayed.askedLaps.end(), [&](const AskedLap& lap) {
+            return lap.startNumber == split->startNumber && lap.lap == split->lap;
+        });
+        if (!asked) {
+            if (auto reason = whyNotAsked(replayed.record, *split, firstLapsAsked)) {
+                return reason;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// A mistake of the race to analyse, at its line of the season file.
+SeasonMistake raceMistake(SeasonMistake::Kind kind, const RaceToAnalyse& race, const std::string& path,
+                          RoundName round) {
+    return SeasonMistake{.kind = kind, .line = race.line, .path = path, .race = race.name, .round = std::move(round)};
 }
 
 }  // namespace
@@ -68,27 +100,21 @@ std::string replayPath(const std::string& simulatorFolder, const std::string& ra
     return simulatorFolder + "replays\\" + raceName + ".rpy";
 }
 
-ReplayedRaceOutcome replayRace(Disk& disk, const std::string& simulatorFolder, const Round& round,
-                               std::size_t roundNumber, const RaceToAnalyse& race, const std::string& seasonFileName) {
-    const std::string where = seasonFileName + ", line " + std::to_string(race.line) + ": ";
-    const std::string ofRace = " of the race \"" + race.name + "\" to analyse (round " + std::to_string(roundNumber) +
-                               ", " + round.name + ")";
+Result<ReplayedRace, SeasonMistake> replayRace(Disk& disk, const std::string& simulatorFolder, const Round& round,
+                                               std::size_t roundNumber, const RaceToAnalyse& race) {
+    const RoundName roundName{roundNumber, round.name};
     const std::string path = replayPath(simulatorFolder, race.name);
     const auto file = disk.openFile(path);
     if (!file) {
-        return {std::nullopt, where + "can't find the replay " + path + ofRace};
+        return Failure{raceMistake(SeasonMistake::Kind::ReplayMissing, race, path, roundName)};
     }
     ReplayedRace replayed;
     replayed.name = race.name;
     RaceRecord& record = replayed.record;
     if (quorrin::readReplay(*file, record) == quorrin::ReplayOutcome::LapTableDamaged) {
-        return {std::nullopt, where + "the lap table of the replay " + path + " is damaged" + ofRace};
+        return Failure{raceMistake(SeasonMistake::Kind::ReplayDamaged, race, path, roundName)};
     }
-    record.trackName = nameText(record.trackName);
-    for (std::size_t slot = 0; slot < record.driverName.size(); ++slot) {
-        record.driverName[slot] = nameText(record.driverName[slot]);
-        record.bikeName[slot] = nameText(record.bikeName[slot]);
-    }
+    decodeNames(record);
     std::vector<const LapSplit*> splits;
     for (const LapSplit& split : round.splits) {
         if (split.race == race.name) {
@@ -104,7 +130,7 @@ ReplayedRaceOutcome replayRace(Disk& disk, const std::string& simulatorFolder, c
     const std::string exportFile = exportPath(simulatorFolder, race.name);
     auto exportBytes = disk.readFile(exportFile);
     if (!exportBytes) {
-        return {std::nullopt, where + "can't find the export " + exportFile + ofRace};
+        return Failure{raceMistake(SeasonMistake::Kind::AnalysedExportMissing, race, exportFile, roundName)};
     }
     const quorrin::JoinedExport joined = quorrin::joinExport(std::move(exportBytes), record);
     replayed.exportJoin = joined.outcome;
@@ -113,22 +139,10 @@ ReplayedRaceOutcome replayRace(Disk& disk, const std::string& simulatorFolder, c
     if (firstLapsAsked) {
         quorrin::repairFirstLaps(record, answer);
     }
-
-    // Every split must have been one of the questions.
-    for (const LapSplit* split : splits) {
-        const bool asked = std::any_of(replayed.askedLaps.begin(), replayed.askedLaps.end(), [&](const AskedLap& lap) {
-            return lap.startNumber == split->startNumber && lap.lap == split->lap;
-        });
-        if (asked) {
-            continue;
-        }
-        const std::string reason = whyNotAsked(record, *split, firstLapsAsked);
-        if (!reason.empty()) {
-            return {std::nullopt, seasonFileName + ", line " + std::to_string(split->line) + ": the split \"" +
-                                      split->text + "\": " + reason};
-        }
+    if (auto unasked = splitNotAsked(replayed, splits, firstLapsAsked)) {
+        return Failure{std::move(*unasked)};
     }
-    return {std::move(replayed), {}};
+    return replayed;
 }
 
 }  // namespace league::season

@@ -11,6 +11,7 @@
 #include "quorrin/record/race_record.hpp"
 
 #include "common/disk.hpp"
+#include "common/result.hpp"
 
 #include <cstdint>
 #include <optional>
@@ -46,19 +47,13 @@ struct ReplayedRace {
     std::vector<AskedLap> askedLaps;
 };
 
-struct ReplayedRaceOutcome {
-    std::optional<ReplayedRace> race;
-    /// A missing or damaged replay, a missing export, a split that Quorrin would not
-    /// ask about: one line with the season file's line.
-    std::string error;
-};
-
 /// The replay path as Quorrin composes it: folder + "replays\" + name + ".rpy".
 std::string replayPath(const std::string& simulatorFolder, const std::string& raceName);
 
 /// Builds the record of `race`, one of the analyse list of `round` (numbered
-/// `roundNumber`), with the round's splits of that race.
-ReplayedRaceOutcome replayRace(Disk& disk, const std::string& simulatorFolder, const Round& round,
-                               std::size_t roundNumber, const RaceToAnalyse& race, const std::string& seasonFileName);
+/// `roundNumber`), with the round's splits of that race; or why it cannot be built: a
+/// missing or damaged replay, a missing export, a split that Quorrin would not ask about.
+Result<ReplayedRace, SeasonMistake> replayRace(Disk& disk, const std::string& simulatorFolder, const Round& round,
+                                               std::size_t roundNumber, const RaceToAnalyse& race);
 
 }  // namespace league::season

@@ -82,221 +82,252 @@ PlainCopy plainCopyOf(std::string_view text) {
     return copy;
 }
 
-// The first mistake found stops the reading; it is thrown no further than this file.
-struct Mistake {
-    std::int64_t line;
-    std::string text;
-};
+using Kind = SeasonMistake::Kind;
 
 std::int64_t lineOf(const toml::node& node) {
     return static_cast<std::int64_t>(node.source().begin.line);
 }
 
-// Every key of `table` must be one of `known`.
-void checkKeys(const toml::table& table, std::initializer_list<std::string_view> known, std::string_view where,
-               std::optional<Mistake>& mistake) {
-    for (auto&& [key, node] : table) {
-        if (mistake) {
-            return;
-        }
-        bool isKnown = false;
-        for (const std::string_view name : known) {
-            isKnown = isKnown || key.str() == name;
-        }
-        if (!isKnown) {
-            const auto line = key.source().begin.line != 0 ? static_cast<std::int64_t>(key.source().begin.line)
-                                                           : lineOf(node);
-            mistake = Mistake{line, "unknown key \"" + std::string(key.str()) + "\"" + std::string(where)};
-        }
-    }
+SeasonMistake mistakeAt(Kind kind, std::int64_t line) {
+    SeasonMistake mistake;
+    mistake.kind = kind;
+    mistake.line = line;
+    return mistake;
 }
 
-// Reads the values of one table, remembering the first mistake; after a mistake every
-// read gives its default, so that the caller can go on without checks of its own.
+// Every key of `table` must be one of `known`.
+Result<void, SeasonMistake> checkKeys(const toml::table& table, std::initializer_list<std::string_view> known,
+                                      SeasonTable where) {
+    for (auto&& [key, node] : table) {
+        if (std::find(known.begin(), known.end(), key.str()) != known.end()) {
+            continue;
+        }
+        const auto line = key.source().begin.line != 0 ? static_cast<std::int64_t>(key.source().begin.line)
+                                                       : lineOf(node);
+        SeasonMistake mistake = mistakeAt(Kind::UnknownKey, line);
+        mistake.key = std::string(key.str());
+        mistake.table = where;
+        return Failure{std::move(mistake)};
+    }
+    return {};
+}
+
+// A value of the wrong kind; its line, else the line of its table.
+SeasonMistake wrongValueAt(const toml::node& value, std::string_view key, Expected expected, std::int64_t tableLine) {
+    SeasonMistake mistake = mistakeAt(Kind::WrongValue, lineOf(value) != 0 ? lineOf(value) : tableLine);
+    mistake.key = std::string(key);
+    mistake.expected = expected;
+    return mistake;
+}
+
+// A value that may be missing from its table: nothing when it is, the value when it is
+// of the kind the key takes, else the mistake.
+template <typename Value>
+using Optional = Result<std::optional<Value>, SeasonMistake>;
+
+/// A text of a list with the line it stands on.
+struct TextAtLine {
+    std::string text;
+    std::int64_t line = 0;
+};
+
+// Reads the values of one table of the season file.
 class TableReader {
 public:
-    TableReader(const toml::table& table, std::optional<Mistake>& mistake, std::int64_t line)
-        : table_(table), mistake_(mistake), line_(line) {}
+    TableReader(const toml::table& table, std::int64_t line) : table_(table), line_(line) {}
 
-    const toml::node* node(std::string_view key) const { return mistake_ ? nullptr : table_.get(key); }
+    const toml::node* node(std::string_view key) const { return table_.get(key); }
 
-    std::optional<std::string> text(std::string_view key, std::string_view what = "a text in quotes") {
+    Optional<std::string> text(std::string_view key) const {
         const toml::node* value = node(key);
         if (value == nullptr) {
-            return std::nullopt;
+            return std::optional<std::string>();
         }
         if (!value->is_string()) {
-            wrongType(*value, key, what);
-            return std::nullopt;
+            return Failure{wrongValue(*value, key, Expected::Text)};
         }
-        return value->as_string()->get();
+        return std::optional<std::string>(value->as_string()->get());
     }
 
-    std::optional<std::int64_t> wholeNumber(std::string_view key, std::int64_t lowest, std::int64_t highest,
-                                            std::string_view what) {
+    Optional<std::int64_t> wholeNumber(std::string_view key, std::int64_t lowest, std::int64_t highest,
+                                       Expected expected) const {
         const toml::node* value = node(key);
         if (value == nullptr) {
-            return std::nullopt;
+            return std::optional<std::int64_t>();
         }
         if (!value->is_integer() || value->as_integer()->get() < lowest || value->as_integer()->get() > highest) {
-            wrongType(*value, key, what);
-            return std::nullopt;
+            return Failure{wrongValue(*value, key, expected)};
         }
-        return value->as_integer()->get();
+        return std::optional<std::int64_t>(value->as_integer()->get());
     }
 
-    std::optional<bool> yesNo(std::string_view key) {
+    Optional<bool> yesNo(std::string_view key) const {
         const toml::node* value = node(key);
         if (value == nullptr) {
-            return std::nullopt;
+            return std::optional<bool>();
         }
         if (!value->is_boolean()) {
-            wrongType(*value, key, "true or false");
-            return std::nullopt;
+            return Failure{wrongValue(*value, key, Expected::YesNo)};
         }
-        return value->as_boolean()->get();
+        return std::optional<bool>(value->as_boolean()->get());
     }
 
-    std::optional<std::string> date(std::string_view key) {
+    Optional<std::string> date(std::string_view key) const {
         const toml::node* value = node(key);
         if (value == nullptr) {
-            return std::nullopt;
+            return std::optional<std::string>();
         }
         if (!value->is_date()) {
-            wrongType(*value, key, "a date such as 2026-03-14 (without quotes)");
-            return std::nullopt;
+            return Failure{wrongValue(*value, key, Expected::Date)};
         }
         const toml::date day = value->as_date()->get();
         char text[16];
         std::snprintf(text, sizeof text, "%04d-%02d-%02d", static_cast<int>(day.year), static_cast<int>(day.month),
                       static_cast<int>(day.day));
-        return std::string(text);
+        return std::optional<std::string>(text);
     }
 
-    /// A list of texts, from `fewest` to `most` of them, each with its line.
-    std::vector<std::pair<std::string, std::int64_t>> textsWithLines(std::string_view key, std::size_t fewest,
-                                                                     std::size_t most, std::string_view what) {
-        std::vector<std::pair<std::string, std::int64_t>> result;
+    /// A list of texts, from `fewest` to `most` of them, each with its line; none when
+    /// the key is missing.
+    Result<std::vector<TextAtLine>, SeasonMistake> texts(std::string_view key, std::size_t fewest, std::size_t most,
+                                                         Expected expected) const {
+        std::vector<TextAtLine> result;
         const toml::node* value = node(key);
         if (value == nullptr) {
             return result;
         }
         const toml::array* list = value->as_array();
         if (list == nullptr || list->size() < fewest || list->size() > most) {
-            wrongType(*value, key, what);
-            return result;
+            return Failure{wrongValue(*value, key, expected)};
         }
         for (const toml::node& item : *list) {
             if (!item.is_string()) {
-                wrongType(item, key, what);
-                return {};
+                return Failure{wrongValue(item, key, expected)};
             }
-            result.emplace_back(item.as_string()->get(), lineOf(item) != 0 ? lineOf(item) : lineOf(*value));
+            result.push_back({item.as_string()->get(), lineOf(item) != 0 ? lineOf(item) : lineOf(*value)});
         }
         return result;
     }
 
-    /// A list of texts, from `fewest` to `most` of them.
-    std::vector<std::string> texts(std::string_view key, std::size_t fewest, std::size_t most, std::string_view what) {
-        std::vector<std::string> result;
-        for (auto& [text, line] : textsWithLines(key, fewest, most, what)) {
-            result.push_back(std::move(text));
-        }
-        return result;
+    SeasonMistake wrongValue(const toml::node& value, std::string_view key, Expected expected) const {
+        return wrongValueAt(value, key, expected, line_);
     }
-
-    void fail(std::int64_t line, std::string text) {
-        if (!mistake_) {
-            mistake_ = Mistake{line, std::move(text)};
-        }
-    }
-
-    void wrongType(const toml::node& value, std::string_view key, std::string_view what) {
-        const std::int64_t line = lineOf(value) != 0 ? lineOf(value) : line_;
-        fail(line, std::string(key) + " must be " + std::string(what));
-    }
-
-    std::int64_t line() const { return line_; }
 
 private:
     const toml::table& table_;
-    std::optional<Mistake>& mistake_;
     std::int64_t line_;
 };
 
-std::vector<std::int32_t> readPoints(TableReader& reader) {
+std::vector<std::string> textsOnly(std::vector<TextAtLine> texts) {
+    std::vector<std::string> result;
+    for (TextAtLine& text : texts) {
+        result.push_back(std::move(text.text));
+    }
+    return result;
+}
+
+Result<std::vector<std::int32_t>, SeasonMistake> readPoints(const TableReader& reader) {
     std::vector<std::int32_t> points;
     const toml::node* value = reader.node("points");
     if (value == nullptr) {
         return points;
     }
     const toml::array* list = value->as_array();
-    const std::string what = "a list of whole numbers from 0 to " + std::to_string(kMostPoints) + ", such as [25, 20, 16]";
     if (list == nullptr || list->empty()) {
-        reader.wrongType(*value, "points", what);
-        return points;
+        return Failure{reader.wrongValue(*value, "points", Expected::PointsTable)};
     }
     for (const toml::node& item : *list) {
         if (!item.is_integer() || item.as_integer()->get() < 0 || item.as_integer()->get() > kMostPoints) {
-            reader.wrongType(item, "points", what);
-            return {};
+            return Failure{reader.wrongValue(item, "points", Expected::PointsTable)};
         }
         points.push_back(static_cast<std::int32_t>(item.as_integer()->get()));
     }
     return points;
 }
 
-Penalty readPenalty(const toml::table& table, const Round& round, std::optional<Mistake>& mistake) {
-    Penalty penalty;
-    penalty.line = lineOf(table);
-    checkKeys(table, {"rider", "race", "seconds", "disqualified", "points", "reason"}, " in a [[round.penalty]]",
-              mistake);
-    TableReader reader(table, mistake, penalty.line);
-    const auto rider = reader.text("rider");
-    penalty.race = reader.text("race");
-    const auto seconds = reader.wholeNumber("seconds", 1, kLongestTimePenalty, "a whole number of seconds from 1 to 86400");
+// The keys of a penalty as written, each of the kind it takes.
+struct PenaltyKeys {
+    std::optional<std::string> rider;
+    std::optional<std::string> race;
+    std::optional<std::int64_t> seconds;
+    std::optional<bool> disqualified;
+    std::optional<std::int64_t> points;
+    std::optional<std::string> reason;
+};
+
+Result<PenaltyKeys, SeasonMistake> readPenaltyKeys(const TableReader& reader) {
+    PenaltyKeys keys;
+    for (const auto& [key, into] : {std::pair{"rider", &keys.rider}, std::pair{"race", &keys.race}}) {
+        auto text = reader.text(key);
+        if (!text) {
+            return Failure{text.reason()};
+        }
+        *into = std::move(*text);
+    }
+    const auto seconds = reader.wholeNumber("seconds", 1, kLongestTimePenalty, Expected::Seconds);
     const auto disqualified = reader.yesNo("disqualified");
-    const auto points = reader.wholeNumber("points", -kMostPoints, kMostPoints,
-                                           "a whole number from -" + std::to_string(kMostPoints) + " to " +
-                                               std::to_string(kMostPoints) + ", such as -3");
-    penalty.reason = reader.text("reason").value_or("");
-    if (mistake) {
-        return penalty;
+    const auto points = reader.wholeNumber("points", -kMostPoints, kMostPoints, Expected::PointsPenalty);
+    const auto reason = reader.text("reason");
+    if (!seconds || !disqualified || !points || !reason) {
+        return Failure{!seconds ? seconds.reason()
+                       : !disqualified ? disqualified.reason()
+                       : !points ? points.reason()
+                                 : reason.reason()};
     }
-    if (!rider || rider->empty()) {
-        reader.fail(penalty.line, "a penalty must name its rider (rider = \"...\")");
-        return penalty;
+    keys.seconds = *seconds;
+    keys.disqualified = *disqualified;
+    keys.points = *points;
+    keys.reason = *reason;
+    return keys;
+}
+
+// The penalty the keys describe: a rider, exactly one kind, and a race of the round
+// for a time penalty or a disqualification.
+Result<Penalty, SeasonMistake> penaltyOf(const PenaltyKeys& keys, std::int64_t line, const Round& round) {
+    Penalty penalty;
+    penalty.line = line;
+    penalty.race = keys.race;
+    penalty.reason = keys.reason.value_or("");
+    if (!keys.rider || keys.rider->empty()) {
+        return Failure{mistakeAt(Kind::PenaltyWithoutRider, line)};
     }
-    penalty.rider = *rider;
-    const int kinds = (seconds ? 1 : 0) + (disqualified.value_or(false) ? 1 : 0) + (points ? 1 : 0);
+    penalty.rider = *keys.rider;
+    const int kinds = (keys.seconds ? 1 : 0) + (keys.disqualified.value_or(false) ? 1 : 0) + (keys.points ? 1 : 0);
     if (kinds != 1) {
-        reader.fail(penalty.line, "a penalty must have exactly one of seconds = ..., disqualified = true or points = ...");
-        return penalty;
+        return Failure{mistakeAt(Kind::PenaltyKindNotOne, line)};
     }
-    if (seconds) {
+    if (keys.seconds) {
         penalty.kind = Penalty::Kind::Time;
-        penalty.seconds = static_cast<std::int32_t>(*seconds);
-    } else if (points) {
+        penalty.seconds = static_cast<std::int32_t>(*keys.seconds);
+    } else if (keys.points) {
         penalty.kind = Penalty::Kind::Points;
-        penalty.points = static_cast<std::int32_t>(*points);
+        penalty.points = static_cast<std::int32_t>(*keys.points);
     } else {
         penalty.kind = Penalty::Kind::Disqualified;
     }
     if (!penalty.race && penalty.kind != Penalty::Kind::Points) {
-        reader.fail(penalty.line, "a time penalty or a disqualification must name its race (race = \"...\")");
-        return penalty;
+        return Failure{mistakeAt(Kind::PenaltyWithoutRace, line)};
     }
-    if (penalty.race) {
-        bool inRound = false;
-        for (const std::string& race : round.races) {
-            inRound = inRound || race == *penalty.race;
-        }
-        if (!inRound) {
-            reader.fail(penalty.line, "the penalty's race \"" + *penalty.race + "\" is not a race of round \"" +
-                                          round.name + "\"");
-        }
+    if (penalty.race && std::find(round.races.begin(), round.races.end(), *penalty.race) == round.races.end()) {
+        SeasonMistake mistake = mistakeAt(Kind::PenaltyRaceNotInRound, line);
+        mistake.race = *penalty.race;
+        mistake.round.name = round.name;
+        return Failure{std::move(mistake)};
     }
     return penalty;
+}
+
+Result<Penalty, SeasonMistake> readPenalty(const toml::table& table, const Round& round) {
+    if (auto known = checkKeys(table, {"rider", "race", "seconds", "disqualified", "points", "reason"},
+                               SeasonTable::Penalty);
+        !known) {
+        return Failure{known.reason()};
+    }
+    auto keys = readPenaltyKeys(TableReader(table, lineOf(table)));
+    if (!keys) {
+        return Failure{keys.reason()};
+    }
+    return penaltyOf(*keys, lineOf(table), round);
 }
 
 // "cup_race #68 lap 7": the race, the start number and the lap; nothing when the text
@@ -329,105 +360,268 @@ std::optional<LapSplit> lapSplitOf(const std::string& text) {
 // A list of any length.
 constexpr std::size_t kNoLimit = std::numeric_limits<std::size_t>::max();
 
-void readRaceNightKeys(TableReader& reader, Round& round) {
-    if (const auto size = reader.wholeNumber("grid_size", 1, kLargestGrid,
-                                             "a whole number of riders from 1 to " + std::to_string(kLargestGrid))) {
-        round.gridSize = static_cast<std::int32_t>(*size);
+Result<void, SeasonMistake> readAnalyse(const TableReader& reader, Round& round) {
+    auto listed = reader.texts("analyse", 0, kNoLimit, Expected::RacesToAnalyse);
+    if (!listed) {
+        return Failure{listed.reason()};
     }
-    for (auto& [name, line] :
-         reader.textsWithLines("analyse", 0, kNoLimit, "a list of races to analyse, such as [\"cup_race\"]")) {
+    for (TextAtLine& race : *listed) {
         for (const RaceToAnalyse& earlier : round.analyse) {
-            if (earlier.name == name) {
-                reader.fail(line, "analyse names \"" + name + "\" twice");
+            if (earlier.name == race.text) {
+                SeasonMistake mistake = mistakeAt(Kind::AnalysedTwice, race.line);
+                mistake.race = race.text;
+                return Failure{std::move(mistake)};
             }
         }
-        round.analyse.push_back(RaceToAnalyse{std::move(name), line});
+        round.analyse.push_back(RaceToAnalyse{std::move(race.text), race.line});
     }
-    for (auto& [text, line] :
-         reader.textsWithLines("split", 0, kNoLimit, "a list of laps to split, such as [\"cup_race #68 lap 7\"]")) {
-        std::optional<LapSplit> split = lapSplitOf(text);
+    return {};
+}
+
+Result<void, SeasonMistake> readSplits(const TableReader& reader, Round& round) {
+    auto listed = reader.texts("split", 0, kNoLimit, Expected::LapsToSplit);
+    if (!listed) {
+        return Failure{listed.reason()};
+    }
+    for (TextAtLine& entry : *listed) {
+        std::optional<LapSplit> split = lapSplitOf(entry.text);
         if (!split) {
-            reader.fail(line, "the split \"" + text + "\" must read \"race #number lap n\", such as \"cup_race #68 lap 7\"");
-            return;
+            SeasonMistake mistake = mistakeAt(Kind::SplitUnreadable, entry.line);
+            mistake.text = entry.text;
+            return Failure{std::move(mistake)};
         }
         const bool analysed = std::any_of(round.analyse.begin(), round.analyse.end(),
                                           [&](const RaceToAnalyse& race) { return race.name == split->race; });
         if (!analysed) {
-            reader.fail(line, "the split \"" + text + "\" names the race \"" + split->race +
-                                  "\", which is not in this round's analyse list");
-            return;
+            SeasonMistake mistake = mistakeAt(Kind::SplitOfRaceNotAnalysed, entry.line);
+            mistake.text = entry.text;
+            mistake.race = split->race;
+            return Failure{std::move(mistake)};
         }
-        split->line = line;
+        split->line = entry.line;
         round.splits.push_back(std::move(*split));
     }
+    return {};
 }
 
-Round readRound(const toml::table& table, std::optional<Mistake>& mistake) {
+// The keys of the race night: the grid size, the races to analyse, the laps to split.
+Result<void, SeasonMistake> readRaceNightKeys(const TableReader& reader, Round& round) {
+    const auto size = reader.wholeNumber("grid_size", 1, kLargestGrid, Expected::GridSize);
+    if (!size) {
+        return Failure{size.reason()};
+    }
+    if (*size) {
+        round.gridSize = static_cast<std::int32_t>(**size);
+    }
+    if (const auto analyse = readAnalyse(reader, round); !analyse) {
+        return analyse;
+    }
+    return readSplits(reader, round);
+}
+
+Result<void, SeasonMistake> readPenalties(const TableReader& reader, Round& round) {
+    const toml::node* penalties = reader.node("penalty");
+    if (penalties == nullptr) {
+        return {};
+    }
+    const toml::array* list = penalties->as_array();
+    if (list == nullptr || !list->is_array_of_tables()) {
+        return Failure{reader.wrongValue(*penalties, "penalty", Expected::PenaltyTables)};
+    }
+    for (const toml::node& item : *list) {
+        auto penalty = readPenalty(*item.as_table(), round);
+        if (!penalty) {
+            return Failure{penalty.reason()};
+        }
+        round.penalties.push_back(std::move(*penalty));
+    }
+    return {};
+}
+
+// The name, date, exports and keep of a round.
+Result<void, SeasonMistake> readRoundKeys(const TableReader& reader, Round& round) {
+    const auto name = reader.text("name");
+    const auto date = reader.date("date");
+    if (!name || !date) {
+        return Failure{!name ? name.reason() : date.reason()};
+    }
+    round.name = name->value_or("");
+    round.date = *date;
+    auto races = reader.texts("races", 0, kMaxExportsPerRound, Expected::RaceExports);
+    auto qualifying = reader.texts("qualifying", 0, kMaxExportsPerRound, Expected::QualifyingExports);
+    if (!races || !qualifying) {
+        return Failure{!races ? races.reason() : qualifying.reason()};
+    }
+    round.races = textsOnly(std::move(*races));
+    round.qualifying = textsOnly(std::move(*qualifying));
+    const auto keep = reader.yesNo("keep");
+    if (!keep) {
+        return Failure{keep.reason()};
+    }
+    round.keep = keep->value_or(false);
+    return {};
+}
+
+Result<Round, SeasonMistake> readRound(const toml::table& table) {
     Round round;
     round.line = lineOf(table);
-    checkKeys(table, {"name", "date", "races", "qualifying", "grid_size", "analyse", "split", "keep", "penalty"},
-              " in a [[round]]", mistake);
-    TableReader reader(table, mistake, round.line);
-    round.name = reader.text("name").value_or("");
-    round.date = reader.date("date");
-    round.races = reader.texts("races", 0, kMaxExportsPerRound, "a list of 1 to 4 race exports, such as [\"race_g1\"]");
-    round.qualifying =
-        reader.texts("qualifying", 0, kMaxExportsPerRound, "a list of 1 to 4 qualifying exports, such as [\"practice_g1\"]");
-    round.keep = reader.yesNo("keep").value_or(false);
-    readRaceNightKeys(reader, round);
-    if (!mistake && round.name.empty()) {
-        reader.fail(round.line, "a round must have a name (name = \"...\")");
+    if (auto known = checkKeys(table, {"name", "date", "races", "qualifying", "grid_size", "analyse", "split", "keep",
+                                       "penalty"},
+                               SeasonTable::Round);
+        !known) {
+        return Failure{known.reason()};
     }
-    if (const toml::node* penalties = reader.node("penalty")) {
-        const toml::array* list = penalties->as_array();
-        if (list == nullptr || !list->is_array_of_tables()) {
-            reader.wrongType(*penalties, "penalty", "a list of [[round.penalty]] tables");
-            return round;
+    const TableReader reader(table, round.line);
+    for (const auto step : {readRoundKeys, readRaceNightKeys}) {
+        if (const auto read = step(reader, round); !read) {
+            return Failure{read.reason()};
         }
-        for (const toml::node& item : *list) {
-            round.penalties.push_back(readPenalty(*item.as_table(), round, mistake));
-        }
+    }
+    if (round.name.empty()) {
+        return Failure{mistakeAt(Kind::RoundWithoutName, round.line)};
+    }
+    if (const auto penalties = readPenalties(reader, round); !penalties) {
+        return Failure{penalties.reason()};
     }
     return round;
 }
 
-void readRiders(const toml::node& node, SeasonFile& season, std::optional<Mistake>& mistake) {
+Result<void, SeasonMistake> readRiders(const toml::node& node, SeasonFile& season) {
     const toml::table* table = node.as_table();
     if (table == nullptr) {
-        mistake = Mistake{lineOf(node), "riders must be a table: [riders] with lines \"name in exports\" = \"league name\""};
-        return;
+        return Failure{mistakeAt(Kind::RidersNotATable, lineOf(node))};
     }
     for (auto&& [key, value] : *table) {
         if (!value.is_string()) {
-            mistake = Mistake{lineOf(value), "the league name of \"" + std::string(key.str()) + "\" must be a text in quotes"};
-            return;
+            SeasonMistake mistake = mistakeAt(Kind::RiderNameNotText, lineOf(value));
+            mistake.rider = std::string(key.str());
+            return Failure{std::move(mistake)};
         }
         season.riderNames.emplace_back(std::string(key.str()), value.as_string()->get());
     }
+    return {};
 }
 
-void readTeams(const toml::node& node, SeasonFile& season, std::optional<Mistake>& mistake) {
+Result<void, SeasonMistake> readTeams(const toml::node& node, SeasonFile& season) {
     const toml::table* table = node.as_table();
     if (table == nullptr) {
-        mistake = Mistake{lineOf(node), "teams must be a table: [teams] with lines \"team\" = [\"rider\", ...]"};
-        return;
+        return Failure{mistakeAt(Kind::TeamsNotATable, lineOf(node))};
     }
     for (auto&& [key, value] : *table) {
         Team team{std::string(key.str()), {}, lineOf(value)};
         const toml::array* riders = value.as_array();
+        SeasonMistake mistake = mistakeAt(Kind::TeamWithoutRiders, lineOf(value));
+        mistake.team = team.name;
         if (riders == nullptr || riders->empty()) {
-            mistake = Mistake{lineOf(value), "team \"" + team.name + "\" must list its riders: [\"rider\", ...]"};
-            return;
+            return Failure{std::move(mistake)};
         }
         for (const toml::node& rider : *riders) {
             if (!rider.is_string()) {
-                mistake = Mistake{lineOf(rider), "team \"" + team.name + "\" must list its riders as texts in quotes"};
-                return;
+                mistake.kind = Kind::TeamRiderNotText;
+                mistake.line = lineOf(rider);
+                return Failure{std::move(mistake)};
             }
             team.riders.push_back(rider.as_string()->get());
         }
         season.teams.push_back(std::move(team));
     }
+    return {};
+}
+
+// A season file that is not UTF-8 is refused where its first stray byte stands; the
+// parser would only name an invalid byte.
+Result<void, SeasonMistake> checkUtf8(std::string_view text) {
+    const std::size_t valid = validUtf8Length(text);
+    if (valid == text.size()) {
+        return {};
+    }
+    const std::string_view before = text.substr(0, valid);
+    const std::size_t lineStart = before.rfind('\n') + 1;  // 0 when there is none
+    const auto letters = std::count_if(before.begin() + static_cast<std::ptrdiff_t>(lineStart), before.end(),
+                                       [](char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; });
+    SeasonMistake mistake = mistakeAt(Kind::NotUtf8, std::count(before.begin(), before.end(), '\n') + 1);
+    mistake.column = letters + 1;
+    return Failure{std::move(mistake)};
+}
+
+// The file parsed as TOML: first its plain copy, then, when that is TOML, the file.
+Result<toml::table, SeasonMistake> parseToml(std::string_view text, const std::string& name) {
+    const PlainCopy plain = plainCopyOf(text);
+    const auto notToml = [&](const toml::parse_error& error) {
+        const Place at{static_cast<std::int64_t>(error.source().begin.line),
+                       static_cast<std::int64_t>(error.source().begin.column)};
+        SeasonMistake mistake = mistakeAt(Kind::NotToml, at.line);
+        mistake.column = at.column;
+        if (plain.letters.count(at) > 0) {
+            mistake.kind = Kind::LetterOutsideQuotes;
+        } else if (plain.afterLineEndingBackslash.count(at) > 0) {
+            mistake.kind = Kind::LetterAfterLineEndingBackslash;
+        } else {
+            mistake.text = std::string(error.description());
+        }
+        return Failure{std::move(mistake)};
+    };
+    if (toml::parse_result checked = toml::parse(plain.text, std::string_view{name}); !checked) {
+        return notToml(checked.error());
+    }
+    toml::parse_result parsed = toml::parse(text, std::string_view{name});
+    if (!parsed) {
+        return notToml(parsed.error());
+    }
+    return std::move(parsed).table();
+}
+
+// The season's own keys: title, simulator, points, pole points, drops and output.
+Result<void, SeasonMistake> readSeasonKeys(const toml::table& top, const std::string& stem, SeasonFile& season) {
+    const TableReader reader(top, 1);
+    const auto title = reader.text("title");
+    const auto simulator = reader.text("simulator");
+    auto points = readPoints(reader);
+    const auto pole = reader.wholeNumber("pole_points", 0, kMostPoints, Expected::PolePoints);
+    const auto drops = reader.wholeNumber("drop_worst", 0, kMostDrops, Expected::Drops);
+    const auto output = reader.text("output");
+    // The first mistake in the order of the keys above.
+    for (const auto* text : {&title, &simulator}) {
+        if (!*text) {
+            return Failure{text->reason()};
+        }
+    }
+    if (!points) {
+        return Failure{points.reason()};
+    }
+    for (const auto* number : {&pole, &drops}) {
+        if (!*number) {
+            return Failure{number->reason()};
+        }
+    }
+    if (!output) {
+        return Failure{output.reason()};
+    }
+    season.title = title->value_or(stem);
+    season.simulator = *simulator;
+    season.points = std::move(*points);
+    season.polePoints = static_cast<std::int32_t>(pole->value_or(0));
+    season.dropWorst = static_cast<std::int32_t>(drops->value_or(0));
+    season.output = output->value_or(stem);
+    if (season.output.empty()) {
+        return Failure{mistakeAt(Kind::OutputEmpty, lineOf(*top.get("output")))};
+    }
+    return {};
+}
+
+Result<void, SeasonMistake> readRounds(const toml::node& rounds, SeasonFile& season) {
+    const toml::array* list = rounds.as_array();
+    if (list == nullptr || !list->is_array_of_tables()) {
+        return Failure{wrongValueAt(rounds, "round", Expected::RoundTables, 1)};
+    }
+    for (const toml::node& item : *list) {
+        auto round = readRound(*item.as_table());
+        if (!round) {
+            return Failure{round.reason()};
+        }
+        season.rounds.push_back(std::move(*round));
+    }
+    return {};
 }
 
 }  // namespace
@@ -440,88 +634,39 @@ std::string seasonStem(std::string_view fileName) {
     return std::string(fileName);
 }
 
-SeasonFileOutcome readSeasonFile(std::string_view text, std::string_view fileName) {
+Result<SeasonFile, SeasonMistake> readSeasonFile(std::string_view text, std::string_view fileName) {
     if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
         text.remove_prefix(kByteOrderMark.size());
     }
-    const std::string name(fileName);
-    // A file saved in a character set of one byte per letter (Windows-1252, say) is
-    // refused with how to mend it; the parser would only name an invalid byte.
-    if (const std::size_t valid = validUtf8Length(text); valid < text.size()) {
-        const std::string_view before = text.substr(0, valid);
-        const std::size_t lineStart = before.rfind('\n') + 1;  // 0 when there is none
-        const auto letters = std::count_if(before.begin() + static_cast<std::ptrdiff_t>(lineStart), before.end(),
-                                           [](char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; });
-        return {std::nullopt, name + ", line " + std::to_string(std::count(before.begin(), before.end(), '\n') + 1) +
-                                  ", column " + std::to_string(letters + 1) +
-                                  ": this is not UTF-8 text; save the season file as UTF-8 (in Notepad: File, Save as, "
-                                  "Encoding UTF-8)"};
+    if (const auto utf8 = checkUtf8(text); !utf8) {
+        return Failure{utf8.reason()};
     }
-    const PlainCopy plain = plainCopyOf(text);
-    const auto notToml = [&](const toml::parse_error& error) {
-        const Place at{static_cast<std::int64_t>(error.source().begin.line),
-                       static_cast<std::int64_t>(error.source().begin.column)};
-        std::ostringstream message;
-        message << name << ", line " << at.line << ", column " << at.column << ": this is not TOML: ";
-        if (plain.letters.count(at) > 0) {
-            message << "a letter beyond plain ASCII outside quotes or right after a backslash (write names with such "
-                       "letters in quotes: "
-                       "\"Jos\u00E9\" = ...)";
-        } else if (plain.afterLineEndingBackslash.count(at) > 0) {
-            message << "a letter beyond plain ASCII right after a line-ending backslash (write it as \\u00E9)";
-        } else {
-            message << error.description();
-        }
-        return SeasonFileOutcome{std::nullopt, message.str()};
-    };
-    if (toml::parse_result checked = toml::parse(plain.text, std::string_view{name}); !checked) {
-        return notToml(checked.error());
-    }
-    toml::parse_result parsed = toml::parse(text, std::string_view{name});
+    auto parsed = parseToml(text, std::string(fileName));
     if (!parsed) {
-        return notToml(parsed.error());
+        return Failure{parsed.reason()};
     }
-    const toml::table& top = parsed.table();
-    std::optional<Mistake> mistake;
-    checkKeys(top, {"title", "simulator", "points", "pole_points", "drop_worst", "output", "riders", "teams", "round"},
-              "", mistake);
-
+    const toml::table& top = *parsed;
+    if (auto known = checkKeys(top, {"title", "simulator", "points", "pole_points", "drop_worst", "output", "riders",
+                                     "teams", "round"},
+                               SeasonTable::Top);
+        !known) {
+        return Failure{known.reason()};
+    }
     SeasonFile season;
-    TableReader reader(top, mistake, 1);
     const std::string stem = seasonStem(fileName.substr(fileName.find_last_of("/\\") + 1));
-    season.title = reader.text("title").value_or(stem);
-    season.simulator = reader.text("simulator");
-    season.points = readPoints(reader);
-    season.polePoints = static_cast<std::int32_t>(
-        reader.wholeNumber("pole_points", 0, kMostPoints, "a whole number from 0 to " + std::to_string(kMostPoints))
-            .value_or(0));
-    season.dropWorst = static_cast<std::int32_t>(
-        reader.wholeNumber("drop_worst", 0, kMostDrops, "a whole number from 0 to " + std::to_string(kMostDrops))
-            .value_or(0));
-    season.output = reader.text("output").value_or(stem);
-    if (!mistake && season.output.empty()) {
-        reader.fail(lineOf(*top.get("output")), "output must name a folder");
+    if (const auto keys = readSeasonKeys(top, stem, season); !keys) {
+        return Failure{keys.reason()};
     }
-    if (const toml::node* riders = reader.node("riders")) {
-        readRiders(*riders, season, mistake);
-    }
-    if (const toml::node* teams = reader.node("teams")) {
-        readTeams(*teams, season, mistake);
-    }
-    if (const toml::node* rounds = reader.node("round")) {
-        const toml::array* list = rounds->as_array();
-        if (list == nullptr || !list->is_array_of_tables()) {
-            reader.wrongType(*rounds, "round", "a list of [[round]] tables");
-        } else {
-            for (const toml::node& item : *list) {
-                season.rounds.push_back(readRound(*item.as_table(), mistake));
+    const std::pair<const char*, Result<void, SeasonMistake> (*)(const toml::node&, SeasonFile&)> tables[] = {
+        {"riders", readRiders}, {"teams", readTeams}, {"round", readRounds}};
+    for (const auto& [key, read] : tables) {
+        if (const toml::node* node = top.get(key)) {
+            if (const auto done = read(*node, season); !done) {
+                return Failure{done.reason()};
             }
         }
     }
-    if (mistake) {
-        return {std::nullopt, name + ", line " + std::to_string(mistake->line) + ": " + mistake->text};
-    }
-    return {std::move(season), {}};
+    return season;
 }
 
 }  // namespace league::season

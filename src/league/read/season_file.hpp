@@ -2,10 +2,14 @@
 // The season file: a TOML file that an admin writes once and extends after every race
 // night. It names the season, the points, the drops, the riders' league names, the
 // teams, and the rounds with their exports and the stewards' penalties. League reads
-// it whole on every run; a mistake in it is reported with its line and nothing is
+// it whole on every run; its first mistake is given back with its line, and nothing is
 // written.
 
+#include "league/read/season_mistake.hpp"
+
 #include "omblen/qualifying_table.hpp"
+
+#include "common/result.hpp"
 
 #include <cstdint>
 #include <optional>
@@ -110,17 +114,10 @@ struct SeasonFile {
     std::vector<Round> rounds;
 };
 
-/// A season file that was read, or the reason it could not be: one line naming the
-/// file and, where there is one, the line of the mistake.
-struct SeasonFileOutcome {
-    std::optional<SeasonFile> season;
-    std::string error;
-};
-
-/// Reads the text of a season file named `fileName` (the name is used in messages and
-/// gives the default title and output folder: "cup2026.toml" -> "cup2026"). A UTF-8
+/// Reads the text of a season file named `fileName` (the name gives the default title
+/// and output folder: "cup2026.toml" -> "cup2026"), or finds its first mistake. A UTF-8
 /// byte-order mark is accepted.
-SeasonFileOutcome readSeasonFile(std::string_view text, std::string_view fileName);
+Result<SeasonFile, SeasonMistake> readSeasonFile(std::string_view text, std::string_view fileName);
 
 /// "cup2026.toml" -> "cup2026"; a name without ".toml" stays as it is.
 std::string seasonStem(std::string_view fileName);

@@ -15,13 +15,13 @@ bool isAbsolute(const std::string& folder) {
 
 }  // namespace
 
-SimulatorFolder findSimulatorFolder(Disk& disk, const SeasonFile& season, const std::string& seasonFolder,
-                                    const std::string& seasonFileName) {
+Result<std::string, SeasonMistake> findSimulatorFolder(Disk& disk, const SeasonFile& season,
+                                                       const std::string& seasonFolder) {
     const bool needed = std::any_of(season.rounds.begin(), season.rounds.end(), [](const Round& round) {
         return round.held();
     });
     if (!needed) {
-        return {std::string(), {}};
+        return std::string();
     }
     std::string folder;
     if (season.simulator) {
@@ -29,8 +29,7 @@ SimulatorFolder findSimulatorFolder(Disk& disk, const SeasonFile& season, const 
     } else {
         const auto bytes = disk.readFile(seasonFolder + kConfigFileName);
         if (!bytes) {
-            return {std::nullopt, "No simulator folder: " + seasonFileName +
-                                      " has no simulator = '...' line and there is no Quorrin.ini beside it"};
+            return Failure{SeasonMistake{.kind = SeasonMistake::Kind::NoSimulatorFolder}};
         }
         // The folder as the classic programs read it, without the line break that an
         // editor may have added at its end.
@@ -43,10 +42,11 @@ SimulatorFolder findSimulatorFolder(Disk& disk, const SeasonFile& season, const 
         folder = seasonFolder + folder;
     }
     if (!folder.empty() && !disk.isFolder(folder)) {
-        return {std::nullopt, "The simulator folder " + folder + " does not exist" +
-                                  (season.simulator ? " (simulator = in " + seasonFileName + ")" : " (from Quorrin.ini)")};
+        return Failure{SeasonMistake{.kind = SeasonMistake::Kind::SimulatorFolderMissing,
+                                     .path = folder,
+                                     .fromSeasonFile = season.simulator.has_value()}};
     }
-    return {folder, {}};
+    return folder;
 }
 
 std::string exportPath(const std::string& simulatorFolder, const std::string& exportName) {

@@ -6,24 +6,19 @@
 #include "league/read/season_file.hpp"
 
 #include "common/disk.hpp"
+#include "common/result.hpp"
 
 #include <optional>
 #include <string>
 
 namespace league::season {
 
-/// The simulator's folder as a prefix of the export paths, or why there is none.
-struct SimulatorFolder {
-    std::optional<std::string> folder;
-    std::string error;
-};
-
-/// Finds the simulator's folder of `season`, read from `seasonFileName` in
-/// `seasonFolder` (the season file's folder: "" or a path ending in '/'). A relative
-/// folder lies below the season file's folder. A season without a held round needs no
-/// folder that exists.
-SimulatorFolder findSimulatorFolder(Disk& disk, const SeasonFile& season, const std::string& seasonFolder,
-                                    const std::string& seasonFileName);
+/// Finds the simulator's folder of `season` (a prefix of the export paths), whose season
+/// file is in `seasonFolder` ("" or a path ending in '/'), or why there is none. A
+/// relative folder lies below the season file's folder. A season without a held round
+/// needs no folder that exists.
+Result<std::string, SeasonMistake> findSimulatorFolder(Disk& disk, const SeasonFile& season,
+                                                       const std::string& seasonFolder);
 
 /// The path of an export, composed as Duvessa composes it: folder + "exports\" + name
 /// + ".html".

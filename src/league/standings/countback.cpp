@@ -1,6 +1,6 @@
 #include "league/standings/countback.hpp"
 
-#include "league/standings/rider_identity.hpp"
+#include "league/read/rider_names.hpp"
 
 #include <algorithm>
 #include <map>
@@ -54,13 +54,21 @@ BestPlace bestPlace(const Contender& contender) {
     return best;
 }
 
-std::string placesWord(std::size_t place, std::int32_t count) {
-    static const char* const kOrdinals[] = {"", "win", "second place", "third place"};
-    std::string word = place <= 3 ? kOrdinals[place] : std::to_string(place) + "th place";
-    if (place > 3 && (place % 10 == 1 || place % 10 == 2 || place % 10 == 3) && place % 100 / 10 != 1) {
-        word = std::to_string(place) + (place % 10 == 1 ? "st" : place % 10 == 2 ? "nd" : "rd") + " place";
+// The decision between `ahead` and `behind`, who have the same total.
+TieDecision tieDecision(const Contender& ahead, const Contender& behind, const std::vector<std::int32_t>& aheadCounts,
+                        const std::vector<std::int32_t>& behindCounts, const BestPlace& aheadBest,
+                        const BestPlace& behindBest) {
+    TieDecision decision{.ahead = ahead.name, .behind = behind.name};
+    decision.countbackPlace = countbackPlace(aheadCounts, behindCounts);
+    if (decision.countbackPlace > 0) {
+        decision.aheadCount = countAt(aheadCounts, decision.countbackPlace - 1);
+        decision.behindCount = countAt(behindCounts, decision.countbackPlace - 1);
+    } else {
+        decision.bestPlace = aheadBest.place;
+        decision.aheadRound = aheadBest.round;
+        decision.behindRound = behindBest.round;
     }
-    return word + (count == 1 ? "" : "s");
+    return decision;
 }
 
 }  // namespace
@@ -113,18 +121,8 @@ StandingsOrder orderStandings(const std::vector<Contender>& contenders) {
             continue;
         }
         const std::size_t ahead = result.order[i - 1];
-        const std::string names = contenders[ahead].name + " is ahead of " + contenders[current].name;
-        if (const std::size_t place = countbackPlace(counts[ahead], counts[current])) {
-            const std::int32_t mine = countAt(counts[ahead], place - 1);
-            const std::int32_t theirs = countAt(counts[current], place - 1);
-            result.footnotes.push_back(names + " on countback: " + std::to_string(mine) + " " +
-                                       placesWord(place, mine) + " to " + std::to_string(theirs));
-        } else {
-            result.footnotes.push_back(names + ": equal on countback, and the best place (P" +
-                                       std::to_string(best[ahead].place) + ") came later, in round " +
-                                       std::to_string(best[ahead].round) + " against round " +
-                                       std::to_string(best[current].round));
-        }
+        result.ties.push_back(tieDecision(contenders[ahead], contenders[current], counts[ahead], counts[current],
+                                          best[ahead], best[current]));
     }
     return result;
 }

@@ -26,13 +26,6 @@ void addReason(std::string& reasons, const std::string& reason) {
     }
 }
 
-std::string placeText(const ClassifiedEntry& entry) {
-    if (entry.disqualified) {
-        return "DSQ";
-    }
-    return entry.place ? "P" + std::to_string(*entry.place) : "unplaced";
-}
-
 // Lower is better: a place, then no place, then a disqualification.
 std::int64_t entryRank(const ClassifiedEntry& entry) {
     if (entry.place) {
@@ -41,9 +34,9 @@ std::int64_t entryRank(const ClassifiedEntry& entry) {
     return entry.disqualified ? 1000000 : 999999;
 }
 
-// When a rider has two entries in the round, the better place counts; the user is told.
-void keepBetterEntries(std::vector<ClassifiedEntry>& entries, const std::string& roundName,
-                       std::vector<std::string>& warnings) {
+// When a rider has two entries in the round, the better place counts; the admin is told.
+void keepBetterEntries(std::vector<ClassifiedEntry>& entries, const RoundName& round,
+                       std::vector<SeasonWarning>& warnings) {
     std::map<std::string, std::vector<std::size_t>> byRider;
     std::vector<std::string> order;
     for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -59,18 +52,18 @@ void keepBetterEntries(std::vector<ClassifiedEntry>& entries, const std::string&
             continue;
         }
         std::size_t best = list.front();
-        std::string places;
+        SeasonWarning warning{.kind = SeasonWarning::Kind::TwoEntries, .round = round};
         for (const std::size_t i : list) {
             if (entryRank(entries[i]) < entryRank(entries[best])) {
                 best = i;
             }
-            places += (places.empty() ? "" : ", ") + entries[i].race + " " + placeText(entries[i]);
+            warning.entries.push_back({entries[i].race, entries[i].place, entries[i].disqualified});
         }
         for (const std::size_t i : list) {
             entries[i].counts = i == best;
         }
-        warnings.push_back(roundName + ": " + entries[best].rider + " has " + std::to_string(list.size()) +
-                           " entries (" + places + "); the better place counts");
+        warning.rider = entries[best].rider;
+        warnings.push_back(std::move(warning));
     }
 }
 
@@ -89,108 +82,151 @@ std::optional<Pole> findPole(const RoundExports& exports, const RiderNames& name
                 exports.qualifying[static_cast<std::size_t>(best.exportNo - 1)].name};
 }
 
-}  // namespace
-
-ClassificationOutcome classifyRound(const Round& round, std::size_t roundNumber, const RoundExports& exports,
-                                    const std::vector<std::int32_t>& pointsTable, const RiderNames& names,
-                                    const std::string& seasonFileName) {
-    ClassificationOutcome outcome;
-    const std::string roundName = "Round " + std::to_string(roundNumber) + " (" + round.name + ")";
-    std::vector<bool> penaltyFound(round.penalties.size(), false);
-
-    // Every row of every export, with the time penalties and disqualifications of its
-    // race; the rows that are not disqualified go into Duvessa's merge.
-    std::vector<ClassifiedEntry> rows;
-    std::vector<ClassifiedEntry> disqualified;
+// The rows of a round's races, the time penalties in their times, in Duvessa's
+// merge; the disqualified rows beside it.
+struct MergedRaces {
     duvessa::EntryTable table;
+    /// The merged rows, and for each entry of the table its row.
+    std::vector<ClassifiedEntry> rows;
     std::vector<std::size_t> rowOfEntry;
+    std::vector<ClassifiedEntry> disqualified;
+    /// Rows that found the merge's table of 99 entries full.
+    std::int32_t rowsLeftOut = 0;
+};
+
+// The row of an export as the round classifies it, before the merge.
+ClassifiedEntry entryOf(const ExportRow& row, const ExportRows& race, std::size_t raceIndex, const RiderNames& names) {
+    ClassifiedEntry entry;
+    entry.rider = names.leagueName(row.driverName);
+    entry.identity = names.identity(row.driverName);
+    entry.startNumber = row.startNumber;
+    entry.bike = row.bikeName;
+    entry.raceNumber = static_cast<std::int32_t>(raceIndex + 1);
+    entry.race = race.name;
+    entry.laps = row.laps;
+    entry.raceTime = row.time;
+    return entry;
+}
+
+// Applies the penalties of `round` that name the entry's rider and race; marks them found.
+void applyPenalties(ClassifiedEntry& entry, const Round& round, const RiderNames& names,
+                    std::vector<bool>& penaltyFound) {
+    for (std::size_t p = 0; p < round.penalties.size(); ++p) {
+        const Penalty& penalty = round.penalties[p];
+        if (penalty.race != entry.race || names.identity(penalty.rider) != entry.identity) {
+            continue;
+        }
+        penaltyFound[p] = true;
+        if (penalty.kind == Penalty::Kind::Time) {
+            entry.timePenaltySeconds += penalty.seconds;
+            addReason(entry.penaltyReason, penalty.reason);
+        } else if (penalty.kind == Penalty::Kind::Disqualified) {
+            entry.disqualified = true;
+            addReason(entry.penaltyReason, penalty.reason);
+        }
+    }
+    entry.raceTime = penalisedTime(entry.raceTime, entry.timePenaltySeconds);
+}
+
+// Every row of every race export, with the time penalties and disqualifications of its
+// race; the rows that are not disqualified go into Duvessa's merge. A penalty of a race
+// whose rider is not in it is a mistake (its round is the caller's to name).
+Result<MergedRaces, SeasonMistake> mergeRaces(const Round& round, const RoundExports& exports,
+                                              const RiderNames& names) {
+    MergedRaces merged;
+    std::vector<bool> penaltyFound(round.penalties.size(), false);
     for (std::size_t k = 0; k < exports.races.size(); ++k) {
-        const ExportRows& race = exports.races[k];
-        for (const ExportRow& row : race.rows) {
-            ClassifiedEntry entry;
-            entry.rider = names.leagueName(row.driverName);
-            entry.identity = names.identity(row.driverName);
-            entry.startNumber = row.startNumber;
-            entry.bike = row.bikeName;
-            entry.raceNumber = static_cast<std::int32_t>(k + 1);
-            entry.race = race.name;
-            entry.laps = row.laps;
-            entry.raceTime = row.time;
-            for (std::size_t p = 0; p < round.penalties.size(); ++p) {
-                const Penalty& penalty = round.penalties[p];
-                if (penalty.race != race.name || names.identity(penalty.rider) != entry.identity) {
-                    continue;
-                }
-                penaltyFound[p] = true;
-                if (penalty.kind == Penalty::Kind::Time) {
-                    entry.timePenaltySeconds += penalty.seconds;
-                    addReason(entry.penaltyReason, penalty.reason);
-                } else if (penalty.kind == Penalty::Kind::Disqualified) {
-                    entry.disqualified = true;
-                    addReason(entry.penaltyReason, penalty.reason);
-                }
-            }
-            entry.raceTime = penalisedTime(entry.raceTime, entry.timePenaltySeconds);
+        for (const ExportRow& row : exports.races[k].rows) {
+            ClassifiedEntry entry = entryOf(row, exports.races[k], k, names);
+            applyPenalties(entry, round, names, penaltyFound);
             if (entry.disqualified) {
-                disqualified.push_back(std::move(entry));
+                merged.disqualified.push_back(std::move(entry));
                 continue;
             }
-            ExportRow merged = row;
-            merged.time = entry.raceTime;
-            if (!duvessa::addEntry(table, merged, entry.raceNumber)) {
-                ++outcome.classification.rowsLeftOut;
+            ExportRow timed = row;
+            timed.time = entry.raceTime;
+            if (!duvessa::addEntry(merged.table, timed, entry.raceNumber)) {
+                ++merged.rowsLeftOut;
                 continue;
             }
-            rowOfEntry.push_back(rows.size());
-            rows.push_back(std::move(entry));
+            merged.rowOfEntry.push_back(merged.rows.size());
+            merged.rows.push_back(std::move(entry));
         }
     }
     for (std::size_t p = 0; p < round.penalties.size(); ++p) {
         const Penalty& penalty = round.penalties[p];
         if (!penaltyFound[p] && penalty.race) {
-            outcome.error = seasonFileName + ", line " + std::to_string(penalty.line) + ": the penalty's rider \"" +
-                            penalty.rider + "\" is not in race \"" + *penalty.race + "\" of " + roundName;
-            return outcome;
+            return Failure{SeasonMistake{.kind = SeasonMistake::Kind::PenaltyRiderNotInRace,
+                                         .line = penalty.line,
+                                         .race = *penalty.race,
+                                         .rider = penalty.rider}};
         }
     }
-    if (outcome.classification.rowsLeftOut > 0) {
-        outcome.warnings.push_back(roundName + ": only 99 riders fit in one classification; " +
-                                   std::to_string(outcome.classification.rowsLeftOut) + " rows were left out");
-    }
+    return merged;
+}
 
+// The classification of the merged races: placed entries by place with their points,
+// then the unplaced ones, then the disqualified ones.
+std::vector<ClassifiedEntry> placeEntries(MergedRaces& merged, const std::vector<std::int32_t>& pointsTable) {
+    duvessa::EntryTable& table = merged.table;
     duvessa::scaleEntries(table);
     const duvessa::Placement placement = duvessa::placeEntries(table);
-    std::vector<bool> placed(rows.size(), false);
-    std::vector<ClassifiedEntry>& entries = outcome.classification.entries;
+    std::vector<bool> placed(merged.rows.size(), false);
+    std::vector<ClassifiedEntry> entries;
     for (std::int32_t position = 1; position <= placement.positionCount; ++position) {
         const std::int32_t index = placement.entryAt(position);
         if (index == duvessa::kEmptyPosition) {
             continue;
         }
-        const duvessa::MergeEntry& merged = table.entries[static_cast<std::size_t>(index)];
+        const duvessa::MergeEntry& entryOfTable = table.entries[static_cast<std::size_t>(index)];
         const duvessa::PositionValues values = duvessa::positionValues(table, placement, position);
-        ClassifiedEntry entry = rows[rowOfEntry[static_cast<std::size_t>(index)]];
-        placed[rowOfEntry[static_cast<std::size_t>(index)]] = true;
+        const std::size_t row = merged.rowOfEntry[static_cast<std::size_t>(index)];
+        ClassifiedEntry entry = merged.rows[row];
+        placed[row] = true;
         entry.place = position;
         entry.fullDistance = values.fullDistance;
-        entry.rankTime = merged.rankTime;
+        entry.rankTime = entryOfTable.rankTime;
         entry.gapToFirst = values.gapToFirst;
         // Duvessa scores a place only for a rider not below the best full-distance time.
-        const bool scored = merged.raceTime >= table.referenceTime;
+        const bool scored = entryOfTable.raceTime >= table.referenceTime;
         entry.points = scored ? pointsForPlace(pointsTable, position) : 0;
         entries.push_back(std::move(entry));
     }
-    for (std::size_t i = 0; i < rows.size(); ++i) {
+    for (std::size_t i = 0; i < merged.rows.size(); ++i) {
         if (!placed[i]) {
-            entries.push_back(rows[i]);
+            entries.push_back(merged.rows[i]);
         }
     }
-    for (ClassifiedEntry& entry : disqualified) {
+    for (ClassifiedEntry& entry : merged.disqualified) {
         entries.push_back(std::move(entry));
     }
-    keepBetterEntries(entries, roundName, outcome.warnings);
-    outcome.classification.pole = findPole(exports, names);
-    return outcome;
+    return entries;
+}
+
+}  // namespace
+
+Result<ClassifiedRound, SeasonMistake> classifyRound(const Round& round, std::size_t roundNumber,
+                                                     const RoundExports& exports,
+                                                     const std::vector<std::int32_t>& pointsTable,
+                                                     const RiderNames& names) {
+    const RoundName name{roundNumber, round.name};
+    auto merged = mergeRaces(round, exports, names);
+    if (!merged) {
+        SeasonMistake mistake = merged.reason();
+        mistake.round = name;
+        return Failure{std::move(mistake)};
+    }
+    ClassifiedRound classified;
+    RoundClassification& classification = classified.classification;
+    classification.rowsLeftOut = merged->rowsLeftOut;
+    if (classification.rowsLeftOut > 0) {
+        classified.warnings.push_back(
+            {.kind = SeasonWarning::Kind::RowsLeftOut, .round = name, .count = classification.rowsLeftOut});
+    }
+    classification.entries = placeEntries(*merged, pointsTable);
+    keepBetterEntries(classification.entries, name, classified.warnings);
+    classification.pole = findPole(exports, names);
+    return classified;
 }
 
 }  // namespace league::season

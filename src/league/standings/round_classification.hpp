@@ -5,7 +5,10 @@
 
 #include "league/read/race_night.hpp"
 #include "league/read/season_file.hpp"
-#include "league/standings/rider_identity.hpp"
+#include "league/read/season_warning.hpp"
+#include "league/read/rider_names.hpp"
+
+#include "common/result.hpp"
 
 #include <cstdint>
 #include <optional>
@@ -62,16 +65,17 @@ struct RoundClassification {
     std::int32_t rowsLeftOut = 0;
 };
 
-struct ClassificationOutcome {
+/// A round classified, with what the admin should know about it.
+struct ClassifiedRound {
     RoundClassification classification;
-    /// A penalty for a rider who is not in its race; the run stops.
-    std::string error;
-    std::vector<std::string> warnings;
+    std::vector<SeasonWarning> warnings;
 };
 
-/// Classifies `round` (numbered `roundNumber` in the season file) from its exports.
-ClassificationOutcome classifyRound(const Round& round, std::size_t roundNumber, const RoundExports& exports,
-                                    const std::vector<std::int32_t>& pointsTable, const RiderNames& names,
-                                    const std::string& seasonFileName);
+/// Classifies `round` (numbered `roundNumber` in the season file) from its exports; a
+/// penalty for a rider who is not in its race is a mistake.
+Result<ClassifiedRound, SeasonMistake> classifyRound(const Round& round, std::size_t roundNumber,
+                                                     const RoundExports& exports,
+                                                     const std::vector<std::int32_t>& pointsTable,
+                                                     const RiderNames& names);
 
 }  // namespace league::season

@@ -3,7 +3,7 @@
 #include "league/standings/countback.hpp"
 #include "league/standings/drops.hpp"
 #include "league/standings/points_table.hpp"
-#include "league/standings/rider_identity.hpp"
+#include "league/read/rider_names.hpp"
 #include "league/standings/team_standings.hpp"
 
 #include <map>
@@ -12,18 +12,6 @@
 namespace league::season {
 
 namespace {
-
-std::string penaltyWhat(const Penalty& penalty) {
-    switch (penalty.kind) {
-    case Penalty::Kind::Time:
-        return "+" + std::to_string(penalty.seconds) + " s";
-    case Penalty::Kind::Disqualified:
-        return "disqualified";
-    case Penalty::Kind::Points:
-        break;
-    }
-    return (penalty.points > 0 ? "+" : "") + std::to_string(penalty.points) + " points";
-}
 
 // The riders of the held rounds, in the order they first appear.
 class RiderList {
@@ -44,28 +32,15 @@ public:
         return riders_.back();
     }
 
-    RiderSeason* find(const std::string& identity) {
-        const auto found = index_.find(identity);
-        return found == index_.end() ? nullptr : &riders_[found->second];
-    }
-
 private:
     std::vector<RiderSeason>& riders_;
     std::size_t heldCount_;
     std::map<std::string, std::size_t> index_;
 };
 
-std::string roundList(const std::vector<std::size_t>& rounds) {
-    std::string text = rounds.size() == 1 ? "round " : "rounds ";
-    for (std::size_t i = 0; i < rounds.size(); ++i) {
-        text += (i == 0 ? "" : ", ") + std::to_string(rounds[i]);
-    }
-    return text;
-}
-
 // Two names with one start number that never rode in the same round may be one rider
 // whose name changed: the user is told which [riders] line would join them.
-void warnAboutSharedNumbers(const SeasonResult& result, std::vector<std::string>& warnings) {
+void warnAboutSharedNumbers(const SeasonResult& result, std::vector<SeasonWarning>& warnings) {
     std::map<std::int32_t, std::map<std::size_t, std::vector<std::size_t>>> roundsByNumber;
     for (const HeldRound& round : result.rounds) {
         for (const ClassifiedEntry& entry : round.classification.entries) {
@@ -94,25 +69,15 @@ void warnAboutSharedNumbers(const SeasonResult& result, std::vector<std::string>
                 const bool aIsEarlier = a->second.back() < b->second.back();
                 const auto& earlier = aIsEarlier ? *a : *b;
                 const auto& later = aIsEarlier ? *b : *a;
-                const std::string& oldName = result.riders[earlier.first].name;
-                const std::string& newName = result.riders[later.first].name;
-                warnings.push_back("Start number " + std::to_string(number) + " is \"" + oldName + "\" in " +
-                                   roundList(earlier.second) + " and \"" + newName + "\" in " +
-                                   roundList(later.second) + ": if they are one rider, add the line \"" + oldName +
-                                   "\" = \"" + newName + "\" under [riders]");
+                warnings.push_back({.kind = SeasonWarning::Kind::SharedStartNumber,
+                                    .rider = result.riders[earlier.first].name,
+                                    .otherRider = result.riders[later.first].name,
+                                    .number = number,
+                                    .rounds = earlier.second,
+                                    .laterRounds = later.second});
             }
         }
     }
-}
-
-std::string changeText(std::int32_t before, std::int32_t now) {
-    if (before == 0) {
-        return "new";
-    }
-    if (before == now) {
-        return "=";
-    }
-    return before > now ? "\u25B2" + std::to_string(before - now) : "\u25BC" + std::to_string(now - before);
 }
 
 // The standings after the first `heldCount` held rounds.
@@ -157,7 +122,7 @@ Standings standingsAfter(const SeasonResult& result, std::size_t heldCount, cons
     const StandingsOrder order = orderStandings(contenders);
     Standings standings;
     standings.heldRounds = heldCount;
-    standings.footnotes = order.footnotes;
+    standings.ties = order.ties;
     std::map<std::size_t, std::int32_t> positionBefore;
     if (previous != nullptr) {
         for (const StandingsRow& row : previous->rows) {
@@ -169,8 +134,9 @@ Standings standingsAfter(const SeasonResult& result, std::size_t heldCount, cons
         row.position = order.position[i];
         row.shared = order.shared[i];
         row.gapToLeader = rows[order.order.front()].total - row.total;
-        const auto before = positionBefore.find(row.rider);
-        row.change = changeText(before == positionBefore.end() ? 0 : before->second, row.position);
+        if (const auto before = positionBefore.find(row.rider); before != positionBefore.end()) {
+            row.positionBefore = before->second;
+        }
         standings.rows.push_back(std::move(row));
     }
     return standings;
@@ -187,64 +153,84 @@ std::optional<std::int32_t> gridSizeOf(const Round& round, const RaceNights& nig
     return std::nullopt;
 }
 
-}  // namespace
-
-SeasonOutcome computeSeason(const SeasonFile& season, const RaceNights& nights, const std::string& seasonFileName) {
-    const RiderNames names(season.riderNames);
-    if (std::string error = checkTeams(season, names, seasonFileName); !error.empty()) {
-        return {std::nullopt, error};
+// The race night of a held round: its qualifying and grids, and its analysed races.
+void addRaceNight(HeldRound& held, const Round& round, const RoundExports& exports, const RaceNights& nights,
+                  const RiderNames& names, std::vector<SeasonWarning>& warnings) {
+    if (!exports.qualifying.empty()) {
+        QualifyingGrids grids = qualifyingGrids(exports.qualifying, names, gridSizeOf(round, nights));
+        if (!round.gridSize && nights.gridSizeFile) {
+            grids.gridSizeFile = nights.gridSizeFile->outcome;
+        }
+        if (grids.rowsLeftOut > 0) {
+            warnings.push_back({.kind = SeasonWarning::Kind::QualifyingRowsLeftOut,
+                                .round = {held.seasonIndex + 1, round.name},
+                                .count = grids.rowsLeftOut});
+        }
+        held.qualifyingGrids = std::move(grids);
     }
-    SeasonResult result;
-    result.title = season.title;
-    result.points = pointsTable(season);
-    result.polePoints = season.polePoints;
-    result.dropWorst = season.dropWorst;
-    result.rounds.reserve(season.rounds.size());
+    for (const ReplayedRace& replayed : exports.replays) {
+        held.analyses.push_back(analyseReplayedRace(replayed, names));
+    }
+}
 
+// The held round of the season file's round at `seasonIndex`, numbered `number` among
+// the held rounds: its classification, penalties and race night.
+Result<HeldRound, SeasonMistake> heldRoundOf(const Round& round, std::size_t seasonIndex, std::size_t number,
+                                             const RaceNights& nights, const RiderNames& names,
+                                             SeasonResult& result) {
+    const RoundExports& exports = nights.rounds[seasonIndex];
+    auto classified = classifyRound(round, seasonIndex + 1, exports, result.points, names);
+    if (!classified) {
+        return Failure{classified.reason()};
+    }
+    result.warnings.insert(result.warnings.end(), classified->warnings.begin(), classified->warnings.end());
+    HeldRound held{.seasonIndex = seasonIndex,
+                   .number = number,
+                   .name = round.name,
+                   .date = round.date,
+                   .keep = round.keep,
+                   .races = round.races,
+                   .qualifying = round.qualifying,
+                   .classification = std::move(classified->classification)};
+    for (const Penalty& penalty : round.penalties) {
+        held.penalties.push_back({.heldRound = number,
+                                  .rider = names.leagueName(penalty.rider),
+                                  .race = penalty.race.value_or(""),
+                                  .kind = penalty.kind,
+                                  .seconds = penalty.seconds,
+                                  .points = penalty.points,
+                                  .reason = penalty.reason});
+    }
+    addRaceNight(held, round, exports, nights, names, result.warnings);
+    return held;
+}
+
+// The calendar, and every held round classified. A round to come can have no penalty.
+Result<void, SeasonMistake> classifyRounds(const SeasonFile& season, const RaceNights& nights,
+                                           const RiderNames& names, SeasonResult& result) {
     for (std::size_t r = 0; r < season.rounds.size(); ++r) {
         const Round& round = season.rounds[r];
-        CalendarRound calendar{round.name, round.date, 0, round.keep};
+        CalendarRound calendar{.name = round.name, .date = round.date, .keep = round.keep};
         if (round.held()) {
-            ClassificationOutcome classified =
-                classifyRound(round, r + 1, nights.rounds[r], result.points, names, seasonFileName);
-            if (!classified.error.empty()) {
-                return {std::nullopt, classified.error};
+            auto held = heldRoundOf(round, r, result.rounds.size() + 1, nights, names, result);
+            if (!held) {
+                return Failure{held.reason()};
             }
-            result.warnings.insert(result.warnings.end(), classified.warnings.begin(), classified.warnings.end());
-            HeldRound held{r, result.rounds.size() + 1, round.name, round.date, round.keep, round.races,
-                           round.qualifying, std::move(classified.classification), {}, std::nullopt, {}};
-            for (const Penalty& penalty : round.penalties) {
-                held.penalties.push_back(
-                    PenaltyNote{held.number, names.leagueName(penalty.rider), penalty.race.value_or(""),
-                                penaltyWhat(penalty), penalty.reason});
-            }
-            const RoundExports& exports = nights.rounds[r];
-            if (!exports.qualifying.empty()) {
-                held.qualifyingGrids = qualifyingGrids(exports.qualifying, names, gridSizeOf(round, nights));
-                if (!round.gridSize && nights.gridSizeFile) {
-                    held.qualifyingGrids->gridSizeFile = nights.gridSizeFile->outcome;
-                }
-                if (held.qualifyingGrids->rowsLeftOut > 0) {
-                    result.warnings.push_back("Round " + std::to_string(r + 1) + " (" + round.name +
-                                              "): only " + std::to_string(omblen::kMaxEntries) +
-                                              " riders fit in the qualifying; " +
-                                              std::to_string(held.qualifyingGrids->rowsLeftOut) + " rows were left out");
-                }
-            }
-            for (const ReplayedRace& replayed : exports.replays) {
-                held.analyses.push_back(analyseReplayedRace(replayed, names));
-            }
-            calendar.heldNumber = held.number;
-            result.rounds.push_back(std::move(held));
+            calendar.heldNumber = held->number;
+            result.rounds.push_back(std::move(*held));
         } else if (!round.penalties.empty()) {
-            return {std::nullopt, seasonFileName + ", line " + std::to_string(round.penalties.front().line) +
-                                      ": round \"" + round.name + "\" has no races yet, so it can have no penalty"};
+            return Failure{SeasonMistake{.kind = SeasonMistake::Kind::PenaltyInRoundToCome,
+                                         .line = round.penalties.front().line,
+                                         .round = {r + 1, round.name}}};
         }
         result.calendar.push_back(std::move(calendar));
     }
+    return {};
+}
 
-    // Every rider's part in every held round; number, bike and unmapped names from the
-    // latest round.
+// Every rider's part in every held round; number, bike and unmapped names from the
+// latest round.
+void collectRiders(SeasonResult& result) {
     RiderList riders(result.riders, result.rounds.size());
     for (std::size_t h = 0; h < result.rounds.size(); ++h) {
         const HeldRound& round = result.rounds[h];
@@ -272,26 +258,56 @@ SeasonOutcome computeSeason(const SeasonFile& season, const RaceNights& nights, 
             rider.rounds[h].polePoints = result.polePoints;
         }
     }
+}
+
+// The points penalties of every held round, in the round's score of their rider, who
+// must have ridden in the season.
+Result<void, SeasonMistake> addPointsPenalties(const SeasonFile& season, const RiderNames& names,
+                                               SeasonResult& result) {
+    std::map<std::string, std::size_t> riderOf;
+    for (std::size_t r = 0; r < result.riders.size(); ++r) {
+        riderOf.emplace(result.riders[r].identity, r);
+    }
     for (std::size_t h = 0; h < result.rounds.size(); ++h) {
-        const Round& round = season.rounds[result.rounds[h].seasonIndex];
-        for (const Penalty& penalty : round.penalties) {
+        for (const Penalty& penalty : season.rounds[result.rounds[h].seasonIndex].penalties) {
             if (penalty.kind != Penalty::Kind::Points) {
                 continue;
             }
-            RiderSeason* rider = riders.find(names.identity(penalty.rider));
-            if (rider == nullptr) {
-                return {std::nullopt, seasonFileName + ", line " + std::to_string(penalty.line) + ": the penalty's rider \"" +
-                                          penalty.rider + "\" has ridden no round of the season"};
+            const auto found = riderOf.find(names.identity(penalty.rider));
+            if (found == riderOf.end()) {
+                return Failure{SeasonMistake{.kind = SeasonMistake::Kind::PenaltyRiderNeverRode,
+                                             .line = penalty.line,
+                                             .rider = penalty.rider}};
             }
-            rider->rounds[h].penaltyPoints += penalty.points;
+            result.riders[found->second].rounds[h].penaltyPoints += penalty.points;
         }
+    }
+    return {};
+}
+
+}  // namespace
+
+Result<SeasonResult, SeasonMistake> computeSeason(const SeasonFile& season, const RaceNights& nights) {
+    const RiderNames names(season.riderNames);
+    if (const auto teams = checkTeams(season, names); !teams) {
+        return Failure{teams.reason()};
+    }
+    SeasonResult result;
+    result.title = season.title;
+    result.points = pointsTable(season);
+    result.polePoints = season.polePoints;
+    result.dropWorst = season.dropWorst;
+    if (const auto rounds = classifyRounds(season, nights, names, result); !rounds) {
+        return Failure{rounds.reason()};
+    }
+    collectRiders(result);
+    if (const auto penalties = addPointsPenalties(season, names, result); !penalties) {
+        return Failure{penalties.reason()};
     }
     warnAboutSharedNumbers(result, result.warnings);
     if (nights.gridSizeFile && nights.gridSizeFile->outcome == omblen::GridSettings::Outcome::NoGridSize) {
-        result.warnings.push_back("maxdriversingrid.ini holds no grid size above 0: the qualifying is not divided into "
-                                  "grids (or give the round a grid_size)");
+        result.warnings.push_back({.kind = SeasonWarning::Kind::NoGridSize});
     }
-
     for (std::size_t held = 1; held <= result.rounds.size(); ++held) {
         const Standings* previous = result.standingsAfter.empty() ? nullptr : &result.standingsAfter.back();
         Standings standings = standingsAfter(result, held, previous);
@@ -300,10 +316,12 @@ SeasonOutcome computeSeason(const SeasonFile& season, const RaceNights& nights, 
     if (result.standingsAfter.empty()) {
         result.standingsAfter.push_back(Standings{});
     }
-    result.teams = teamStandings(season, names, result, result.teamFootnotes);
-    const std::vector<std::string> unknown = unknownTeamRiders(season, names, result, seasonFileName);
+    TeamStandings teams = teamStandings(season, names, result);
+    result.teams = std::move(teams.rows);
+    result.teamTies = std::move(teams.ties);
+    const std::vector<SeasonWarning> unknown = unknownTeamRiders(season, names, result);
     result.warnings.insert(result.warnings.end(), unknown.begin(), unknown.end());
-    return {std::move(result), {}};
+    return result;
 }
 
 }  // namespace league::season

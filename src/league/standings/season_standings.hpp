@@ -8,6 +8,8 @@
 #include "league/night/race_analysis.hpp"
 #include "league/read/race_night.hpp"
 #include "league/read/season_file.hpp"
+#include "league/read/season_warning.hpp"
+#include "league/standings/countback.hpp"
 #include "league/standings/round_classification.hpp"
 
 #include <cstdint>
@@ -21,7 +23,7 @@ namespace league::season {
 struct RiderRound {
     /// The rider has a counting entry in the round's races.
     bool rode = false;
-    std::optional<std::int32_t> place;
+    std::optional<std::int32_t> place{};
     bool disqualified = false;
     std::int32_t racePoints = 0;
     bool pole = false;
@@ -33,33 +35,38 @@ struct RiderRound {
 };
 
 struct RiderSeason {
-    std::string identity;
+    std::string identity{};
     /// The league's name; for a rider without a [riders] line, as the latest round wrote it.
-    std::string name;
+    std::string name{};
     /// Number and bike of the latest round the rider rode.
     std::int32_t startNumber = 0;
-    std::string bike;
+    std::string bike{};
     /// One per held round.
-    std::vector<RiderRound> rounds;
+    std::vector<RiderRound> rounds{};
 };
 
 /// A points penalty or a penalty of a race, as the standings list them.
 struct PenaltyNote {
     std::size_t heldRound = 0;  ///< from 1
-    std::string rider;
-    std::string race;
-    std::string what;  ///< "+5 s", "disqualified", "-3 points"
-    std::string reason;
+    /// The league's name of the rider.
+    std::string rider{};
+    /// The race export it applies to; "" for a points penalty that names none.
+    std::string race{};
+    Penalty::Kind kind = Penalty::Kind::Time;
+    std::int32_t seconds = 0;
+    std::int32_t points = 0;
+    std::string reason{};
 };
 
 struct StandingsRow {
     std::size_t rider = 0;  ///< index into SeasonResult::riders
     std::int32_t position = 0;
     bool shared = false;
-    /// "▲2", "▼1", "=" or "new", against the standings after the previous held round.
-    std::string change;
+    /// The position in the standings after the previous held round; none for a rider
+    /// new in the standings.
+    std::optional<std::int32_t> positionBefore{};
     /// One per held round so far.
-    std::vector<bool> dropped;
+    std::vector<bool> dropped{};
     std::int64_t penaltyPoints = 0;
     std::int64_t total = 0;
     std::int64_t gapToLeader = 0;
@@ -68,69 +75,65 @@ struct StandingsRow {
 struct Standings {
     /// The standings after this many held rounds.
     std::size_t heldRounds = 0;
-    std::vector<StandingsRow> rows;
-    std::vector<std::string> footnotes;
+    std::vector<StandingsRow> rows{};
+    /// The ties on points that countback or the later best place decided.
+    std::vector<TieDecision> ties{};
 };
 
 struct TeamRow {
-    std::string name;
-    std::vector<std::string> riders;
+    std::string name{};
+    std::vector<std::string> riders{};
     std::int32_t position = 0;
     bool shared = false;
     /// One per held round: the sum of its riders' round scores.
-    std::vector<std::int64_t> roundScores;
+    std::vector<std::int64_t> roundScores{};
     std::int64_t total = 0;
     std::int64_t gapToLeader = 0;
 };
 
 /// A round of the calendar, held or to come.
 struct CalendarRound {
-    std::string name;
-    std::optional<std::string> date;
-    /// From 1 among the held rounds; 0 for a round to come.
-    std::size_t heldNumber = 0;
+    std::string name{};
+    std::optional<std::string> date{};
+    /// From 1 among the held rounds; none for a round to come.
+    std::optional<std::size_t> heldNumber{};
     bool keep = false;
 };
 
 struct HeldRound {
     std::size_t seasonIndex = 0;
     std::size_t number = 0;  ///< from 1
-    std::string name;
-    std::optional<std::string> date;
+    std::string name{};
+    std::optional<std::string> date{};
     bool keep = false;
-    std::vector<std::string> races;
-    std::vector<std::string> qualifying;
-    RoundClassification classification;
-    std::vector<PenaltyNote> penalties;
+    std::vector<std::string> races{};
+    std::vector<std::string> qualifying{};
+    RoundClassification classification{};
+    std::vector<PenaltyNote> penalties{};
     /// The qualifying classification and grids, when the round has qualifying.
-    std::optional<QualifyingGrids> qualifyingGrids;
+    std::optional<QualifyingGrids> qualifyingGrids{};
     /// The races of the analyse list, in its order.
-    std::vector<AnalysedRace> analyses;
+    std::vector<AnalysedRace> analyses{};
 };
 
 struct SeasonResult {
-    std::string title;
-    std::vector<std::int32_t> points;
+    std::string title{};
+    std::vector<std::int32_t> points{};
     std::int32_t polePoints = 0;
     std::int32_t dropWorst = 0;
-    std::vector<CalendarRound> calendar;
-    std::vector<HeldRound> rounds;
-    std::vector<RiderSeason> riders;
+    std::vector<CalendarRound> calendar{};
+    std::vector<HeldRound> rounds{};
+    std::vector<RiderSeason> riders{};
     /// After each held round; the last is the season's standings.
-    std::vector<Standings> standingsAfter;
-    std::vector<TeamRow> teams;
-    std::vector<std::string> teamFootnotes;
-    std::vector<std::string> warnings;
+    std::vector<Standings> standingsAfter{};
+    std::vector<TeamRow> teams{};
+    std::vector<TieDecision> teamTies{};
+    std::vector<SeasonWarning> warnings{};
 
     const Standings& standings() const { return standingsAfter.back(); }
 };
 
-struct SeasonOutcome {
-    std::optional<SeasonResult> result;
-    std::string error;
-};
-
-/// Computes the season from its file and its exports.
-SeasonOutcome computeSeason(const SeasonFile& season, const RaceNights& nights, const std::string& seasonFileName);
+/// Computes the season from its file and its exports, or finds the rule it breaks.
+Result<SeasonResult, SeasonMistake> computeSeason(const SeasonFile& season, const RaceNights& nights);
 
 }  // namespace league::season

@@ -7,21 +7,24 @@
 
 namespace league::season {
 
-std::string checkTeams(const SeasonFile& season, const RiderNames& names, const std::string& seasonFileName) {
+Result<void, SeasonMistake> checkTeams(const SeasonFile& season, const RiderNames& names) {
     std::map<std::string, std::string> teamOfRider;
     for (const Team& team : season.teams) {
-        std::map<std::string, bool> listed;
+        std::set<std::string> listed;
         for (const std::string& rider : team.riders) {
             const std::string identity = names.identity(rider);
-            const std::string where = seasonFileName + ", line " + std::to_string(team.line) + ": ";
-            if (listed[identity]) {
-                return where + "team \"" + team.name + "\" lists the rider \"" + rider + "\" twice";
+            SeasonMistake mistake{.kind = SeasonMistake::Kind::TeamListsRiderTwice,
+                                  .line = team.line,
+                                  .rider = rider,
+                                  .team = team.name};
+            if (!listed.insert(identity).second) {
+                return Failure{std::move(mistake)};
             }
-            listed[identity] = true;
             const auto other = teamOfRider.find(identity);
             if (other != teamOfRider.end()) {
-                return where + "the rider \"" + rider + "\" is in team \"" + other->second + "\" and in team \"" +
-                       team.name + "\"";
+                mistake.kind = SeasonMistake::Kind::RiderInTwoTeams;
+                mistake.otherTeam = other->second;
+                return Failure{std::move(mistake)};
             }
             teamOfRider[identity] = team.name;
         }
@@ -29,9 +32,9 @@ std::string checkTeams(const SeasonFile& season, const RiderNames& names, const 
     return {};
 }
 
-std::vector<std::string> unknownTeamRiders(const SeasonFile& season, const RiderNames& names,
-                                           const SeasonResult& result, const std::string& seasonFileName) {
-    std::vector<std::string> warnings;
+std::vector<SeasonWarning> unknownTeamRiders(const SeasonFile& season, const RiderNames& names,
+                                             const SeasonResult& result) {
+    std::vector<SeasonWarning> warnings;
     if (result.rounds.empty()) {
         return warnings;
     }
@@ -42,18 +45,17 @@ std::vector<std::string> unknownTeamRiders(const SeasonFile& season, const Rider
     for (const Team& team : season.teams) {
         for (const std::string& listed : team.riders) {
             if (riders.count(names.identity(listed)) == 0) {
-                warnings.push_back(seasonFileName + ", line " + std::to_string(team.line) + ": team \"" + team.name +
-                                   "\" lists \"" + listed +
-                                   "\", a name that matches no rider of the held rounds: it may be misspelt (it "
-                                   "adds no points to the team)");
+                warnings.push_back({.kind = SeasonWarning::Kind::TeamRiderUnknown,
+                                    .rider = listed,
+                                    .team = team.name,
+                                    .line = team.line});
             }
         }
     }
     return warnings;
 }
 
-std::vector<TeamRow> teamStandings(const SeasonFile& season, const RiderNames& names, const SeasonResult& result,
-                                   std::vector<std::string>& footnotes) {
+TeamStandings teamStandings(const SeasonFile& season, const RiderNames& names, const SeasonResult& result) {
     std::map<std::string, const RiderSeason*> riderOf;
     for (const RiderSeason& rider : result.riders) {
         riderOf[rider.identity] = &rider;
@@ -89,15 +91,15 @@ std::vector<TeamRow> teamStandings(const SeasonFile& season, const RiderNames& n
         contenders.push_back(std::move(contender));
     }
     const StandingsOrder order = orderStandings(contenders);
-    std::vector<TeamRow> ordered;
+    TeamStandings ordered;
     for (std::size_t i = 0; i < order.order.size(); ++i) {
         TeamRow row = teams[order.order[i]];
         row.position = order.position[i];
         row.shared = order.shared[i];
         row.gapToLeader = teams[order.order.front()].total - row.total;
-        ordered.push_back(std::move(row));
+        ordered.rows.push_back(std::move(row));
     }
-    footnotes = order.footnotes;
+    ordered.ties = order.ties;
     return ordered;
 }
 

@@ -3,25 +3,32 @@
 // total the sum of those (no drops), ordered like the riders.
 
 #include "league/read/season_file.hpp"
-#include "league/standings/rider_identity.hpp"
+#include "league/read/rider_names.hpp"
+#include "league/read/season_mistake.hpp"
 #include "league/standings/season_standings.hpp"
+
+#include "common/result.hpp"
 
 #include <string>
 #include <vector>
 
 namespace league::season {
 
-/// A team that lists a rider twice, or a rider in two teams: the message, else empty.
-std::string checkTeams(const SeasonFile& season, const RiderNames& names, const std::string& seasonFileName);
+/// Checks that no team lists a rider twice and no rider is in two teams.
+Result<void, SeasonMistake> checkTeams(const SeasonFile& season, const RiderNames& names);
 
 /// A warning for every rider that a team lists and that matches no rider of the held
 /// rounds of `result`, whose name may be misspelt; none while no round is held.
-std::vector<std::string> unknownTeamRiders(const SeasonFile& season, const RiderNames& names,
-                                           const SeasonResult& result, const std::string& seasonFileName);
+std::vector<SeasonWarning> unknownTeamRiders(const SeasonFile& season, const RiderNames& names,
+                                             const SeasonResult& result);
 
-/// The teams of `season` ordered by their totals over `result`'s riders and held rounds;
-/// the ties that countback or the later round decided add their footnotes.
-std::vector<TeamRow> teamStandings(const SeasonFile& season, const RiderNames& names, const SeasonResult& result,
-                                   std::vector<std::string>& footnotes);
+struct TeamStandings {
+    std::vector<TeamRow> rows;
+    /// The ties on points that countback or the later best place decided.
+    std::vector<TieDecision> ties;
+};
+
+/// The teams of `season` ordered by their totals over `result`'s riders and held rounds.
+TeamStandings teamStandings(const SeasonFile& season, const RiderNames& names, const SeasonResult& result);
 
 }  // namespace league::season

@@ -48,7 +48,7 @@ void addRaceNightFiles(std::vector<OutputFile>& files, std::vector<std::string>&
 
 }  // namespace
 
-SeasonFiles seasonFiles(const SeasonResult& result) {
+SeasonFiles seasonFiles(const SeasonResult& result, const std::vector<std::string>& warnings) {
     SeasonFiles season;
     std::vector<OutputFile>& files = season.written;
     files.push_back({"index.html", standingsPage(result)});
@@ -71,7 +71,7 @@ SeasonFiles seasonFiles(const SeasonResult& result) {
         files.push_back({stem + ".csv", csvText(roundTable(round))});
         addRaceNightFiles(files, season.leftOut, result, round);
     }
-    files.push_back({"season.json", seasonJson(result)});
+    files.push_back({"season.json", seasonJson(result, warnings)});
     return season;
 }
 

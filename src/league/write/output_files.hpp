@@ -32,7 +32,8 @@ struct SeasonFiles {
     std::vector<std::string> leftOut;
 };
 /// Every file of the season, rendered, and the pages to remove.
-SeasonFiles seasonFiles(const SeasonResult& result);
+/// `warnings` are the texts of the season's warnings, for season.json.
+SeasonFiles seasonFiles(const SeasonResult& result, const std::vector<std::string>& warnings);
 
 /// A file of the run that the disk would refuse, found before anything is written.
 struct BlockedFile {

@@ -1,6 +1,7 @@
 #include "league/write/race_analysis_page.hpp"
 
 #include "league/write/html_text.hpp"
+#include "league/write/race_texts.hpp"
 #include "league/write/round_index.hpp"
 #include "league/write/season_charts.hpp"
 #include "league/write/text_tables.hpp"

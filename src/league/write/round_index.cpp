@@ -1,6 +1,7 @@
 #include "league/write/round_index.hpp"
 
 #include "league/write/html_text.hpp"
+#include "league/write/race_texts.hpp"
 #include "league/write/text_tables.hpp"
 
 namespace league::season {
@@ -47,7 +48,7 @@ std::string roundIndexPage(const SeasonResult& result, const HeldRound& round) {
             page += "<li>" + link(stems[a] + ".html", "Race analysis of " + race.replayed.name) + ": " +
                     htmlText(raceSummary(race)) + " (" + link(stems[a] + "_fragment.html", "fragment") + ")</li>\n";
         } else {
-            page += "<li>Race analysis of " + htmlText(race.replayed.name) + ": left out, " + htmlText(race.leftOut) +
+            page += "<li>Race analysis of " + htmlText(race.replayed.name) + ": left out, " + htmlText(leftOutText(*race.leftOut)) +
                     "</li>\n";
         }
     }

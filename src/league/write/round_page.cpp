@@ -1,6 +1,7 @@
 #include "league/write/round_page.hpp"
 
 #include "league/write/html_text.hpp"
+#include "league/write/standings_texts.hpp"
 #include "league/write/text_tables.hpp"
 
 namespace league::season {
@@ -51,7 +52,7 @@ std::string roundPage(const SeasonResult& result, const HeldRound& round, bool a
         page += "<h2>Penalties</h2>\n<ul>\n";
         for (const PenaltyNote& penalty : round.penalties) {
             page += "<li>" + htmlText(penalty.rider + (penalty.race.empty() ? "" : " (" + penalty.race + ")") + ": " +
-                                      penalty.what + (penalty.reason.empty() ? "" : ": " + penalty.reason)) +
+                                      penaltyText(penalty) + (penalty.reason.empty() ? "" : ": " + penalty.reason)) +
                     "</li>\n";
         }
         page += "</ul>\n";

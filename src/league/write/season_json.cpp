@@ -1,5 +1,7 @@
 #include "league/write/season_json.hpp"
 
+#include "league/write/race_texts.hpp"
+#include "league/write/standings_texts.hpp"
 #include "league/write/text_tables.hpp"
 
 #include "common/time_text.hpp"
@@ -113,7 +115,7 @@ Json analysisJson(const AnalysedRace& race, const std::string& page) {
     return Json{{"race", race.replayed.name},
                 {"track", record.trackName},
                 {"page", race.analysis ? Json(page) : Json(nullptr)},
-                {"left_out", race.leftOut.empty() ? Json(nullptr) : Json(race.leftOut)},
+                {"left_out", race.leftOut ? Json(leftOutText(*race.leftOut)) : Json(nullptr)},
                 {"asked_laps", std::move(asked)},
                 {"result", std::move(result)}};
 }
@@ -134,7 +136,7 @@ void addHeldRound(Json& json, const SeasonResult& result, const HeldRound& round
     for (const PenaltyNote& penalty : round.penalties) {
         penalties.push_back(Json{{"rider", penalty.rider},
                                  {"race", penalty.race.empty() ? Json(nullptr) : Json(penalty.race)},
-                                 {"penalty", penalty.what},
+                                 {"penalty", penaltyText(penalty)},
                                  {"reason", penalty.reason}});
     }
     json["classification"] = std::move(classification);
@@ -168,7 +170,7 @@ Json standingsJson(const SeasonResult& result) {
         }
         rows.push_back(Json{{"position", row.position},
                             {"shared", row.shared},
-                            {"change", row.change},
+                            {"change", changeText(row)},
                             {"number", rider.startNumber},
                             {"rider", rider.name},
                             {"bike", rider.bike},
@@ -200,17 +202,17 @@ Json teamsJson(const SeasonResult& result) {
 
 }  // namespace
 
-std::string seasonJson(const SeasonResult& result) {
+std::string seasonJson(const SeasonResult& result, const std::vector<std::string>& warnings) {
     Json rounds = Json::array();
     for (std::size_t r = 0; r < result.calendar.size(); ++r) {
         const CalendarRound& calendar = result.calendar[r];
         Json round{{"number", r + 1},
                    {"name", calendar.name},
                    {"date", optionalText(calendar.date)},
-                   {"held", calendar.heldNumber > 0},
+                   {"held", calendar.heldNumber.has_value()},
                    {"keep", calendar.keep}};
-        if (calendar.heldNumber > 0) {
-            const HeldRound& held = result.rounds[calendar.heldNumber - 1];
+        if (calendar.heldNumber) {
+            const HeldRound& held = result.rounds[*calendar.heldNumber - 1];
             round["held_number"] = held.number;
             round["page"] = roundFileStem(held.number) + ".html";
             round["races"] = held.races;
@@ -229,10 +231,10 @@ std::string seasonJson(const SeasonResult& result) {
         {"drop_worst", result.dropWorst},
         {"rounds", rounds},
         {"standings", standingsJson(result)},
-        {"footnotes", result.standings().footnotes},
+        {"footnotes", tieFootnotes(result.standings().ties)},
         {"teams", teamsJson(result)},
-        {"team_footnotes", result.teamFootnotes},
-        {"warnings", result.warnings},
+        {"team_footnotes", tieFootnotes(result.teamTies)},
+        {"warnings", warnings},
     };
     // Every text is UTF-8 already; a byte that is not would be replaced, not thrown about.
     return season.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";

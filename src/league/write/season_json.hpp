@@ -13,6 +13,6 @@ namespace league::season {
 inline constexpr const char* kSeasonJsonFormat = "korvex-league-season";
 inline constexpr int kSeasonJsonFormatVersion = 1;
 
-std::string seasonJson(const SeasonResult& result);
+std::string seasonJson(const SeasonResult& result, const std::vector<std::string>& warnings);
 
 }  // namespace league::season

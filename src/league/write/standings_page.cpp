@@ -1,6 +1,7 @@
 #include "league/write/standings_page.hpp"
 
 #include "league/write/html_text.hpp"
+#include "league/write/standings_texts.hpp"
 #include "league/write/season_charts.hpp"
 #include "league/write/text_tables.hpp"
 
@@ -77,7 +78,7 @@ void writeStandings(std::string& page, const SeasonResult& result, bool withLink
     for (const StandingsRow& row : standings.rows) {
         const RiderSeason& rider = result.riders[row.rider];
         page += "<tr class=\"rider-row\"><td>" + positionText(row.position, row.shared) + "</td><td>" +
-                htmlText(row.change) + "</td><td>" + std::to_string(rider.startNumber) + "</td><td class=\"name\">" +
+                htmlText(changeText(row)) + "</td><td>" + std::to_string(rider.startNumber) + "</td><td class=\"name\">" +
                 htmlText(rider.name) + "</td><td class=\"name\">" + htmlText(rider.bike) + "</td>";
         for (std::size_t h = 0; h < standings.heldRounds; ++h) {
             writeRoundCell(page, result.rounds[h], rider.rounds[h], row.dropped[h]);
@@ -88,7 +89,7 @@ void writeStandings(std::string& page, const SeasonResult& result, bool withLink
     page += "</tbody>\n</table></div>\n";
     page += "<p class=\"note\">Each round: the points, the place below them. (16) dropped; " + std::string(kPoleMark) +
             " pole position; DSQ disqualified; NC not classified; \u2013 did not ride.</p>\n";
-    writeFootnotes(page, standings.footnotes);
+    writeFootnotes(page, tieFootnotes(standings.ties));
 }
 
 void writeTeams(std::string& page, const SeasonResult& result, bool withLinks) {
@@ -113,7 +114,7 @@ void writeTeams(std::string& page, const SeasonResult& result, bool withLinks) {
                 "</td></tr>\n";
     }
     page += "</tbody>\n</table></div>\n";
-    writeFootnotes(page, result.teamFootnotes);
+    writeFootnotes(page, tieFootnotes(result.teamTies));
 }
 
 void writeCalendar(std::string& page, const SeasonResult& result, bool withLinks) {
@@ -122,17 +123,17 @@ void writeCalendar(std::string& page, const SeasonResult& result, bool withLinks
     for (std::size_t r = 0; r < result.calendar.size(); ++r) {
         const CalendarRound& round = result.calendar[r];
         // A held round's name leads to the pages of its race night.
-        const std::string name = round.heldNumber > 0 && withLinks ? "<a href=\"" + roundFolder(round.heldNumber) +
+        const std::string name = round.heldNumber && withLinks ? "<a href=\"" + roundFolder(*round.heldNumber) +
                                                                          "index.html\">" + htmlText(round.name) + "</a>"
                                                                    : htmlText(round.name);
         page += "<tr><td>" + std::to_string(r + 1) + "</td><td class=\"name\">" + name +
                 (round.keep ? " <small>never dropped</small>" : "") + "</td><td>" +
                 htmlText(round.date.value_or("")) + "</td><td>";
-        if (round.heldNumber > 0 && withLinks) {
-            page += "<a href=\"" + roundFileStem(round.heldNumber) + ".html\">" + roundColumn(round.heldNumber) +
+        if (round.heldNumber && withLinks) {
+            page += "<a href=\"" + roundFileStem(*round.heldNumber) + ".html\">" + roundColumn(*round.heldNumber) +
                     "</a>";
-        } else if (round.heldNumber > 0) {
-            page += roundColumn(round.heldNumber);
+        } else if (round.heldNumber) {
+            page += roundColumn(*round.heldNumber);
         } else {
             page += "to come";
         }
@@ -154,7 +155,7 @@ void writePenalties(std::string& page, const SeasonResult& result) {
     for (const HeldRound& round : result.rounds) {
         for (const PenaltyNote& penalty : round.penalties) {
             page += "<tr><td>" + roundColumn(round.number) + "</td><td class=\"name\">" + htmlText(penalty.rider) +
-                    "</td><td>" + htmlText(penalty.race) + "</td><td>" + htmlText(penalty.what) +
+                    "</td><td>" + htmlText(penalty.race) + "</td><td>" + htmlText(penaltyText(penalty)) +
                     "</td><td class=\"reason\">" + htmlText(penalty.reason) + "</td></tr>\n";
         }
     }

@@ -1,6 +1,7 @@
 #include "league/write/text_tables.hpp"
 
 #include "league/write/html_text.hpp"
+#include "league/write/standings_texts.hpp"
 
 #include <algorithm>
 #include <cstdio>
@@ -103,7 +104,7 @@ TextTable standingsTable(const SeasonResult& result) {
     table.header.insert(table.header.end(), {"Penalty", "Total", "Gap"});
     for (const StandingsRow& row : standings.rows) {
         const RiderSeason& rider = result.riders[row.rider];
-        std::vector<std::string> cells = {positionText(row.position, row.shared), row.change,
+        std::vector<std::string> cells = {positionText(row.position, row.shared), changeText(row),
                                           std::to_string(rider.startNumber), rider.name, rider.bike};
         for (std::size_t h = 0; h < standings.heldRounds; ++h) {
             cells.push_back(roundScoreText(rider.rounds[h], row.dropped[h]));

@@ -44,12 +44,13 @@ std::map<std::int32_t, std::int32_t> leaguePoints(const FileMap& files, const st
     round.name = "R1";
     round.races = races;
     file.rounds.push_back(round);
-    const season::RaceNights nights = season::readRaceNights(disk, file, "sim\\", "", "cup.toml");
-    EXPECT_EQ(nights.error, "");
-    const season::ClassificationOutcome outcome = season::classifyRound(
-        file.rounds.front(), 1, nights.rounds.front(), season::pointsTable(file), season::RiderNames({}), "x.toml");
+    const auto nights = season::readRaceNights(disk, file, "sim\\", "");
+    EXPECT_TRUE(nights.ok());
+    const auto classified = season::classifyRound(file.rounds.front(), 1, nights->rounds.front(),
+                                                  season::pointsTable(file), season::RiderNames({}));
+    EXPECT_TRUE(classified.ok());
     std::map<std::int32_t, std::int32_t> points;
-    for (const season::ClassifiedEntry& entry : outcome.classification.entries) {
+    for (const season::ClassifiedEntry& entry : classified->classification.entries) {
         if (entry.place) {
             points[*entry.place] = entry.points;
         }

@@ -1,4 +1,4 @@
-#include "league/standings/rider_identity.hpp"
+#include "league/read/rider_names.hpp"
 
 namespace league::season {
 

@@ -1,0 +1,106 @@
+#pragma once
+// Why a season cannot be published: a mistake in the season file, a file it names that
+// is missing or damaged, or a rule it breaks. The readers and computations return it as
+// data (what, and the facts: the season file's line, the names, the numbers); the run
+// composes the sentence the admin reads.
+
+#include <cstdint>
+#include <string>
+
+namespace league::season {
+
+/// A round as a message names it: its number in the season file and its name.
+struct RoundName {
+    std::size_t number = 0;
+    std::string name{};
+};
+
+/// What a key of the season file must hold.
+enum class Expected {
+    Text,
+    YesNo,
+    Date,
+    PolePoints,         ///< 0 to kMostPoints
+    Drops,              ///< 0 to kMostDrops
+    GridSize,           ///< 1 to kLargestGrid riders
+    Seconds,            ///< 1 to kLongestTimePenalty
+    PointsPenalty,      ///< -kMostPoints to kMostPoints
+    PointsTable,        ///< a list of 0 to kMostPoints
+    RaceExports,        ///< 1 to kMaxExportsPerRound names
+    QualifyingExports,  ///< 1 to kMaxExportsPerRound names
+    RacesToAnalyse,
+    LapsToSplit,
+    PenaltyTables,
+    RoundTables
+};
+
+/// The table of the season file a key stands in.
+enum class SeasonTable { Top, Round, Penalty };
+
+struct SeasonMistake {
+    enum class Kind {
+        // The season file's text.
+        SeasonFileUnreadable,            ///< the file cannot be read
+        NotUtf8,                         ///< line, column
+        NotToml,                         ///< line, column, text: the parser's words
+        LetterOutsideQuotes,             ///< line, column
+        LetterAfterLineEndingBackslash,  ///< line, column
+        UnknownKey,                      ///< line, key, table
+        WrongValue,                      ///< line, key, expected
+        OutputEmpty,                     ///< line
+        RidersNotATable,                 ///< line
+        RiderNameNotText,                ///< line, rider: the name in the exports
+        TeamsNotATable,                  ///< line
+        TeamWithoutRiders,               ///< line, team
+        TeamRiderNotText,                ///< line, team
+        RoundWithoutName,                ///< line
+        AnalysedTwice,                   ///< line, race
+        SplitUnreadable,                 ///< line, text: the split entry
+        SplitOfRaceNotAnalysed,          ///< line, text, race
+        PenaltyWithoutRider,             ///< line
+        PenaltyKindNotOne,               ///< line
+        PenaltyWithoutRace,              ///< line
+        PenaltyRaceNotInRound,           ///< line, race, round
+        // The files it names.
+        NoSimulatorFolder,               ///< neither simulator = nor Quorrin.ini
+        SimulatorFolderMissing,          ///< path, fromSeasonFile
+        ExportMissing,                   ///< path, round
+        ReplayMissing,                   ///< line, path, race, round
+        ReplayDamaged,                   ///< line, path, race, round
+        AnalysedExportMissing,           ///< line, path, race, round
+        SplitRiderMissing,               ///< line, text, number, race
+        SplitLapBeyondLaps,              ///< line, text, number, rider, laps, race
+        SplitRiderHasMostLaps,           ///< line, text, number, rider, laps
+        SplitLapNotSlow,                 ///< line, text, number, rider, lap, lapTime, bestLap
+        // The rules.
+        PenaltyRiderNotInRace,           ///< line, rider, race, round
+        PenaltyInRoundToCome,            ///< line, round
+        PenaltyRiderNeverRode,           ///< line, rider
+        TeamListsRiderTwice,             ///< line, team, rider
+        RiderInTwoTeams                  ///< line, rider, team, otherTeam (the first team)
+    };
+    Kind kind = Kind::NotToml;
+    /// The season file's line and column; 0 when the mistake has none.
+    std::int64_t line = 0;
+    std::int64_t column = 0;
+    std::string key{};
+    SeasonTable table = SeasonTable::Top;
+    Expected expected = Expected::Text;
+    /// The words of the entry or of the parser.
+    std::string text{};
+    std::string path{};
+    std::string race{};
+    std::string rider{};
+    std::string team{};
+    std::string otherTeam{};
+    RoundName round{};
+    std::int32_t number = 0;
+    std::int32_t lap = 0;
+    std::int32_t laps = 0;
+    std::int32_t lapTime = 0;
+    std::int32_t bestLap = 0;
+    /// The simulator folder came from simulator = (else from Quorrin.ini).
+    bool fromSeasonFile = false;
+};
+
+}  // namespace league::season
