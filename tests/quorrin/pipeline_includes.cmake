@@ -6,7 +6,8 @@
 #              of the run or its dialogue;
 #   pages/     may include the analysis and the record, but not the console or the run.
 # The compiler lists the headers in dependency mode (-MM), so that a header found beside
-# the includer, a "../" path or a header that another one pulls in counts as well.
+# the includer, a "../" path or a header that another one pulls in counts as well
+# (tests/support/included_headers.cmake).
 # Run as:
 #   cmake -DCXX_COMPILER=... -DSTANDARD_OPTION=-std=c++20 -DINCLUDE_DIRS="dir|dir"
 #         -DSOURCE_DIR=.../src -P pipeline_includes.cmake
@@ -19,36 +20,7 @@ set(forbidden_record "${quorrin}/analysis/" "${quorrin}/pages/" ${run_files} ${w
 set(forbidden_analysis "${quorrin}/pages/" ${run_files} ${writers} "${common}/console.hpp")
 set(forbidden_pages ${run_files} "${common}/console.hpp")
 
-string(REPLACE "|" ";" include_dirs "${INCLUDE_DIRS}")
-set(include_options "")
-foreach(dir IN LISTS include_dirs)
-  list(APPEND include_options "-I${dir}")
-endforeach()
-
-# The headers that `source` includes, directly or not, as normalised absolute paths.
-function(included_headers source out)
-  execute_process(
-    COMMAND "${CXX_COMPILER}" ${STANDARD_OPTION} -x c++ -w -MM ${include_options} "${source}"
-    WORKING_DIRECTORY "${SOURCE_DIR}"
-    RESULT_VARIABLE status OUTPUT_VARIABLE rule ERROR_VARIABLE errors)
-  if(NOT status EQUAL 0)
-    message(FATAL_ERROR "${CXX_COMPILER} -MM failed on ${source}:\n${errors}")
-  endif()
-  # "name.o: source header \<line break> header ...", a space in a path written "\ ".
-  string(REPLACE "\\\n" " " rule "${rule}")
-  string(REPLACE "\\ " "<space>" rule "${rule}")
-  string(REGEX REPLACE "^[^\n]*\\.o:" "" rule "${rule}")
-  string(REGEX REPLACE "[ \t\r\n]+" ";" paths "${rule}")
-  set(headers "")
-  foreach(path IN LISTS paths)
-    if(path)
-      string(REPLACE "<space>" " " path "${path}")
-      cmake_path(ABSOLUTE_PATH path BASE_DIRECTORY "${SOURCE_DIR}" NORMALIZE)
-      list(APPEND headers "${path}")
-    endif()
-  endforeach()
-  set(${out} "${headers}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../support/included_headers.cmake)
 
 set(failures 0)
 foreach(folder record analysis pages)
