@@ -47,6 +47,11 @@ std::string expectedText(Expected expected) {
         return "a list of whole numbers from 0 to " + most + ", such as [25, 20, 16]";
     case Expected::RaceExports:
         return "a list of 1 to " + std::to_string(kMaxExportsPerRound) + " race exports, such as [\"race_g1\"]";
+    case Expected::RacePoints:
+        return "a list of 1 to " + std::to_string(kMostPointsPlaces) + " whole numbers from 0 to " + most +
+               ", such as [12, 9, 7]";
+    case Expected::RaceTables:
+        return "a list of [[round.race]] tables";
     case Expected::QualifyingExports:
         return "a list of 1 to " + std::to_string(kMaxExportsPerRound) +
                " qualifying exports, such as [\"practice_g1\"]";
@@ -66,6 +71,8 @@ std::string tableText(SeasonTable table) {
     switch (table) {
     case SeasonTable::Round:
         return " in a [[round]]";
+    case SeasonTable::Race:
+        return " in a [[round.race]]";
     case SeasonTable::Penalty:
         return " in a [[round.penalty]]";
     case SeasonTable::Top:
@@ -127,6 +134,14 @@ std::string keyMistake(const SeasonMistake& mistake) {
         return "a time penalty or a disqualification must name its race (race = \"...\")";
     case Kind::PenaltyRaceNotInRound:
         return "the penalty's race " + quoted(mistake.race) + " is not a race of round " + quoted(mistake.round.name);
+    case Kind::RacesAndRaceTables:
+        return "a round has either races = [...] or [[round.race]] tables, not both";
+    case Kind::RaceWithoutExports:
+        return "the race " + quoted(mistake.race) +
+               " must name its exports (exports = [\"...\"]), as the round's other races do";
+    case Kind::ExportInTwoRaces:
+        return "the export " + quoted(mistake.path) + " is in two races of the round (again in " +
+               quoted(mistake.race) + ")";
     default:
         break;
     }

@@ -46,7 +46,7 @@ Result<RoundExports, SeasonMistake> readRound(Disk& disk, const std::string& sim
         }
         return {};
     };
-    if (auto races = read(round.races, kDuvessaEndMargin, readDuvessaRow, exports.races); !races) {
+    if (auto races = read(round.exports(), kDuvessaEndMargin, readDuvessaRow, exports.races); !races) {
         return Failure{races.reason()};
     }
     if (auto sessions = read(round.qualifying, kOmblenEndMargin, readOmblenRow, exports.qualifying); !sessions) {

@@ -226,19 +226,24 @@ std::vector<std::string> textsOnly(std::vector<TextAtLine> texts) {
     return result;
 }
 
-Result<std::vector<std::int32_t>, SeasonMistake> readPoints(const TableReader& reader) {
+// A list of any length.
+constexpr std::size_t kNoLimit = std::numeric_limits<std::size_t>::max();
+
+// A points table of at most `most` places; none when the key is missing.
+Result<std::vector<std::int32_t>, SeasonMistake> readPoints(const TableReader& reader, std::size_t most,
+                                                            Expected expected) {
     std::vector<std::int32_t> points;
     const toml::node* value = reader.node("points");
     if (value == nullptr) {
         return points;
     }
     const toml::array* list = value->as_array();
-    if (list == nullptr || list->empty()) {
-        return Failure{reader.wrongValue(*value, "points", Expected::PointsTable)};
+    if (list == nullptr || list->empty() || list->size() > most) {
+        return Failure{reader.wrongValue(*value, "points", expected)};
     }
     for (const toml::node& item : *list) {
         if (!item.is_integer() || item.as_integer()->get() < 0 || item.as_integer()->get() > kMostPoints) {
-            return Failure{reader.wrongValue(item, "points", Expected::PointsTable)};
+            return Failure{reader.wrongValue(item, "points", expected)};
         }
         points.push_back(static_cast<std::int32_t>(item.as_integer()->get()));
     }
@@ -308,7 +313,8 @@ Result<Penalty, SeasonMistake> penaltyOf(const PenaltyKeys& keys, std::int64_t l
     if (!penalty.race && penalty.kind != Penalty::Kind::Points) {
         return Failure{mistakeAt(Kind::PenaltyWithoutRace, line)};
     }
-    if (penalty.race && std::find(round.races.begin(), round.races.end(), *penalty.race) == round.races.end()) {
+    const std::vector<std::string> exports = round.exports();
+    if (penalty.race && std::find(exports.begin(), exports.end(), *penalty.race) == exports.end()) {
         SeasonMistake mistake = mistakeAt(Kind::PenaltyRaceNotInRound, line);
         mistake.race = *penalty.race;
         mistake.round.name = round.name;
@@ -356,9 +362,6 @@ std::optional<LapSplit> lapSplitOf(const std::string& text) {
     }
     return LapSplit{race, *startNumber, *lapNumber, text, 0};
 }
-
-// A list of any length.
-constexpr std::size_t kNoLimit = std::numeric_limits<std::size_t>::max();
 
 Result<void, SeasonMistake> readAnalyse(const TableReader& reader, Round& round) {
     auto listed = reader.texts("analyse", 0, kNoLimit, Expected::RacesToAnalyse);
@@ -452,7 +455,10 @@ Result<void, SeasonMistake> readRoundKeys(const TableReader& reader, Round& roun
     if (!races || !qualifying) {
         return Failure{!races ? races.reason() : qualifying.reason()};
     }
-    round.races = textsOnly(std::move(*races));
+    if (!races->empty()) {
+        round.races.push_back(ScoredRace{"Race", {}, {}, lineOf(*reader.node("races"))});
+        round.races.back().exports = textsOnly(std::move(*races));
+    }
     round.qualifying = textsOnly(std::move(*qualifying));
     const auto keep = reader.yesNo("keep");
     if (!keep) {
@@ -462,23 +468,99 @@ Result<void, SeasonMistake> readRoundKeys(const TableReader& reader, Round& roun
     return {};
 }
 
+Result<ScoredRace, SeasonMistake> readRaceTable(const toml::table& table, std::size_t number) {
+    ScoredRace race;
+    race.line = lineOf(table);
+    if (auto known = checkKeys(table, {"name", "exports", "points"}, SeasonTable::Race); !known) {
+        return Failure{known.reason()};
+    }
+    const TableReader reader(table, race.line);
+    const auto name = reader.text("name");
+    if (!name) {
+        return Failure{name.reason()};
+    }
+    race.name = name->value_or("Race " + std::to_string(number));
+    auto exports = reader.texts("exports", 1, kMaxExportsPerRound, Expected::RaceExports);
+    if (!exports) {
+        return Failure{exports.reason()};
+    }
+    race.exports = textsOnly(std::move(*exports));
+    auto points = readPoints(reader, kMostPointsPlaces, Expected::RacePoints);
+    if (!points) {
+        return Failure{points.reason()};
+    }
+    race.points = std::move(*points);
+    return race;
+}
+
+// The [[round.race]] tables of a round, which may not also have races = [...].
+Result<void, SeasonMistake> readRaceTables(const TableReader& reader, Round& round) {
+    const toml::node* tables = reader.node("race");
+    if (tables == nullptr) {
+        return {};
+    }
+    const toml::array* list = tables->as_array();
+    if (list == nullptr || !list->is_array_of_tables()) {
+        return Failure{reader.wrongValue(*tables, "race", Expected::RaceTables)};
+    }
+    if (!round.races.empty()) {
+        return Failure{mistakeAt(Kind::RacesAndRaceTables, lineOf(*list->begin()))};
+    }
+    for (const toml::node& item : *list) {
+        auto race = readRaceTable(*item.as_table(), round.races.size() + 1);
+        if (!race) {
+            return Failure{race.reason()};
+        }
+        round.races.push_back(std::move(*race));
+    }
+    return {};
+}
+
+// A held round: every race names its exports, and no export is in two races.
+Result<void, SeasonMistake> checkRaces(const Round& round) {
+    if (!std::any_of(round.races.begin(), round.races.end(), [](const ScoredRace& race) {
+            return !race.exports.empty();
+        })) {
+        return {};
+    }
+    std::set<std::string> earlier;
+    for (const ScoredRace& race : round.races) {
+        SeasonMistake mistake = mistakeAt(Kind::RaceWithoutExports, race.line);
+        mistake.race = race.name;
+        if (race.exports.empty()) {
+            return Failure{std::move(mistake)};
+        }
+        for (const std::string& name : race.exports) {
+            if (!earlier.insert(name).second) {
+                mistake.kind = Kind::ExportInTwoRaces;
+                mistake.path = name;
+                return Failure{std::move(mistake)};
+            }
+        }
+    }
+    return {};
+}
+
 Result<Round, SeasonMistake> readRound(const toml::table& table) {
     Round round;
     round.line = lineOf(table);
-    if (auto known = checkKeys(table, {"name", "date", "races", "qualifying", "grid_size", "analyse", "split", "keep",
-                                       "penalty"},
+    if (auto known = checkKeys(table, {"name", "date", "races", "race", "qualifying", "grid_size", "analyse", "split",
+                                       "keep", "penalty"},
                                SeasonTable::Round);
         !known) {
         return Failure{known.reason()};
     }
     const TableReader reader(table, round.line);
-    for (const auto step : {readRoundKeys, readRaceNightKeys}) {
+    for (const auto step : {readRoundKeys, readRaceTables, readRaceNightKeys}) {
         if (const auto read = step(reader, round); !read) {
             return Failure{read.reason()};
         }
     }
     if (round.name.empty()) {
         return Failure{mistakeAt(Kind::RoundWithoutName, round.line)};
+    }
+    if (const auto races = checkRaces(round); !races) {
+        return Failure{races.reason()};
     }
     if (const auto penalties = readPenalties(reader, round); !penalties) {
         return Failure{penalties.reason()};
@@ -576,7 +658,7 @@ Result<void, SeasonMistake> readSeasonKeys(const toml::table& top, const std::st
     const TableReader reader(top, 1);
     const auto title = reader.text("title");
     const auto simulator = reader.text("simulator");
-    auto points = readPoints(reader);
+    auto points = readPoints(reader, kNoLimit, Expected::PointsTable);
     const auto pole = reader.wholeNumber("pole_points", 0, kMostPoints, Expected::PolePoints);
     const auto drops = reader.wholeNumber("drop_worst", 0, kMostDrops, Expected::Drops);
     const auto output = reader.text("output");
@@ -625,6 +707,14 @@ Result<void, SeasonMistake> readRounds(const toml::node& rounds, SeasonFile& sea
 }
 
 }  // namespace
+
+std::vector<std::string> Round::exports() const {
+    std::vector<std::string> all;
+    for (const ScoredRace& race : races) {
+        all.insert(all.end(), race.exports.begin(), race.exports.end());
+    }
+    return all;
+}
 
 std::string seasonStem(std::string_view fileName) {
     constexpr std::string_view kSuffix = ".toml";

@@ -71,12 +71,30 @@ struct LapSplit {
 /// The largest grid: the qualifying table holds at most this many riders.
 inline constexpr std::int64_t kLargestGrid = omblen::kMaxEntries;
 
+/// The most places a race's own points table gives points to: a classification holds
+/// at most this many riders.
+inline constexpr std::size_t kMostPointsPlaces = 99;
+
+/// A scored race of a round: its grids (race exports) in one classification, with the
+/// points of its own table or the season's.
+struct ScoredRace {
+    /// "Sprint"; "Race" for a round that lists its exports as races = [...].
+    std::string name;
+    /// 1 to 4 grids; none for a race of a round to come.
+    std::vector<std::string> exports;
+    /// Points of places 1, 2, ...; empty for the season's table.
+    std::vector<std::int32_t> points;
+    /// The line of its [[round.race]] table, or of races = [...].
+    std::int64_t line = 0;
+};
+
 struct Round {
     std::string name;
     /// "2026-03-14", when given.
     std::optional<std::string> date;
-    /// The race exports, merged as Duvessa merges them; none for a round to come.
-    std::vector<std::string> races;
+    /// The scored races, in the order of the season file; for a round to come, the
+    /// races it will hold when the season file names them.
+    std::vector<ScoredRace> races;
     /// The qualifying or practice exports, merged as Omblen merges them.
     std::vector<std::string> qualifying;
     /// Riders per grid for the qualifying's grid division; none: maxdriversingrid.ini's.
@@ -88,8 +106,12 @@ struct Round {
     std::vector<Penalty> penalties;
     std::int64_t line = 0;
 
-    /// A round with races has been held; one without is on the calendar, to come.
-    bool held() const { return !races.empty(); }
+    /// A round whose races name their exports has been held; one without is on the
+    /// calendar, to come.
+    bool held() const { return !races.empty() && !races.front().exports.empty(); }
+
+    /// The exports of all its races, in order.
+    std::vector<std::string> exports() const;
 };
 
 struct Team {

@@ -27,6 +27,8 @@ enum class Expected {
     PointsPenalty,      ///< -kMostPoints to kMostPoints
     PointsTable,        ///< a list of 0 to kMostPoints
     RaceExports,        ///< 1 to kMaxExportsPerRound names
+    RacePoints,         ///< 1 to kMostPointsPlaces of 0 to kMostPoints
+    RaceTables,
     QualifyingExports,  ///< 1 to kMaxExportsPerRound names
     RacesToAnalyse,
     LapsToSplit,
@@ -35,7 +37,7 @@ enum class Expected {
 };
 
 /// The table of the season file a key stands in.
-enum class SeasonTable { Top, Round, Penalty };
+enum class SeasonTable { Top, Round, Race, Penalty };
 
 struct SeasonMistake {
     enum class Kind {
@@ -61,6 +63,9 @@ struct SeasonMistake {
         PenaltyKindNotOne,               ///< line
         PenaltyWithoutRace,              ///< line
         PenaltyRaceNotInRound,           ///< line, race, round
+        RacesAndRaceTables,              ///< line: races = [...] beside [[round.race]]
+        RaceWithoutExports,              ///< line, race: a race of a held round
+        ExportInTwoRaces,                ///< line, path: the export, race: the second
         // The files it names.
         NoSimulatorFolder,               ///< neither simulator = nor Quorrin.ini
         SimulatorFolderMissing,          ///< path, fromSeasonFile

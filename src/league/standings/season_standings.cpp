@@ -189,7 +189,7 @@ Result<HeldRound, SeasonMistake> heldRoundOf(const Round& round, std::size_t sea
                    .name = round.name,
                    .date = round.date,
                    .keep = round.keep,
-                   .races = round.races,
+                   .races = round.exports(),
                    .qualifying = round.qualifying,
                    .classification = std::move(classified->classification)};
     for (const Penalty& penalty : round.penalties) {

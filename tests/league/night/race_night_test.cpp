@@ -73,7 +73,7 @@ season::AnalysedRace leagueAnalysing(const FileMap& files, const std::set<LapKey
     season::SeasonFile file;
     season::Round round;
     round.name = "R1";
-    round.races = {"race"};
+    round.races = {season::ScoredRace{"Race", {"race"}, {}, 1}};
     round.analyse = {season::RaceToAnalyse{"race", 1}};
     for (const auto& [number, lap] : splits) {
         round.splits.push_back(season::LapSplit{"race", number, lap, "", 1});
@@ -278,7 +278,7 @@ void expectOmblensGrids(const FileMap& files, const std::vector<std::string>& se
     season::SeasonFile file;
     season::Round round;
     round.name = "R1";
-    round.races = {sessions.front()};
+    round.races = {season::ScoredRace{"Race", {sessions.front()}, {}, 1}};
     round.qualifying = sessions;
     file.rounds.push_back(round);
     const auto nights = season::readRaceNights(disk, file, "sim\\", "");

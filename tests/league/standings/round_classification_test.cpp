@@ -42,7 +42,7 @@ std::map<std::int32_t, std::int32_t> leaguePoints(const FileMap& files, const st
     season::SeasonFile file;
     season::Round round;
     round.name = "R1";
-    round.races = races;
+    round.races = {season::ScoredRace{"Race", races, {}, 1}};
     file.rounds.push_back(round);
     const auto nights = season::readRaceNights(disk, file, "sim\\", "");
     EXPECT_TRUE(nights.ok());

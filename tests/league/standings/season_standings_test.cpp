@@ -33,9 +33,13 @@ Result<SeasonResult, SeasonMistake> seasonOf(const std::vector<std::vector<std::
         Round round;
         round.name = "R" + std::to_string(r + 1);
         RoundExports exports;
+        ScoredRace race{"Race", {}, {}, 1};
         for (std::size_t k = 0; k < nights[r].size(); ++k) {
-            round.races.push_back("race_" + std::to_string(k + 1));
-            exports.races.push_back(ExportRows{round.races.back(), nights[r][k]});
+            race.exports.push_back("race_" + std::to_string(k + 1));
+            exports.races.push_back(ExportRows{race.exports.back(), nights[r][k]});
+        }
+        if (!race.exports.empty()) {
+            round.races.push_back(race);
         }
         if (r < qualifying.size()) {
             round.qualifying.push_back("practice");
