@@ -66,9 +66,9 @@ std::optional<int> prepareRace(PreparedRace& prepared, Console& console, Disk& d
         stopWithMessage(console, "Dateiname or Pfad false!!!");
         return kExitStopped;
     }
-    const ReplayOutcome replayOutcome = readReplay(*replay, race);
+    const auto replayRead = readReplay(*replay, race);
     listTrackAndEntries(console, race);
-    if (replayOutcome == ReplayOutcome::LapTableDamaged) {
+    if (!replayRead) {
         stopWithMessage(console, "The lap table of the replay is damaged!");
         return kExitStopped;
     }

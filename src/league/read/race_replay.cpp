@@ -81,7 +81,7 @@ ReplayedRaceOutcome replayRace(Disk& disk, const std::string& simulatorFolder, c
     ReplayedRace replayed;
     replayed.name = race.name;
     RaceRecord& record = replayed.record;
-    if (quorrin::readReplay(*file, record) == quorrin::ReplayOutcome::LapTableDamaged) {
+    if (!quorrin::readReplay(*file, record)) {
         return {std::nullopt, where + "the lap table of the replay " + path + " is damaged" + ofRace};
     }
     record.trackName = nameText(record.trackName);

@@ -138,14 +138,14 @@ std::string replayText(const char* field, std::size_t width) {
     return std::string(field, length);
 }
 
-ReplayOutcome readReplay(ReadableFile& replay, RaceRecord& race) {
+Result<void, ReplayProblem> readReplay(ReadableFile& replay, RaceRecord& race) {
     ReplayFile file(replay);
     readTrackName(file, race);
     readDriverSlots(file, race);
     if (!readLapRecords(file, race)) {
-        return ReplayOutcome::LapTableDamaged;
+        return Failure{ReplayProblem::LapTableDamaged};
     }
-    return ReplayOutcome::Read;
+    return {};
 }
 
 }  // namespace league::quorrin
