@@ -10,6 +10,7 @@
 #include "quorrin/record/replay_reader.hpp"
 
 #include "common/report_writer.hpp"
+#include "common/settings_messages.hpp"
 #include "common/tool_config.hpp"
 
 #include <ostream>
