@@ -181,8 +181,8 @@ std::optional<std::int32_t> gridSizeOf(const Round& round, const RaceNights& nig
     if (round.gridSize) {
         return round.gridSize;
     }
-    if (nights.gridSizeFile && nights.gridSizeFile->outcome == omblen::GridSettings::Outcome::Read) {
-        return nights.gridSizeFile->maxDriversInGrid;
+    if (nights.gridSizeFile && nights.gridSizeFile->ok()) {
+        return nights.gridSizeFile->value();
     }
     return std::nullopt;
 }
@@ -221,8 +221,8 @@ SeasonOutcome computeSeason(const SeasonFile& season, const RaceNights& nights, 
             const RoundExports& exports = nights.rounds[r];
             if (!exports.qualifying.empty()) {
                 held.qualifyingGrids = qualifyingGrids(exports.qualifying, names, gridSizeOf(round, nights));
-                if (!round.gridSize && nights.gridSizeFile) {
-                    held.qualifyingGrids->gridSizeFile = nights.gridSizeFile->outcome;
+                if (!round.gridSize && nights.gridSizeFile && !nights.gridSizeFile->ok()) {
+                    held.qualifyingGrids->gridSizeFile = nights.gridSizeFile->reason();
                 }
                 if (held.qualifyingGrids->rowsLeftOut > 0) {
                     result.warnings.push_back("Round " + std::to_string(r + 1) + " (" + round.name +
@@ -287,7 +287,8 @@ SeasonOutcome computeSeason(const SeasonFile& season, const RaceNights& nights, 
         }
     }
     warnAboutSharedNumbers(result, result.warnings);
-    if (nights.gridSizeFile && nights.gridSizeFile->outcome == omblen::GridSettings::Outcome::NoGridSize) {
+    if (nights.gridSizeFile && !nights.gridSizeFile->ok() &&
+        nights.gridSizeFile->reason() == omblen::GridSizeProblem::NoSizeAboveZero) {
         result.warnings.push_back("maxdriversingrid.ini holds no grid size above 0: the qualifying is not divided into "
                                   "grids (or give the round a grid_size)");
     }
