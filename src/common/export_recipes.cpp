@@ -35,18 +35,21 @@ bool readNumberAndNames(ExportReader& reader, ExportRow& row) {
 
 }  // namespace
 
-bool readQuorrinRowStartNumber(ExportReader& reader, ExportRow& row) {
+std::optional<std::int32_t> readQuorrinRowStartNumber(ExportReader& reader) {
     reader.nextRow();
     reader.scanFor("<TD", 3);
     reader.skip(2);
     reader.scanFor("<TD", 3);
     reader.skip(2);
     reader.skipToTagEnd();
-    row.startNumber = reader.readNumber();
-    return !reader.failed();
+    const std::int32_t startNumber = reader.readNumber();
+    if (reader.failed()) {
+        return std::nullopt;
+    }
+    return startNumber;
 }
 
-bool readQuorrinRowLaps(ExportReader& reader, ExportRow& row) {
+std::optional<std::int32_t> readQuorrinRowLaps(ExportReader& reader) {
     // The skip of 12 carries the position past the start of the driver-name cell, so
     // the search finds the bike cell; neither name is read.
     reader.skip(12);
@@ -57,37 +60,55 @@ bool readQuorrinRowLaps(ExportReader& reader, ExportRow& row) {
     reader.scanFor("<TD", 1);
     reader.skip(2);
     reader.skipToTagEnd();
-    row.laps = reader.readNumber();
-    return !reader.failed();
+    const std::int32_t laps = reader.readNumber();
+    if (reader.failed()) {
+        return std::nullopt;
+    }
+    return laps;
 }
 
-bool readQuorrinRowTimeAndPenalty(ExportReader& reader, ExportRow& row) {
+std::optional<RaceTimeAndPenalty> readQuorrinRowTimeAndPenalty(ExportReader& reader) {
+    RaceTimeAndPenalty cells;
     reader.skip(10);
     reader.skipToTagEnd();
-    row.time = reader.readTime();
+    cells.raceTime = reader.readTime();
     reader.skip(43);
     reader.skipToTagEnd();
     const char mark = reader.readByte();
-    row.hasPenalty = false;
     if (!reader.failed() && mark == '+') {
         // The export gives whole seconds.
         const std::int64_t seconds = reader.readNumber();
         const std::int64_t millis = seconds * 1000;
         if (millis > INT32_MAX || millis < INT32_MIN) {
-            return false;
+            return std::nullopt;
         }
-        row.hasPenalty = !reader.failed();
-        row.penalty = static_cast<std::int32_t>(millis);
+        cells.penalty = static_cast<std::int32_t>(millis);
     }
-    return !reader.failed();
+    if (reader.failed()) {
+        return std::nullopt;
+    }
+    return cells;
 }
 
 RowOutcome readQuorrinRow(ExportReader& reader, ExportRow& row) {
-    if (readQuorrinRowStartNumber(reader, row) && readQuorrinRowLaps(reader, row) &&
-        readQuorrinRowTimeAndPenalty(reader, row)) {
-        return RowOutcome::Taken;
+    const auto startNumber = readQuorrinRowStartNumber(reader);
+    if (!startNumber) {
+        return RowOutcome::Abandoned;
     }
-    return RowOutcome::Abandoned;
+    row.startNumber = *startNumber;
+    const auto laps = readQuorrinRowLaps(reader);
+    if (!laps) {
+        return RowOutcome::Abandoned;
+    }
+    row.laps = *laps;
+    const auto lastCells = readQuorrinRowTimeAndPenalty(reader);
+    if (!lastCells) {
+        return RowOutcome::Abandoned;
+    }
+    row.time = lastCells->raceTime;
+    row.hasPenalty = lastCells->penalty.has_value();
+    row.penalty = lastCells->penalty.value_or(0);
+    return RowOutcome::Taken;
 }
 
 RowOutcome readOmblenRow(ExportReader& reader, ExportRow& row) {

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,11 +43,20 @@ enum class RowOutcome {
     Abandoned  ///< the file ran out or a number was missing; the rows end
 };
 
+/// The last cells of a Quorrin row.
+struct RaceTimeAndPenalty {
+    std::int32_t raceTime = 0;
+    /// In milliseconds; only when the row's penalty cell begins with '+'.
+    std::optional<std::int32_t> penalty;
+};
+
 /// Quorrin reads a row in three stages, because its caller acts between them: the
-/// start number names the winner, and the laps decide whether the rest is read.
-bool readQuorrinRowStartNumber(ExportReader& reader, ExportRow& row);
-bool readQuorrinRowLaps(ExportReader& reader, ExportRow& row);
-bool readQuorrinRowTimeAndPenalty(ExportReader& reader, ExportRow& row);
+/// start number names the winner, and the laps decide whether the rest is read. Each
+/// stage gives nothing when the row cannot be read whole (the file ran out, a number
+/// was missing or does not fit), and the row is then abandoned.
+std::optional<std::int32_t> readQuorrinRowStartNumber(ExportReader& reader);
+std::optional<std::int32_t> readQuorrinRowLaps(ExportReader& reader);
+std::optional<RaceTimeAndPenalty> readQuorrinRowTimeAndPenalty(ExportReader& reader);
 /// All three stages of a Quorrin row, without the caller's checks between them.
 RowOutcome readQuorrinRow(ExportReader& reader, ExportRow& row);
 

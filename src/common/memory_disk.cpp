@@ -38,7 +38,7 @@ std::optional<std::string> resolved(const std::string& path) {
 
 class MemoryReadableFile : public ReadableFile {
 public:
-    explicit MemoryReadableFile(const std::string& bytes) : bytes_(bytes) {}
+    explicit MemoryReadableFile(std::string bytes) : bytes_(std::move(bytes)) {}
 
     std::int64_t size() const override { return static_cast<std::int64_t>(bytes_.size()); }
 
@@ -111,28 +111,25 @@ bool MemoryDisk::isFolderKey(const std::string& key) const {
            (nextEmpty != emptyFolders_.end() && nextEmpty->compare(0, prefix.size(), prefix) == 0);
 }
 
-const std::string* MemoryDisk::remember(const std::optional<std::string>& key) {
+std::optional<std::string> MemoryDisk::readAndRemember(const std::optional<std::string>& key) {
     if (!key) {
-        return nullptr;
+        return std::nullopt;
     }
     const auto file = files_.find(*key);
     if (file == files_.end()) {
-        return nullptr;
+        return std::nullopt;
     }
     filesRead_.insert(*key);
-    return &file->second;
+    return file->second;
 }
 
 std::optional<std::string> MemoryDisk::readFile(const std::string& path) {
-    if (const std::string* bytes = remember(inputKey(path))) {
-        return *bytes;
-    }
-    return std::nullopt;
+    return readAndRemember(inputKey(path));
 }
 
 std::unique_ptr<ReadableFile> MemoryDisk::openFile(const std::string& path) {
-    if (const std::string* bytes = remember(inputKey(path))) {
-        return std::make_unique<MemoryReadableFile>(*bytes);
+    if (auto bytes = readAndRemember(inputKey(path))) {
+        return std::make_unique<MemoryReadableFile>(std::move(*bytes));
     }
     return nullptr;
 }

@@ -46,7 +46,9 @@ private:
     /// The key of a page name, whose bytes stay as typed apart from its folders.
     static std::optional<std::string> pageKey(const std::string& name);
     bool isFolderKey(const std::string& key) const;
-    const std::string* remember(const std::optional<std::string>& key);
+    /// The bytes of the file at `key`, which the disk then counts as read; nothing when
+    /// there is no such file.
+    std::optional<std::string> readAndRemember(const std::optional<std::string>& key);
 
     FileMap files_;
     std::set<std::string> filesRead_;

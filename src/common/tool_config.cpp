@@ -1,7 +1,5 @@
 #include "common/tool_config.hpp"
 
-#include <ostream>
-
 namespace league {
 
 std::optional<ToolConfig> loadToolConfig(Disk& disk) {
@@ -30,18 +28,8 @@ ToolConfig toolConfigFromBytes(std::string_view bytes) {
     return config;
 }
 
-void saySettingsFileMissing(Console& console) {
-    console.out() << "Datei wrong!!!";
-    console.out().flush();
-}
-
 bool fitsCapacity(const std::string& text, std::size_t capacity) {
     return text.size() < capacity;
-}
-
-void refuseLongName(Console& console) {
-    console.out() << "The name is too long!" << '\n';
-    console.pause();
 }
 
 }  // namespace league

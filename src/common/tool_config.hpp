@@ -2,7 +2,6 @@
 // The shared configuration file "Quorrin.ini", the fixed capacities of names and
 // paths, and the exit statuses of the three programs.
 
-#include "common/console.hpp"
 #include "common/disk.hpp"
 
 #include <cstddef>
@@ -39,15 +38,7 @@ std::optional<ToolConfig> loadToolConfig(Disk& disk);
 /// reads them.
 ToolConfig toolConfigFromBytes(std::string_view bytes);
 
-/// "Datei wrong!!!", without a line end and without a pause: a settings file of the
-/// working folder cannot be opened, and the run ends.
-void saySettingsFileMissing(Console& console);
-
 /// True when a text fits a capacity that includes the terminator.
 bool fitsCapacity(const std::string& text, std::size_t capacity);
-
-/// Tells the user that a typed name or a path made from it is too long, and waits for
-/// a key; the caller then ends the run with kExitStopped.
-void refuseLongName(Console& console);
 
 }  // namespace league

@@ -8,6 +8,7 @@
 #include "common/export_dialogue.hpp"
 #include "common/export_reader.hpp"
 #include "common/report_writer.hpp"
+#include "common/settings_messages.hpp"
 #include "common/tool_config.hpp"
 
 #include <cstdint>

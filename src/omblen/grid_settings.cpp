@@ -1,29 +1,23 @@
 #include "omblen/grid_settings.hpp"
 
-#include <ostream>
 #include <sstream>
 
 namespace league::omblen {
 
-GridSettings readGridSettings(Disk& disk, const std::string& folder) {
-    GridSettings settings;
+GridSize readGridSettings(Disk& disk, const std::string& folder) {
     const auto bytes = disk.readFile(folder + kGridSettingsFileName);
     if (!bytes) {
-        settings.outcome = GridSettings::Outcome::Missing;
-        return settings;
+        return Failure{GridSizeProblem::FileMissing};
     }
     // The standard extraction: 0 when no number can be read, the nearest 32-bit limit
     // when the number is too large for it.
+    std::int32_t maxDriversInGrid = 0;
     std::istringstream text(*bytes);
-    text >> settings.maxDriversInGrid;
-    settings.outcome =
-        settings.maxDriversInGrid < 1 ? GridSettings::Outcome::NoGridSize : GridSettings::Outcome::Read;
-    return settings;
-}
-
-void sayNoGridSize(Console& console) {
-    console.out() << "maxdriversingrid.ini holds no grid size above 0!" << '\n';
-    console.pause();
+    text >> maxDriversInGrid;
+    if (maxDriversInGrid < 1) {
+        return Failure{GridSizeProblem::NoSizeAboveZero};
+    }
+    return maxDriversInGrid;
 }
 
 }  // namespace league::omblen

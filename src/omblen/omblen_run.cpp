@@ -3,6 +3,7 @@
 #include "common/export_dialogue.hpp"
 #include "common/export_reader.hpp"
 #include "common/report_writer.hpp"
+#include "common/settings_messages.hpp"
 #include "common/tool_config.hpp"
 #include "omblen/forum_table.hpp"
 #include "omblen/grid_page.hpp"
@@ -11,6 +12,7 @@
 #include "omblen/qualifying_table.hpp"
 #include "omblen/result_page.hpp"
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -62,13 +64,18 @@ int runOmblen(Console& console, Disk& disk) {
             sayPageNotWritten(console, pageFileName);
         }
     }
-    const GridSettings settings = readGridSettings(disk);
-    if (settings.outcome == GridSettings::Outcome::Missing) {
-        saySettingsFileMissing(console);
-    } else if (settings.outcome == GridSettings::Outcome::NoGridSize) {
-        sayNoGridSize(console);
+    const GridSize gridSize = readGridSettings(disk);
+    if (!gridSize) {
+        switch (gridSize.reason()) {
+        case GridSizeProblem::FileMissing:
+            saySettingsFileMissing(console);
+            break;
+        case GridSizeProblem::NoSizeAboveZero:
+            sayNoGridSize(console);
+            break;
+        }
     }
-    const bool gridsDivided = settings.outcome == GridSettings::Outcome::Read;
+    const bool gridsDivided = gridSize.ok();
 
     ReportWriter resultPage;
     writeResultPage(resultPage, table, ranking, gridsDivided);
@@ -80,7 +87,7 @@ int runOmblen(Console& console, Disk& disk) {
     }
 
     if (gridsDivided) {
-        const GridPlan plan = planGrids(table.entryCount, settings.maxDriversInGrid);
+        const GridPlan plan = planGrids(table.entryCount, *gridSize);
         ReportWriter gridPage;
         writeGridPage(gridPage, table, ranking, plan);
         savePage(disk, kGridPageFileName, gridPage, console);
@@ -89,6 +96,11 @@ int runOmblen(Console& console, Disk& disk) {
         savePage(disk, kForumTextFileName, forumText, console);
     }
     return kExitStopped;
+}
+
+void sayNoGridSize(Console& console) {
+    console.out() << "maxdriversingrid.ini holds no grid size above 0!" << '\n';
+    console.pause();
 }
 
 }  // namespace league::omblen

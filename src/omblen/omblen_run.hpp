@@ -9,4 +9,8 @@ namespace league::omblen {
 /// the exit status.
 int runOmblen(Console& console, Disk& disk);
 
+/// Tells the user that the grid settings file holds no usable grid size, and waits for
+/// a key; the run then writes the result page without grids.
+void sayNoGridSize(Console& console);
+
 }  // namespace league::omblen

@@ -10,6 +10,7 @@
 #include "quorrin/record/replay_reader.hpp"
 
 #include "common/report_writer.hpp"
+#include "common/settings_messages.hpp"
 #include "common/tool_config.hpp"
 
 #include <ostream>
@@ -44,33 +45,34 @@ void stopWithMessage(Console& console, const char* message) {
 
 }  // namespace
 
-std::optional<int> prepareRace(PreparedRace& prepared, Console& console, Disk& disk) {
+Result<PreparedRace, int> prepareRace(Console& console, Disk& disk) {
+    PreparedRace prepared;
     RaceRecord& race = prepared.race;
     console.out() << "Please put in a name of a replay-file (without .rpy)!" << '\n';
     const std::string replayName = readAnswerWord(console);
     const auto config = loadToolConfig(disk);
     if (!config) {
         saySettingsFileMissing(console);
-        return kExitStopped;
+        return Failure{kExitStopped};
     }
     prepared.files = filesOf(replayName, *config);
     const RunFiles& files = prepared.files;
     if (!namesFitTheirCapacities(files)) {
         refuseLongName(console);
-        return kExitStopped;
+        return Failure{kExitStopped};
     }
     console.out() << files.replayPath << '\n' << files.exportPath << '\n' << '\n';
 
     const auto replay = disk.openFile(files.replayPath);
     if (!replay) {
         stopWithMessage(console, "Dateiname or Pfad false!!!");
-        return kExitStopped;
+        return Failure{kExitStopped};
     }
-    const ReplayOutcome replayOutcome = readReplay(*replay, race);
+    const auto replayRead = readReplay(*replay, race);
     listTrackAndEntries(console, race);
-    if (replayOutcome == ReplayOutcome::LapTableDamaged) {
+    if (!replayRead) {
         stopWithMessage(console, "The lap table of the replay is damaged!");
-        return kExitStopped;
+        return Failure{kExitStopped};
     }
     buildLapTable(race);
     const LapAnswer askUser = [&](const LapQuestion& question) { return askToAddLap(console, race, question); };
@@ -84,18 +86,18 @@ std::optional<int> prepareRace(PreparedRace& prepared, Console& console, Disk& d
     if (joined.outcome == ExportJoin::Joined) {
         repairFirstLaps(race, askUser);
     }
-    return std::nullopt;
+    return prepared;
 }
 
 int runQuorrin(Console& console, Disk& disk, const QuorrinOptions& options) {
-    PreparedRace prepared;
-    if (const auto stopped = prepareRace(prepared, console, disk)) {
-        return *stopped;
+    const auto prepared = prepareRace(console, disk);
+    if (!prepared) {
+        return prepared.reason();
     }
-    const RaceRecord& race = prepared.race;
-    const RunFiles& files = prepared.files;
+    const RaceRecord& race = prepared->race;
+    const RunFiles& files = prepared->files;
     const ColourScheme scheme = askColourScheme(console);
-    const RaceAnalysis analysis = analyseRace(race, prepared.exportJoin, scheme,
+    const RaceAnalysis analysis = analyseRace(race, prepared->exportJoin, scheme,
                                               options.writeCharts ? RaceChartLines::Computed : RaceChartLines::Skipped);
 
     // A page that cannot be written does not stop the run, but the run then does not

@@ -6,8 +6,8 @@
 
 #include "common/console.hpp"
 #include "common/disk.hpp"
+#include "common/result.hpp"
 
-#include <optional>
 #include <string>
 
 namespace league::quorrin {
@@ -39,8 +39,8 @@ int runQuorrin(Console& console, Disk& disk, const QuorrinOptions& options = {})
 /// The run up to its pages, which builds the race record: asks for the replay, reads
 /// "Quorrin.ini", composes and echoes the paths, reads and lists the replay, builds the
 /// lap table with the slow-lap questions, joins the export and asks the first-lap
-/// questions. Returns the exit status when the run stops on the way (its message and
-/// pause already given), or nothing when `prepared` is ready for the pages.
-std::optional<int> prepareRace(PreparedRace& prepared, Console& console, Disk& disk);
+/// questions. Gives the race ready for the pages, or the exit status the run stops with
+/// on the way (its message and pause already given).
+Result<PreparedRace, int> prepareRace(Console& console, Disk& disk);
 
 }  // namespace league::quorrin

@@ -162,6 +162,11 @@ TEST(ExportRecipes, BrokenRowsAreAbandonedAndKeepTheRowsBefore) {
     withLetters[0].startNumber = "#12";
     EXPECT_EQ(readAll(raceExport(withLetters), kQuorrinEndMargin, readQuorrinRow, &outcome).size(), 0u);
     EXPECT_EQ(outcome, RowOutcome::Abandoned);
+    // A penalty whose milliseconds do not fit 32 bits.
+    withLetters = kRace;
+    withLetters[1].penalty = "+2147484";
+    EXPECT_EQ(readAll(raceExport(withLetters), kQuorrinEndMargin, readQuorrinRow, &outcome).size(), 1u);
+    EXPECT_EQ(outcome, RowOutcome::Abandoned);
 }
 
 TEST(ExportRecipes, CellDistancesDecideWhichCellIsRead) {
@@ -174,10 +179,8 @@ TEST(ExportRecipes, CellDistancesDecideWhichCellIsRead) {
     bytes.insert(at + 9, " ");
     ExportReader reader;
     reader.openBytes(bytes, kQuorrinEndMargin);
-    ExportRow row;
-    ASSERT_TRUE(readQuorrinRowStartNumber(reader, row));
-    ASSERT_TRUE(readQuorrinRowLaps(reader, row));
-    EXPECT_EQ(row.laps, 77);
+    ASSERT_TRUE(readQuorrinRowStartNumber(reader));
+    EXPECT_EQ(readQuorrinRowLaps(reader), 77);
 
     // Duvessa: with no bytes between the bike cell and the laps cell, the laps search
     // passes over the laps cell and reads the race time's minutes instead.

@@ -1,11 +1,8 @@
 #include "common/tool_config.hpp"
 
 #include "common/memory_disk.hpp"
-#include "support/run_harness.hpp"
 
 #include <gtest/gtest.h>
-
-#include <sstream>
 
 namespace league {
 namespace {
@@ -18,12 +15,6 @@ std::optional<ToolConfig> loadFrom(const FileMap& files) {
 TEST(ToolConfig, MissingFileOrAFolderOfItsNameGivesNothing) {
     EXPECT_FALSE(loadFrom({}));
     EXPECT_FALSE(loadFrom({{"Quorrin.ini/inside", "x"}}));
-
-    std::istringstream in;
-    std::ostringstream out;
-    Console console(in, out, testing::testPause);
-    saySettingsFileMissing(console);
-    EXPECT_EQ(out.str(), "Datei wrong!!!");
 }
 
 TEST(ToolConfig, FolderTextRules) {
@@ -54,15 +45,6 @@ TEST(ToolConfig, CapacitiesIncludeTheTerminator) {
     EXPECT_FALSE(fitsCapacity(std::string(80, 'p'), kInputPathCapacity));
     EXPECT_TRUE(fitsCapacity(std::string(59, 'h'), kPageNameCapacity));
     EXPECT_FALSE(fitsCapacity(std::string(60, 'h'), kPageNameCapacity));
-}
-
-TEST(ToolConfig, RefusingALongNameExplainsAndPauses) {
-    std::istringstream in("k");
-    std::ostringstream out;
-    Console console(in, out, testing::testPause);
-    refuseLongName(console);
-    EXPECT_EQ(out.str(), "The name is too long!\n" + testing::kTestPausePrompt);
-    EXPECT_EQ(in.get(), std::char_traits<char>::eof());
 }
 
 }  // namespace

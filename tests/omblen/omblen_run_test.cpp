@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 namespace league::omblen {
@@ -71,6 +72,31 @@ TEST(OmblenRun, ZeroZeroIsAnExportName) {
 
     EXPECT_EQ(result.console, kFirstPrompt + "\nsim\\exports\\00.html\n\n" + kNextPrompt);
     EXPECT_EQ(filesWritten(result, given).count("00.html"), 1u);
+}
+
+TEST(OmblenRun, GridSettingsWithoutAGridSizeAreToldAndTheResultPageIsWrittenWithoutGrids) {
+    const struct {
+        const char* name;
+        std::optional<std::string> gridSettings;
+        std::string told;
+    } cases[] = {
+        {"no settings file", std::nullopt, "Datei wrong!!!"},
+        {"no size above 0", "0", "maxdriversingrid.ini holds no grid size above 0!\n" + kPause},
+    };
+    for (const auto& c : cases) {
+        FileMap given = {{"Quorrin.ini", "sim\\"}, {"sim/exports/heat1.html", kHeat}};
+        if (c.gridSettings) {
+            given["maxdriversingrid.ini"] = *c.gridSettings;
+        }
+
+        const auto result = runInProcess(runOmblen, "heat1\n0\nx\n", given);
+
+        EXPECT_EQ(result.exitStatus, 1) << c.name;
+        EXPECT_EQ(result.console, kFirstPrompt + "\nsim\\exports\\heat1.html\n\n" + kNextPrompt + c.told) << c.name;
+        const FileMap written = filesWritten(result, given);
+        EXPECT_EQ(written.count("heat1.html"), 1u) << c.name;
+        EXPECT_EQ(written.count("grids.html"), 0u) << c.name;
+    }
 }
 
 TEST(OmblenRun, APageThatCannotBeCreatedIsReportedAndTheOthersAreWritten) {

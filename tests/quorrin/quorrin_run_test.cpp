@@ -10,6 +10,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <utility>
 
 namespace league::quorrin {
 namespace {
@@ -36,7 +37,11 @@ Prepared prepare(const std::string& answers, const FileMap& files) {
     std::ostringstream out;
     Console console(in, out, testing::testPause);
     Prepared result;
-    result.stopped = prepareRace(result.prepared, console, disk);
+    if (auto prepared = prepareRace(console, disk)) {
+        result.prepared = std::move(*prepared);
+    } else {
+        result.stopped = prepared.reason();
+    }
     result.console = out.str();
     for (const auto& [name, bytes] : disk.files()) {
         const auto given = files.find(name);

@@ -39,9 +39,9 @@ struct QualifyingGrids {
     std::vector<QualifyingRow> rows;
     /// The riders per grid the field was divided by; none: not divided.
     std::optional<std::int32_t> gridSize;
-    /// For a round that names no grid size: what maxdriversingrid.ini gave (Missing or
-    /// NoGridSize when the field is not divided).
-    std::optional<omblen::GridSettings::Outcome> gridSizeFile;
+    /// For a round that names no grid size: why maxdriversingrid.ini gave none, when the
+    /// field is not divided.
+    std::optional<omblen::GridSizeProblem> gridSizeFile;
     /// The number of places in each grid, from grid 1 (Omblen's plan).
     std::vector<std::int32_t> gridPlaces;
     /// Rows that found the table of 99 entries full.

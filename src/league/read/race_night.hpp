@@ -38,7 +38,7 @@ struct RaceNights {
     /// maxdriversingrid.ini beside the season file, read only when a held round with
     /// qualifying names no grid_size; none: not needed. When it is missing or holds no
     /// size of 1 or more, the qualifying is not divided into grids.
-    std::optional<omblen::GridSettings> gridSizeFile;
+    std::optional<omblen::GridSize> gridSizeFile;
 };
 
 /// Reads the exports and replays of every held round of `season` below

@@ -111,7 +111,7 @@ Result<ReplayedRace, SeasonMistake> replayRace(Disk& disk, const std::string& si
     ReplayedRace replayed;
     replayed.name = race.name;
     RaceRecord& record = replayed.record;
-    if (quorrin::readReplay(*file, record) == quorrin::ReplayOutcome::LapTableDamaged) {
+    if (!quorrin::readReplay(*file, record)) {
         return Failure{raceMistake(SeasonMistake::Kind::ReplayDamaged, race, path, roundName)};
     }
     decodeNames(record);

@@ -147,8 +147,8 @@ std::optional<std::int32_t> gridSizeOf(const Round& round, const RaceNights& nig
     if (round.gridSize) {
         return round.gridSize;
     }
-    if (nights.gridSizeFile && nights.gridSizeFile->outcome == omblen::GridSettings::Outcome::Read) {
-        return nights.gridSizeFile->maxDriversInGrid;
+    if (nights.gridSizeFile && nights.gridSizeFile->ok()) {
+        return nights.gridSizeFile->value();
     }
     return std::nullopt;
 }
@@ -158,8 +158,8 @@ void addRaceNight(HeldRound& held, const Round& round, const RoundExports& expor
                   const RiderNames& names, std::vector<SeasonWarning>& warnings) {
     if (!exports.qualifying.empty()) {
         QualifyingGrids grids = qualifyingGrids(exports.qualifying, names, gridSizeOf(round, nights));
-        if (!round.gridSize && nights.gridSizeFile) {
-            grids.gridSizeFile = nights.gridSizeFile->outcome;
+        if (!round.gridSize && nights.gridSizeFile && !nights.gridSizeFile->ok()) {
+            grids.gridSizeFile = nights.gridSizeFile->reason();
         }
         if (grids.rowsLeftOut > 0) {
             warnings.push_back({.kind = SeasonWarning::Kind::QualifyingRowsLeftOut,
@@ -305,7 +305,8 @@ Result<SeasonResult, SeasonMistake> computeSeason(const SeasonFile& season, cons
         return Failure{penalties.reason()};
     }
     warnAboutSharedNumbers(result, result.warnings);
-    if (nights.gridSizeFile && nights.gridSizeFile->outcome == omblen::GridSettings::Outcome::NoGridSize) {
+    if (nights.gridSizeFile && !nights.gridSizeFile->ok() &&
+        nights.gridSizeFile->reason() == omblen::GridSizeProblem::NoSizeAboveZero) {
         result.warnings.push_back({.kind = SeasonWarning::Kind::NoGridSize});
     }
     for (std::size_t held = 1; held <= result.rounds.size(); ++held) {

@@ -12,7 +12,7 @@ namespace {
 std::string divisionText(const QualifyingGrids& grids) {
     if (!grids.gridSize) {
         return std::string("The field is not divided into grids: the round names no grid_size and ") +
-               (grids.gridSizeFile == omblen::GridSettings::Outcome::NoGridSize
+               (grids.gridSizeFile == omblen::GridSizeProblem::NoSizeAboveZero
                     ? "maxdriversingrid.ini holds no grid size above 0."
                     : "there is no maxdriversingrid.ini.");
     }

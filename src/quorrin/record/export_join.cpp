@@ -20,16 +20,16 @@ std::int32_t wrapped(std::int64_t value) {
 // The export's race time is the elapsed time at the end of the replay's last lap;
 // subtracting the replay's lap times backwards gives the elapsed time at every lap,
 // and what is left before lap 2, less half a millisecond per lap, is the first lap.
-JoinedRow useRow(RaceRecord& race, std::int32_t slot, const ExportRow& row) {
+JoinedRow useRow(RaceRecord& race, std::int32_t slot, std::int32_t startNumber, const RaceTimeAndPenalty& cells) {
     const std::int32_t lapsDone = race.lapsDone[toIndex(slot)];
     LapColumns& elapsed = race.raceTimeAtLap[toIndex(slot)];
     LapColumns& laps = race.lapTime[toIndex(slot)];
-    elapsed[toIndex(lapsDone)] = row.time;
+    elapsed[toIndex(lapsDone)] = cells.raceTime;
     // A row without a '+' cell keeps the penalty an earlier row of this driver gave.
-    if (row.hasPenalty) {
-        race.penalty[toIndex(slot)] = row.penalty;
+    if (cells.penalty) {
+        race.penalty[toIndex(slot)] = *cells.penalty;
     }
-    const JoinedRow joined{row.startNumber, elapsed[toIndex(lapsDone)], race.penalty[toIndex(slot)]};
+    const JoinedRow joined{startNumber, elapsed[toIndex(lapsDone)], race.penalty[toIndex(slot)]};
     for (std::int32_t lap = lapsDone; lap >= 3; --lap) {
         elapsed[toIndex(lap - 1)] = wrapped(std::int64_t{elapsed[toIndex(lap)]} - laps[toIndex(lap)]);
     }
@@ -62,33 +62,35 @@ JoinedExport joinExport(std::optional<std::string> exportBytes, RaceRecord& race
     // A row that cannot be read whole (the file ends, a number is missing) is not used
     // and ends the rows; what earlier rows gave stays.
     while (joined.outcome == ExportJoin::Joined && reader.rowsAvailable()) {
-        ExportRow row;
-        if (!readQuorrinRowStartNumber(reader, row)) {
+        const auto startNumber = readQuorrinRowStartNumber(reader);
+        if (!startNumber) {
             return joined;
         }
-        const std::int32_t slot = slotOfStartNumber(race, row.startNumber);
+        const std::int32_t slot = slotOfStartNumber(race, *startNumber);
         if (joined.rows.empty()) {
             race.winnerSlot = slot;
         }
-        if (!readQuorrinRowLaps(reader, row)) {
+        const auto exportLaps = readQuorrinRowLaps(reader);
+        if (!exportLaps) {
             return joined;
         }
         const std::int32_t lapsDone = slot == kNoSlot ? 0 : race.lapsDone[toIndex(slot)];
         // More laps in the export than in the replay: the files do not fit each other.
         // The row is still used, but no later row is read.
-        if (row.laps > lapsDone && lapsDone > 1) {
+        if (*exportLaps > lapsDone && lapsDone > 1) {
             joined.outcome = ExportJoin::NotThisRace;
-            joined.lapCountMismatch = LapCountMismatch{row.startNumber, row.laps, lapsDone};
+            joined.lapCountMismatch = LapCountMismatch{*startNumber, *exportLaps, lapsDone};
         }
         // A driver unknown to the replay, or with fewer than 2 laps in it, ends the
         // reading quietly.
         if (lapsDone < 2) {
             return joined;
         }
-        if (!readQuorrinRowTimeAndPenalty(reader, row)) {
+        const auto lastCells = readQuorrinRowTimeAndPenalty(reader);
+        if (!lastCells) {
             return joined;
         }
-        joined.rows.push_back(useRow(race, slot, row));
+        joined.rows.push_back(useRow(race, slot, *startNumber, *lastCells));
     }
     return joined;
 }

@@ -90,12 +90,12 @@ void readDriverSlots(ReplayFile& file, RaceRecord& race) {
     }
 }
 
-bool readLapRecords(ReplayFile& file, RaceRecord& race) {
+Result<void, ReplayProblem> readLapRecords(ReplayFile& file, RaceRecord& race) {
     // The count N is the first field of the table's last record.
     const auto count = file.int32At(file.size() - kLapRecordSize);
     if (!count || *count < 0 || *count > kMaxLapRecords ||
         std::int64_t{*count} * kLapRecordSize > file.size()) {
-        return false;
+        return Failure{ReplayProblem::LapTableDamaged};
     }
     // The table is read in chunks of records, so that a large one needs little memory.
     constexpr std::int32_t kRecordsPerChunk = 256;
@@ -109,7 +109,7 @@ bool readLapRecords(ReplayFile& file, RaceRecord& race) {
         if (!file.readAt(tableStart + std::int64_t{first} * kLapRecordSize, chunk.data(),
                          std::int64_t{records} * kLapRecordSize)) {
             race.lapRecords.clear();
-            return false;
+            return Failure{ReplayProblem::LapTableDamaged};
         }
         for (std::int32_t inChunk = 0; inChunk < records; ++inChunk) {
             const char* record = chunk.data() + static_cast<std::size_t>(std::int64_t{inChunk} * kLapRecordSize);
@@ -125,7 +125,7 @@ bool readLapRecords(ReplayFile& file, RaceRecord& race) {
     race.recordCount = *count;
     // Without a marker the race laps start at record 1: record 0 is never a race lap.
     race.firstRaceRecord = lastMarker + 1;
-    return true;
+    return {};
 }
 
 }  // namespace
@@ -138,14 +138,11 @@ std::string replayText(const char* field, std::size_t width) {
     return std::string(field, length);
 }
 
-ReplayOutcome readReplay(ReadableFile& replay, RaceRecord& race) {
+Result<void, ReplayProblem> readReplay(ReadableFile& replay, RaceRecord& race) {
     ReplayFile file(replay);
     readTrackName(file, race);
     readDriverSlots(file, race);
-    if (!readLapRecords(file, race)) {
-        return ReplayOutcome::LapTableDamaged;
-    }
-    return ReplayOutcome::Read;
+    return readLapRecords(file, race);
 }
 
 }  // namespace league::quorrin

@@ -6,6 +6,7 @@
 #include "quorrin/record/race_record.hpp"
 
 #include "common/disk.hpp"
+#include "common/result.hpp"
 
 namespace league::quorrin {
 
@@ -19,8 +20,8 @@ inline constexpr std::size_t kReplayTextWidth = 32;
 /// The race start marker is a lap record with this lap number and a lap time of 0.
 inline constexpr std::int32_t kRaceStartMarkerLap = 4;
 
-enum class ReplayOutcome {
-    Read,            ///< track, slots and lap records are in the race record
+/// Why a replay gives no lap records.
+enum class ReplayProblem {
     LapTableDamaged  ///< the record count at the end of the file cannot be right
 };
 
@@ -28,8 +29,9 @@ enum class ReplayOutcome {
 /// and finds the first race lap record, the one after the last race start marker. A
 /// field that lies past the end of a short replay keeps its initial value. The lap
 /// table is damaged when the file is shorter than one record or its record count is
-/// negative, above 3000 or larger than the file holds; then no record is kept.
-ReplayOutcome readReplay(ReadableFile& replay, RaceRecord& race);
+/// negative, above 3000 or larger than the file holds; then no record is kept, but the
+/// track and the slots stay in `race`, since the run lists them before it stops.
+Result<void, ReplayProblem> readReplay(ReadableFile& replay, RaceRecord& race);
 
 /// A fixed-width text field of the replay: the bytes up to the first NUL, at most 32.
 std::string replayText(const char* field, std::size_t width);

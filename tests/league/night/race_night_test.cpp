@@ -42,8 +42,7 @@ quorrin::PreparedRace quorrinAnswering(const FileMap& files, const std::set<LapK
         std::istringstream in("race\n" + answers);
         std::ostringstream out;
         Console console(in, out, testPause);
-        quorrin::PreparedRace prepared;
-        quorrin::prepareRace(prepared, console, disk);
+        auto prepared = quorrin::prepareRace(console, disk);
         const std::string dialogue = out.str();
         const std::regex question("Lap (\\d+) of #(\\d+) ");
         questions.clear();
@@ -58,7 +57,8 @@ quorrin::PreparedRace quorrinAnswering(const FileMap& files, const std::set<LapK
         const auto next = std::find_if(questions.begin() + static_cast<std::ptrdiff_t>(std::min(given, questions.size())),
                                        questions.end(), [&](const auto& asked) { return splits.count(asked.first) > 0; });
         if (next == questions.end()) {
-            return prepared;
+            EXPECT_TRUE(prepared.ok()) << "Quorrin stopped with status " << prepared.reason();
+            return prepared.ok() ? std::move(*prepared) : quorrin::PreparedRace{};
         }
         for (auto q = questions.begin() + static_cast<std::ptrdiff_t>(given); q != next; ++q) {
             answers += "n\n";

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 #include <sstream>
 #include <utility>
 
@@ -40,7 +41,8 @@ private:
 };
 
 struct ReadResult {
-    ReplayOutcome outcome = ReplayOutcome::Read;
+    /// Nothing when the whole replay was read.
+    std::optional<ReplayProblem> problem;
     RaceRecord race;
     std::string console;
 };
@@ -52,7 +54,9 @@ ReadResult read(const std::string& bytes) {
     std::ostringstream out;
     Console console(in, out, testing::testPause);
     ReadResult result;
-    result.outcome = readReplay(replay, result.race);
+    if (const auto replayRead = readReplay(replay, result.race); !replayRead) {
+        result.problem = replayRead.reason();
+    }
     listTrackAndEntries(console, result.race);
     result.console = out.str();
     return result;
@@ -67,7 +71,7 @@ TEST(ReplayReader, ReadsTrackAndSlotsAndListsTheUsedSlots) {
         .driver(32, 123, "Abcdefghijklmnopqrstuvwxyz012345", "Bcdefghijklmnopqrstuvwxyz0123456");
     const ReadResult result = read(replay.bytes());
 
-    EXPECT_EQ(result.outcome, ReplayOutcome::Read);
+    EXPECT_FALSE(result.problem);
     EXPECT_EQ(result.race.trackName, "Monte Vesco Ring, long version!");
     // A slot with start number 0 is read but not listed; negative numbers are listed.
     EXPECT_EQ(result.race.driverName[1], "Ghost Entry");
@@ -103,7 +107,7 @@ TEST(ReplayReader, RaceLapsFollowTheLastRaceStartMarker) {
         ReplayBuilder replay;
         replay.records = c.records;
         const ReadResult result = read(replay.bytes());
-        ASSERT_EQ(result.outcome, ReplayOutcome::Read) << c.name;
+        ASSERT_FALSE(result.problem) << c.name;
         EXPECT_EQ(result.race.firstRaceRecord, c.firstRaceRecord) << c.name;
         ASSERT_EQ(result.race.recordCount, static_cast<std::int32_t>(c.records.size())) << c.name;
         ASSERT_EQ(result.race.lapRecords.size(), c.records.size()) << c.name;
@@ -123,45 +127,45 @@ TEST(ReplayReader, DamagedLapTableIsRecognisedAfterTheEntryList) {
     const struct {
         const char* name;
         std::string bytes;
-        ReplayOutcome outcome;
+        std::optional<ReplayProblem> problem;
     } cases[] = {
-        {"shorter than one record", std::string(39, '\0'), ReplayOutcome::LapTableDamaged},
-        {"exactly one record of zeros", std::string(40, '\0'), ReplayOutcome::Read},
+        {"shorter than one record", std::string(39, '\0'), ReplayProblem::LapTableDamaged},
+        {"exactly one record of zeros", std::string(40, '\0'), std::nullopt},
         {"3000 records", [] {
              ReplayBuilder r;
              r.records.assign(3000, testing::ReplayLapRecord{1, 2, 90000});
              return r.bytes();
-         }(), ReplayOutcome::Read},
+         }(), std::nullopt},
         {"negative count", [] {
              ReplayBuilder r;
              r.lap(0, 1, 91000);
              r.recordCountOverride = -1;
              return r.bytes();
-         }(), ReplayOutcome::LapTableDamaged},
+         }(), ReplayProblem::LapTableDamaged},
         {"count above 3000", [] {
              ReplayBuilder r;
              r.middleBytes = 130000;
              r.lap(0, 1, 91000);
              r.recordCountOverride = 3001;
              return r.bytes();
-         }(), ReplayOutcome::LapTableDamaged},
+         }(), ReplayProblem::LapTableDamaged},
         {"count larger than the file", [&] {
              ReplayBuilder r = small;
              r.recordCountOverride = static_cast<std::int32_t>(smallSize / 40 + 1);
              return r.bytes();
-         }(), ReplayOutcome::LapTableDamaged},
+         }(), ReplayProblem::LapTableDamaged},
         {"count that takes the whole file", [&] {
              ReplayBuilder r = small;
              r.middleBytes = 40 - (smallSize - 80) % 40;
              const std::size_t size = smallSize + r.middleBytes;
              r.recordCountOverride = static_cast<std::int32_t>(size / 40);
              return r.bytes();
-         }(), ReplayOutcome::Read},
+         }(), std::nullopt},
     };
     for (const auto& c : cases) {
         const ReadResult result = read(c.bytes);
-        EXPECT_EQ(result.outcome, c.outcome) << c.name;
-        if (c.outcome == ReplayOutcome::LapTableDamaged) {
+        EXPECT_EQ(result.problem, c.problem) << c.name;
+        if (c.problem) {
             EXPECT_TRUE(result.race.lapRecords.empty()) << c.name;
             EXPECT_EQ(result.race.recordCount, 0) << c.name;
         }
@@ -174,7 +178,7 @@ TEST(ReplayReader, ShortReplayKeepsTheInitialValuesOfWhatItCannotHold) {
     const std::string whole = replay.bytes();
     // Cut inside slot 1, after its bike name: its start number is not in the file.
     const ReadResult cut = read(whole.substr(0, 1138 + 264 + 100));
-    EXPECT_EQ(cut.outcome, ReplayOutcome::Read);
+    EXPECT_FALSE(cut.problem);
     EXPECT_EQ(cut.race.trackName, "Harbour Loop");
     EXPECT_EQ(cut.race.startNumber[0], 7);
     EXPECT_EQ(cut.race.driverName[1], "Bob Bolt");
@@ -184,7 +188,7 @@ TEST(ReplayReader, ShortReplayKeepsTheInitialValuesOfWhatItCannotHold) {
 
     // Cut inside slot 0's name: the track is there, no slot is.
     const ReadResult early = read(whole.substr(0, 1138 + 10));
-    EXPECT_EQ(early.outcome, ReplayOutcome::Read);
+    EXPECT_FALSE(early.problem);
     EXPECT_EQ(early.race.driverName[0], "");
     EXPECT_EQ(early.race.startNumber[0], 0);
     EXPECT_EQ(early.console, "Harbour Loop\n\n\n");
@@ -196,7 +200,7 @@ TEST(ReplayReader, SeeksPastTheRegionsItDoesNotNeed) {
     replay.driver(0, 7, "Ann Rider", "Falcon 990").lap(0, 1, 91000).raceStart().laps(0, {90000, 89000});
     CountingReplay buffer(replay.bytes());
     RaceRecord race;
-    ASSERT_EQ(readReplay(buffer, race), ReplayOutcome::Read);
+    ASSERT_TRUE(readReplay(buffer, race));
     EXPECT_EQ(race.lapRecords.size(), 4u);
     // The head up to the end of the slot table, the record count and the table: far
     // below the file size.
