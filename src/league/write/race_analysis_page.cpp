@@ -5,7 +5,7 @@
 #include "league/write/season_charts.hpp"
 #include "league/write/text_tables.hpp"
 
-#include "quorrin/pages/charts_page.hpp"
+#include "common/charts/race_charts.hpp"
 
 #include "common/time_text.hpp"
 
@@ -218,25 +218,31 @@ void writeAllLapTimes(std::string& page, const AnalysedRace& race, const RaceAna
     page += "</tbody>\n</table></div>\n";
 }
 
+// The riders' lines in League's colours, in the order of the result: every line
+// readable on white, the first three thick.
+charts::RaceLines raceLinesOf(const RaceRecord& record, const quorrin::RaceChart& chart) {
+    charts::RaceLines race{record.trackName, chart.lapCount, {}, chart.resultOrder};
+    for (const quorrin::ChartRider& rider : chart.riders) {
+        race.riders.push_back({rider.startNumber, rider.name, {}, false, rider.finalPosition, rider.positionAtLap,
+                               rider.gapAtLap});
+    }
+    for (std::size_t place = 0; place < chart.resultOrder.size(); ++place) {
+        charts::RiderLine& line = race.riders[chart.resultOrder[place]];
+        line.colour = lineColour(place);
+        line.emphasised = place < 3;
+    }
+    return race;
+}
+
 void writeCharts(std::string& page, const RaceRecord& record, const RaceAnalysis& analysis,
                  const std::string& idPrefix) {
-    const quorrin::RaceChart& chart = *analysis.raceChart;
-    charts::LineChart positions = quorrin::positionChartOf(record.trackName, chart);
-    charts::LineChart gaps = quorrin::gapChartOf(record.trackName, chart);
-    charts::Legend legend = quorrin::resultLegendOf(chart, "riders-legend");
+    const charts::RaceLines race = raceLinesOf(record, *analysis.raceChart);
+    charts::LineChart positions = charts::positionChartOf(race);
+    charts::LineChart gaps = charts::gapChartOf(race);
+    charts::Legend legend = charts::resultLegendOf(race, "riders-legend");
     positions.idPrefix = idPrefix;
     gaps.idPrefix = idPrefix;
     legend.idPrefix = idPrefix;
-    // League's colours, in the order of the result: every line readable on white.
-    for (std::size_t place = 0; place < chart.resultOrder.size(); ++place) {
-        const std::size_t rider = chart.resultOrder[place];
-        positions.series[rider].colour = lineColour(place);
-        gaps.series[rider].colour = lineColour(place);
-        positions.series[rider].emphasised = place < 3;
-        gaps.series[rider].emphasised = place < 3;
-        legend.rows[place].colour = lineColour(place);
-        legend.rows[place].emphasised = place < 3;
-    }
     ReportWriter drawn;
     page += "<h2>Positions</h2>\n<p class=\"note\">The position of every rider at the end of each lap, the leader on "
             "top; a square marks the last lap of a rider who retired or was lapped.</p>\n<div class=\"chart\">\n";

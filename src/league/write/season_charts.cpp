@@ -17,7 +17,7 @@ namespace {
 
 // Twelve colours that tell lines apart on white and for most colour-blind readers;
 // from the thirteenth rider on they repeat, the rider's name at the line's end tells.
-constexpr std::array<charts::Colour, 12> kLinePalette{{
+constexpr std::array<Colour, 12> kLinePalette{{
     {0, 114, 178}, {213, 94, 0}, {0, 158, 115}, {204, 121, 167}, {86, 180, 233}, {230, 159, 0},
     {0, 0, 0},     {153, 0, 0},  {102, 102, 255}, {0, 102, 51},  {153, 102, 0}, {128, 128, 128},
 }};
@@ -45,7 +45,7 @@ std::map<std::size_t, RiderProgress> progressOfRiders(const SeasonResult& result
 
 }  // namespace
 
-charts::Colour lineColour(std::size_t index) {
+Colour lineColour(std::size_t index) {
     return kLinePalette[index % kLinePalette.size()];
 }
 
