@@ -5,6 +5,8 @@
 #include "league/write/season_charts.hpp"
 #include "league/write/text_tables.hpp"
 
+#include "quorrin/analysis/lap_shade_colour.hpp"
+
 #include "common/charts/race_charts.hpp"
 
 #include "common/time_text.hpp"
@@ -178,16 +180,14 @@ void writeFastestLapDevelopment(std::string& page, const RaceRecord& record, con
 // The lap's shade as a background lightened halfway to white, so that the dark text
 // keeps a contrast of 4.5:1 and more on the reddest and the bluest cell.
 std::string shadeStyle(const quorrin::LapShade& shade) {
-    const auto light = [](std::int32_t component) { return (255 + component) / 2; };
-    char colour[8] = "";
-    if (shade.red) {
-        std::snprintf(colour, sizeof colour, "#ff%02x%02x", light(*shade.red), light(*shade.red));
-    } else if (shade.blue) {
-        std::snprintf(colour, sizeof colour, "#%02x%02xff", light(*shade.blue), light(*shade.blue));
-    } else {
+    const std::optional<Colour> colour = quorrin::shownColour(shade);
+    if (!colour) {
         return {};
     }
-    return std::string(" style=\"background-color: ") + colour + "\"";
+    const auto light = [](std::int32_t component) { return (255 + component) / 2; };
+    char text[8] = "";
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", light(colour->red), light(colour->green), light(colour->blue));
+    return std::string(" style=\"background-color: ") + text + "\"";
 }
 
 void writeAllLapTimes(std::string& page, const AnalysedRace& race, const RaceAnalysis& analysis) {
