@@ -6,6 +6,7 @@
 #include "league/standings/season_standings.hpp"
 
 #include "common/colour.hpp"
+#include "common/report_writer.hpp"
 
 #include <cstddef>
 #include <string>
@@ -18,7 +19,7 @@ namespace league::season {
 /// tells.
 Colour lineColour(std::size_t index);
 
-/// Appends the charts section (nothing before the first held round).
-void writeSeasonCharts(std::string& page, const SeasonResult& result);
+/// Writes the charts section (nothing before the first held round).
+void writeSeasonCharts(ReportWriter& page, const SeasonResult& result);
 
 }  // namespace league::season

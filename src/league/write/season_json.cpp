@@ -1,6 +1,6 @@
 #include "league/write/season_json.hpp"
 
-#include "league/write/text_tables.hpp"
+#include "league/write/file_names.hpp"
 
 #include "common/time_text.hpp"
 
