@@ -45,6 +45,7 @@ public:
     /// name=" before a value written piece by piece (a list of points, a path, a
     /// style), and the closing quote after it.
     MarkupWriter& beginValue(Fragment name);
+    /// The closing quote of a value begun with beginValue().
     void endValue() { page_.writeFragment("\""); }
 
     /// A coordinate to a tenth, the same on every system and in every locale: "36",
@@ -58,8 +59,6 @@ public:
     void write(Fragment fragment) { page_.writeFragment(fragment); }
     /// A number as content or a piece of a value.
     void writeNumber(std::int32_t value) { page_.writeNumber(value); }
-
-    ReportWriter& page() { return page_; }
 
 private:
     ReportWriter& page_;

@@ -9,6 +9,7 @@
 
 namespace league::season {
 
+/// The header row of the columns' heads, then a record per row.
 std::string csvText(const Table& table);
 
 }  // namespace league::season

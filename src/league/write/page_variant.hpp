@@ -15,12 +15,14 @@ struct PageVariant {
     Form form = Form::Page;
     Width width = Width::Full;
 
+    /// The fragment has no html, head or body element of its own.
     bool isFragment() const { return form == Form::Fragment; }
     /// A page links to the other pages of the season; a fragment pasted elsewhere has no
     /// links.
     bool hasLinks() const { return form == Form::Page; }
 };
 
+/// The full-width page and its fragment.
 inline constexpr PageVariant kPage{};
 inline constexpr PageVariant kFragment{PageVariant::Form::Fragment};
 

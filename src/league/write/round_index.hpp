@@ -9,6 +9,7 @@
 
 namespace league::season {
 
+/// The page (it has no fragment: it only links the others).
 std::string roundIndexPage(const SeasonResult& result, const HeldRound& round);
 
 }  // namespace league::season
