@@ -19,7 +19,8 @@ constexpr std::size_t kUsualPageSize = 256 * 1024;
 
 }  // namespace
 
-ReportWriter::ReportWriter() : buffer_(new char[kUsualPageSize]), capacity_(kUsualPageSize) {}
+ReportWriter::ReportWriter(PageConventions conventions)
+    : conventions_(conventions), buffer_(new char[kUsualPageSize]), capacity_(kUsualPageSize) {}
 
 void ReportWriter::grow(std::size_t length) {
     std::size_t capacity = capacity_ * 2;
@@ -33,6 +34,10 @@ void ReportWriter::grow(std::size_t length) {
 }
 
 void ReportWriter::writeText(std::string_view text) {
+    if (conventions_ == PageConventions::Html5) {
+        append(text.data(), text.size());
+        return;
+    }
     // At most every byte a line break, each stored as two.
     if (2 * text.size() > capacity_ - size_) {
         grow(2 * text.size());
@@ -63,6 +68,12 @@ void ReportWriter::writeEscapedText(std::string_view text) {
             break;
         case '"':
             reference = "&quot;";
+            break;
+        case '\'':
+            if (conventions_ != PageConventions::Html5) {
+                continue;
+            }
+            reference = "&#39;";
             break;
         default:
             continue;

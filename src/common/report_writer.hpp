@@ -1,8 +1,9 @@
 #pragma once
 // Builds one page in memory: fixed fragments, number texts, colour bytes and time
-// texts. Every line break of a fragment is stored as CR LF on every system, so a page
-// is the same file byte for byte wherever it was made. The finished page goes to the
-// disk in one write (savePage).
+// texts. The page's conventions, chosen when the writer is made, say how its line
+// breaks are stored and which characters its texts escape, the same on every system,
+// so a page is the same file byte for byte wherever it was made. The finished page
+// goes to the disk in one write (savePage).
 
 #include "common/disk.hpp"
 
@@ -36,29 +37,44 @@ private:
     bool hasLineBreak_;
 };
 
+/// The conventions of a page's markup.
+enum class PageConventions {
+    /// The classic programs' pages: every line break stored as CR LF; '<', '>', '&'
+    /// and '"' escaped.
+    Classic,
+    /// League's HTML5 pages: every line break stored as LF; the apostrophe escaped too.
+    Html5,
+};
+
 class ReportWriter {
 public:
-    ReportWriter();
+    explicit ReportWriter(PageConventions conventions = PageConventions::Classic);
 
-    /// Writes a fixed text; each of its line breaks is stored as CR LF.
+    /// Writes a fixed text; each of its line breaks is stored as the page's conventions
+    /// say.
     void writeFragment(Fragment fragment) {
-        if (fragment.hasLineBreak()) {
+        if (fragment.hasLineBreak() && conventions_ == PageConventions::Classic) {
             writeText(fragment.text());
         } else {
             append(fragment.text().data(), fragment.text().size());
         }
     }
-    /// Writes a text whose line breaks belong to the page, each stored as CR LF: the
-    /// fixed fragments that hold a line break come here through writeFragment.
+    /// Writes a text whose line breaks belong to the page, each stored as the page's
+    /// conventions say: the fixed fragments that hold a line break come here through
+    /// writeFragment.
     void writeText(std::string_view text);
     /// Writes a text byte for byte: a text read from the replay or an export (track,
     /// driver and bike names, lap texts), whose line breaks are kept as they were read, or
     /// a value text the program made, which has none.
     void writeValueText(std::string_view text) { append(text.data(), text.size()); }
     /// Writes a text inside markup that must stay well formed (a name in a drawing or
-    /// a tooltip): '<', '>', '&' and '"' as character references, every other byte as
-    /// it was read (no character set is assumed). The one place where texts are escaped.
+    /// a tooltip): '<', '>', '&' and '"' as character references, on an HTML5 page the
+    /// apostrophe as "&#39;" too, every other byte as it was read (no character set is
+    /// assumed). The one place where texts are escaped.
     void writeEscapedText(std::string_view text);
+    /// Writes what another writer of the same conventions wrote: a part made once for
+    /// two pages.
+    void writePart(const ReportWriter& part) { append(part.buffer_.get(), part.size_); }
     void writeNumber(std::int32_t value);
     /// "0" below 16, then lower-case hexadecimal: 0 -> "00", 90 -> "5a", 255 -> "ff".
     void writeHexByte(std::int32_t value);
@@ -85,6 +101,7 @@ private:
     }
     void grow(std::size_t length);
 
+    PageConventions conventions_;
     std::unique_ptr<char[]> buffer_;
     std::size_t size_ = 0;
     std::size_t capacity_ = 0;

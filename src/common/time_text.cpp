@@ -67,11 +67,6 @@ char* writeThreeDigitMillis(std::int64_t millis, char* out) {
     return writeDecimal(millis, out);
 }
 
-std::string threeDigitMillis(std::int64_t millis) {
-    char text[kTimeTextCapacity];
-    return std::string(text, writeThreeDigitMillis(millis, text));
-}
-
 char* writeLapTime(std::int32_t ms, char* out) {
     if (ms < 0) {
         *out++ = '-';

@@ -21,9 +21,8 @@ std::int32_t timeDifference(std::int32_t later, std::int32_t earlier);
 /// "-" followed by the text of its absolute value (-877 -> "-0.877").
 std::string formatLapTime(std::int32_t ms);
 
-/// Milliseconds 0 to 999 as the three digits every time text ends with (5 -> "005").
-std::string threeDigitMillis(std::int64_t millis);
-/// The same written into `out`; returns the end of the text.
+/// Milliseconds 0 to 999 as the three digits every time text ends with (5 -> "005"),
+/// written into `out`; returns the end of the text.
 char* writeThreeDigitMillis(std::int64_t millis, char* out);
 
 /// A gap behind a reference: "-" followed by formatLapTime (1234 -> "-1.234"). A

@@ -43,6 +43,25 @@ TEST(ReportWriter, EscapedTextsHaveMarkupCharactersAsReferencesAndOtherBytesAsRe
     }
 }
 
+// League's HTML5 pages keep their line breaks as LF and escape the apostrophe as well;
+// the classic pages store CR LF and leave it as it is.
+TEST(ReportWriter, ConventionsDecideLineBreaksAndTheApostrophe) {
+    const struct {
+        PageConventions conventions;
+        std::string bytes;
+    } cases[] = {
+        {PageConventions::Classic, "<p>\r\nRock 'n' &lt;Roll&gt;\r\n"},
+        {PageConventions::Html5, "<p>\nRock &#39;n&#39; &lt;Roll&gt;\n"},
+    };
+    for (const auto& c : cases) {
+        ReportWriter page(c.conventions);
+        page.writeFragment("<p>\n");
+        page.writeEscapedText("Rock 'n' <Roll>");
+        page.writeText("\n");
+        EXPECT_EQ(page.bytes(), c.bytes);
+    }
+}
+
 TEST(ReportWriter, HexBytesNumbersAndTimes) {
     ReportWriter page;
     for (const int value : {0, 15, 16, 90, 255, 7}) {

@@ -14,7 +14,7 @@ set(common "${SOURCE_DIR}/common")
 set(folders read night standings write)
 set(run_files "${league}/league_" "${league}/main.cpp")
 set(says_something "${common}/console.hpp" "${common}/report_writer.hpp" "${common}/page_frame.hpp"
-  "${common}/html_markup.hpp" "${common}/charts/" ${run_files})
+  "${common}/markup_writer.hpp" "${common}/charts/" ${run_files})
 
 set(failures 0)
 set(earlier "")

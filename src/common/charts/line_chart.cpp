@@ -1,6 +1,7 @@
 #include "common/charts/line_chart.hpp"
 
 #include "common/charts/value_axis.hpp"
+#include "common/markup_writer.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -87,12 +88,12 @@ std::vector<Line> linesOf(const LineChart& chart, PointAt pointAt) {
     return lines;
 }
 
-void writeGridLine(SvgMarkup& svg, double x1, double y1, double x2, double y2, Fragment stroke, double width) {
+void writeGridLine(MarkupWriter& svg, double x1, double y1, double x2, double y2, Fragment stroke, double width) {
     svg.open("line").coordinate("x1", x1).coordinate("y1", y1).coordinate("x2", x2).coordinate("y2", y2);
     svg.attribute("stroke", stroke).coordinate("stroke-width", width).endEmpty();
 }
 
-void writeLabel(SvgMarkup& svg, double x, double y, Fragment anchor, std::string_view text, bool italic = false) {
+void writeLabel(MarkupWriter& svg, double x, double y, Fragment anchor, std::string_view text, bool italic = false) {
     svg.open("text").coordinate("x", x).coordinate("y", y).attribute("text-anchor", anchor);
     svg.attribute("dy", "0.35em");
     if (italic) {
@@ -104,7 +105,7 @@ void writeLabel(SvgMarkup& svg, double x, double y, Fragment anchor, std::string
 }
 
 // The vertical gridlines of the x positions with their labels below the plot.
-void writeXGrid(SvgMarkup& svg, const LineChart& chart, const Frame& frame) {
+void writeXGrid(MarkupWriter& svg, const LineChart& chart, const Frame& frame) {
     for (std::size_t x = 0; x < chart.xLabels.size(); ++x) {
         writeGridLine(svg, xOf(chart, x), kPlotTop, xOf(chart, x), frame.plotBottom, "#e6e6e6", 1);
         writeLabel(svg, xOf(chart, x), frame.plotBottom + 16, "middle", chart.xLabels[x]);
@@ -140,7 +141,7 @@ struct EndLabel {
 // The label at the right end of every line and, where a series has one, at its left
 // end; spread apart among the labels at the same end, with a thin leader to a label
 // that had to move away from its line.
-void writeEndLabels(SvgMarkup& svg, const LineChart& chart, const Frame& frame) {
+void writeEndLabels(MarkupWriter& svg, const LineChart& chart, const Frame& frame) {
     std::vector<EndLabel> labels;
     for (const Line& line : frame.lines) {
         const Point& first = line.points.front();
@@ -178,7 +179,7 @@ void writeEndLabels(SvgMarkup& svg, const LineChart& chart, const Frame& frame) 
     }
 }
 
-void writeTooltip(SvgMarkup& svg, const Series& series, std::size_t x) {
+void writeTooltip(MarkupWriter& svg, const Series& series, std::size_t x) {
     svg.open("title").endStart();
     if (x < series.tooltips.size()) {
         svg.writeContent(series.tooltips[x]);
@@ -188,7 +189,7 @@ void writeTooltip(SvgMarkup& svg, const Series& series, std::size_t x) {
 
 // Every point of a line with its tooltip: a dot; a square at the last point of a line
 // that ends before the last x position; a triangle on the edge for a point beyond it.
-void writePoints(SvgMarkup& svg, const LineChart& chart, const Line& line) {
+void writePoints(MarkupWriter& svg, const LineChart& chart, const Line& line) {
     const Series& series = *line.series;
     const double half = kMarkSize / 2 + (series.emphasised ? 1 : 0);
     const auto paint = [&] {
@@ -232,7 +233,7 @@ void writePoints(SvgMarkup& svg, const LineChart& chart, const Line& line) {
     }
 }
 
-void writeLine(SvgMarkup& svg, const LineChart& chart, const Line& line) {
+void writeLine(MarkupWriter& svg, const LineChart& chart, const Line& line) {
     const Series& series = *line.series;
     const auto writePointList = [&] {
         svg.beginValue("points");
@@ -266,7 +267,7 @@ void writeLine(SvgMarkup& svg, const LineChart& chart, const Line& line) {
 
 // The lines, the last series first so that the first ones lie on top, and the
 // emphasised lines above all others.
-void writeLines(SvgMarkup& svg, const LineChart& chart, const Frame& frame) {
+void writeLines(MarkupWriter& svg, const LineChart& chart, const Frame& frame) {
     for (const bool emphasised : {false, true}) {
         for (auto line = frame.lines.rbegin(); line != frame.lines.rend(); ++line) {
             if (line->series->emphasised == emphasised) {
@@ -277,9 +278,15 @@ void writeLines(SvgMarkup& svg, const LineChart& chart, const Frame& frame) {
 }
 
 template <typename WriteYGrid>
-void writeDrawing(SvgMarkup& svg, const LineChart& chart, const Frame& frame, WriteYGrid writeYGrid) {
+void writeDrawing(MarkupWriter& svg, const LineChart& chart, const Frame& frame, WriteYGrid writeYGrid) {
     const double height = frame.plotBottom + kBottomMargin;
-    svg.open("svg").id(chart.idPrefix, chart.id).attribute("role", "img").text("aria-label", chart.description);
+    svg.open("svg").id(chart.idPrefix, chart.id).attribute("role", "img").beginValue("aria-label");
+    svg.write(chart.description);
+    if (!chart.descriptionDetails.empty()) {
+        svg.write(", ");
+        svg.writeContent(chart.descriptionDetails);
+    }
+    svg.endValue();
     svg.attribute("xmlns", "http://www.w3.org/2000/svg").beginValue("viewBox");
     svg.write("0 0 ");
     svg.writeCoordinate(kChartWidth);
@@ -295,7 +302,7 @@ void writeDrawing(SvgMarkup& svg, const LineChart& chart, const Frame& frame, Wr
     svg.close("svg");
 }
 
-void writePositionChart(SvgMarkup& svg, const LineChart& chart, const PositionAxis& axis) {
+void writePositionChart(MarkupWriter& svg, const LineChart& chart, const PositionAxis& axis) {
     std::int64_t rows = std::max<std::int64_t>(static_cast<std::int64_t>(chart.series.size()), 1);
     for (const Series& series : chart.series) {
         for (const auto& value : series.values) {
@@ -315,7 +322,7 @@ void writePositionChart(SvgMarkup& svg, const LineChart& chart, const PositionAx
     });
 }
 
-void writeValueChart(SvgMarkup& svg, const LineChart& chart, const ValueAxis& axis) {
+void writeValueChart(MarkupWriter& svg, const LineChart& chart, const ValueAxis& axis) {
     std::vector<std::int64_t> values;
     for (const Series& series : chart.series) {
         for (const auto& value : series.values) {
@@ -358,7 +365,7 @@ void writeValueChart(SvgMarkup& svg, const LineChart& chart, const ValueAxis& ax
 }  // namespace
 
 void writeLineChart(ReportWriter& page, const LineChart& chart) {
-    SvgMarkup svg(page);
+    MarkupWriter svg(page);
     if (const auto* positions = std::get_if<PositionAxis>(&chart.yAxis)) {
         writePositionChart(svg, chart, *positions);
     } else {
@@ -367,7 +374,7 @@ void writeLineChart(ReportWriter& page, const LineChart& chart) {
 }
 
 void writeLegend(ReportWriter& page, const Legend& legend) {
-    SvgMarkup html(page);
+    MarkupWriter html(page);
     html.open("table").id(legend.idPrefix, legend.id).write(">\n");
     html.write("<thead><tr>");
     for (const std::string& heading : legend.headings) {

@@ -5,8 +5,8 @@
 // plain numbers with the labels, colours and texts its caller gives; every text is
 // escaped, every element written through the checked page writer.
 
-#include "common/charts/svg_markup.hpp"
 #include "common/charts/value_axis.hpp"
+#include "common/colour.hpp"
 #include "common/report_writer.hpp"
 
 #include <cstdint>
@@ -63,8 +63,11 @@ struct LineChart {
     /// The id of the drawing in the page, after `idPrefix`.
     Fragment id = "chart";
     std::string idPrefix;
-    /// What the drawing shows, for readers that cannot see it (its aria-label).
-    std::string description;
+    /// What the drawing shows, for readers that cannot see it (its aria-label): a fixed
+    /// text and, when not empty, a comma and the caller's details ("Kestrel Bay
+    /// Circuit, 20 riders, 12 laps").
+    Fragment description = "";
+    std::string descriptionDetails;
     /// The class of every line, and the name of the attribute that holds its key.
     Fragment lineClass = "line";
     Fragment keyAttribute = "data-key";

@@ -16,20 +16,23 @@ std::string csvField(const std::string& text) {
     return quoted + "\"";
 }
 
-void writeRecord(std::string& text, const std::vector<std::string>& fields) {
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        text += (i == 0 ? "" : ",") + csvField(fields[i]);
-    }
-    text += "\r\n";
+void writeField(std::string& text, bool first, const std::string& field) {
+    text += (first ? "" : ",") + csvField(field);
 }
 
 }  // namespace
 
-std::string csvText(const TextTable& table) {
+std::string csvText(const Table& table) {
     std::string text = "\xEF\xBB\xBF";
-    writeRecord(text, table.header);
-    for (const auto& row : table.rows) {
-        writeRecord(text, row);
+    for (std::size_t c = 0; c < table.columns.size(); ++c) {
+        writeField(text, c == 0, table.columns[c].head);
+    }
+    text += "\r\n";
+    for (const TableRow& row : table.rows) {
+        for (std::size_t c = 0; c < row.cells.size(); ++c) {
+            writeField(text, c == 0, row.cells[c].text);
+        }
+        text += "\r\n";
     }
     return text;
 }

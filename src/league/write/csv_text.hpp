@@ -3,12 +3,13 @@
 // reads the names right), comma separated, quoted as RFC 4180 says, CR LF line ends,
 // a header row.
 
-#include "league/write/text_tables.hpp"
+#include "league/write/table_model.hpp"
 
 #include <string>
 
 namespace league::season {
 
-std::string csvText(const TextTable& table);
+/// The header row of the columns' heads, then a record per row.
+std::string csvText(const Table& table);
 
 }  // namespace league::season

@@ -1,34 +1,52 @@
 #include "league/write/forum_text.hpp"
 
+#include "common/report_writer.hpp"
+
 namespace league::season {
 
 namespace {
 
-void writeRow(std::string& text, const std::vector<std::string>& cells, bool header) {
-    text += "[tr]";
-    for (const std::string& cell : cells) {
-        text += header ? "[td][b]" + cell + "[/b][/td] " : "[td]" + cell + "[/td] ";
+// Forum texts have the CR LF line ends of the classic programs' texts.
+void writeHeader(ReportWriter& text, const std::vector<TableColumn>& columns) {
+    text.writeFragment("[tr]");
+    for (const TableColumn& column : columns) {
+        text.writeFragment("[td][b]");
+        text.writeValueText(column.head);
+        text.writeFragment("[/b][/td] ");
     }
-    text += "[/tr]\r\n";
+    text.writeFragment("[/tr]\n");
+}
+
+void writeRow(ReportWriter& text, const TableRow& row) {
+    text.writeFragment("[tr]");
+    for (const TableCell& cell : row.cells) {
+        text.writeFragment("[td]");
+        text.writeValueText(cell.text);
+        text.writeFragment("[/td] ");
+    }
+    text.writeFragment("[/tr]\n");
 }
 
 }  // namespace
 
-std::string forumText(const std::string& title, const std::vector<TextTable>& tables) {
-    std::string text = title + "\r\n";
-    for (const TextTable& table : tables) {
-        text += "\r\n";
+std::string forumText(const std::string& title, const std::vector<Table>& tables) {
+    ReportWriter text(PageConventions::Classic);
+    text.writeValueText(title);
+    text.writeFragment("\n");
+    for (const Table& table : tables) {
+        text.writeFragment("\n");
         if (!table.caption.empty()) {
-            text += table.caption + "\r\n";
+            text.writeValueText(table.caption);
+            text.writeFragment("\n");
         }
-        text += "[table]\r\n";
-        writeRow(text, table.header, true);
-        for (const auto& row : table.rows) {
-            writeRow(text, row, false);
+        text.writeFragment("[table]\n");
+        writeHeader(text, table.columns);
+        for (const TableRow& row : table.rows) {
+            writeRow(text, row);
         }
-        text += "[/table]\r\n";
+        text.writeFragment("[/table]\n");
     }
-    return text;
+    return std::string(text.bytes());
 }
 
 }  // namespace league::season

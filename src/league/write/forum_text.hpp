@@ -3,13 +3,14 @@
 // in the style of Omblen's grids_forum.txt, with CR LF line ends, for pasting into a
 // league's forum.
 
-#include "league/write/text_tables.hpp"
+#include "league/write/table_model.hpp"
 
 #include <string>
+#include <vector>
 
 namespace league::season {
 
 /// The title line, then each table (an empty line between them) with a header row.
-std::string forumText(const std::string& title, const std::vector<TextTable>& tables);
+std::string forumText(const std::string& title, const std::vector<Table>& tables);
 
 }  // namespace league::season

@@ -1,7 +1,9 @@
 #include "league/write/output_files.hpp"
 
 #include "league/write/csv_text.hpp"
+#include "league/write/file_names.hpp"
 #include "league/write/forum_text.hpp"
+#include "league/write/page_titles.hpp"
 #include "league/write/qualifying_page.hpp"
 #include "league/write/race_analysis_page.hpp"
 #include "league/write/round_index.hpp"
@@ -24,11 +26,12 @@ void addRaceNightFiles(std::vector<OutputFile>& files, std::vector<std::string>&
     const std::string folder = roundFolder(round.number);
     files.push_back({folder + "index.html", roundIndexPage(result, round)});
     if (round.qualifyingGrids) {
-        files.push_back({folder + "qualifying.html", qualifyingPage(result, round, false)});
-        files.push_back({folder + "qualifying_fragment.html", qualifyingPage(result, round, true)});
-        files.push_back({folder + "qualifying_forum.txt",
-                         forumText(qualifyingTitle(result, round), gridTables(*round.qualifyingGrids))});
-        files.push_back({folder + "qualifying.csv", csvText(qualifyingTable(*round.qualifyingGrids))});
+        const Table qualifying = qualifyingTable(*round.qualifyingGrids);
+        files.push_back({folder + "qualifying.html", qualifyingPage(result, round, qualifying, kPage)});
+        files.push_back({folder + "qualifying_fragment.html", qualifyingPage(result, round, qualifying, kFragment)});
+        files.push_back({folder + "qualifying_forum.txt", forumText(qualifyingTitle(result, round),
+                                                                    gridTables(*round.qualifyingGrids, qualifying))});
+        files.push_back({folder + "qualifying.csv", csvText(qualifying)});
     }
     const std::vector<std::string> stems = analysisPageStems(round);
     for (std::size_t a = 0; a < round.analyses.size(); ++a) {
@@ -51,24 +54,28 @@ void addRaceNightFiles(std::vector<OutputFile>& files, std::vector<std::string>&
 SeasonFiles seasonFiles(const SeasonResult& result, const std::vector<std::string>& warnings) {
     SeasonFiles season;
     std::vector<OutputFile>& files = season.written;
-    files.push_back({"index.html", standingsPage(result)});
-    files.push_back({"standings_fragment.html", standingsPage(result, true)});
-    std::vector<TextTable> tables{standingsTable(result)};
-    if (!result.teams.empty()) {
-        tables.push_back(teamsTable(result));
+    const Table riders = standingsTable(result);
+    const Table teams = teamsTable(result);
+    files.push_back({"index.html", standingsPage(result, riders, teams, kPage)});
+    files.push_back({"standings_fragment.html", standingsPage(result, riders, teams, kFragment)});
+    std::vector<Table> tables{riders};
+    if (!teams.rows.empty()) {
+        tables.push_back(teams);
     }
     files.push_back({"standings_forum.txt", forumText(standingsTitle(result), tables)});
-    files.push_back({"standings.csv", csvText(standingsTable(result))});
+    files.push_back({"standings.csv", csvText(riders)});
     for (const HeldRound& round : result.rounds) {
         const std::string stem = roundFileStem(round.number);
-        files.push_back({stem + ".html", roundPage(result, round)});
-        files.push_back({stem + "_fragment.html", roundPage(result, round, true)});
+        const Table classification = roundTable(round);
+        files.push_back({stem + ".html", roundPage(result, round, classification, kPage)});
+        files.push_back({stem + "_fragment.html", roundPage(result, round, classification, kFragment)});
+        // The forum text's title is followed by the pole on a line of its own.
         std::string title = roundTitle(result, round);
         if (const std::string pole = poleText(result, round); !pole.empty()) {
             title += "\r\n" + pole;
         }
-        files.push_back({stem + "_forum.txt", forumText(title, {roundTable(round)})});
-        files.push_back({stem + ".csv", csvText(roundTable(round))});
+        files.push_back({stem + "_forum.txt", forumText(title, {classification})});
+        files.push_back({stem + ".csv", csvText(classification)});
         addRaceNightFiles(files, season.leftOut, result, round);
     }
     files.push_back({"season.json", seasonJson(result, warnings)});

@@ -1,8 +1,11 @@
 #include "league/write/qualifying_page.hpp"
 
-#include "league/write/html_text.hpp"
-#include "league/write/round_index.hpp"
-#include "league/write/text_tables.hpp"
+#include "league/write/html_table.hpp"
+#include "league/write/page_frame.hpp"
+#include "league/write/page_titles.hpp"
+#include "league/write/round_heading.hpp"
+
+#include "common/markup_writer.hpp"
 
 namespace league::season {
 
@@ -28,38 +31,25 @@ std::string divisionText(const QualifyingGrids& grids) {
 
 }  // namespace
 
-std::string qualifyingPage(const SeasonResult& result, const HeldRound& round, bool asFragment) {
-    const QualifyingGrids& grids = *round.qualifyingGrids;
-    const TextTable table = qualifyingTable(grids);
-    std::string page;
-    writeStart(page, asFragment, qualifyingTitle(result, round));
-    writeRoundHeading(page, result, round, "Qualifying and grids", !asFragment);
+std::string qualifyingPage(const SeasonResult& result, const HeldRound& round, const Table& qualifying,
+                           PageVariant variant) {
+    ReportWriter page(PageConventions::Html5);
+    MarkupWriter html(page);
+    writeFrameStart(page, variant, qualifyingTitle(result, round));
+    writeRaceNightHeading(page, result, round, "Qualifying and grids", variant);
     std::string sessions;
     for (const std::string& session : round.qualifying) {
         sessions += (sessions.empty() ? "" : ", ") + session;
     }
-    page += "<p class=\"note\">The riders of " + htmlText(sessions) +
-            " in one classification by their best lap; Session: where the time was set, Grid: the rider's new grid. " +
-            htmlText(divisionText(grids)) + "</p>\n";
-    page += "<div class=\"scroll\"><table class=\"qualifying\">\n<thead><tr>";
-    for (const std::string& head : table.header) {
-        page += "<th" + std::string(cellClass(head)) + ">" + htmlText(head) + "</th>";
-    }
-    page += "</tr></thead>\n<tbody>\n";
-    std::optional<std::int32_t> previousGrid;
-    for (std::size_t r = 0; r < grids.rows.size(); ++r) {
-        const QualifyingRow& row = grids.rows[r];
-        const bool gridStarts = row.grid && previousGrid && *row.grid != *previousGrid;
-        previousGrid = row.grid;
-        page += gridStarts ? "<tr class=\"rider-row grid-start\">" : "<tr class=\"rider-row\">";
-        for (std::size_t c = 0; c < table.header.size(); ++c) {
-            page += "<td" + std::string(cellClass(table.header[c])) + ">" + htmlText(table.rows[r][c]) + "</td>";
-        }
-        page += "</tr>\n";
-    }
-    page += "</tbody>\n</table></div>\n";
-    writeEnd(page, asFragment);
-    return page;
+    html.write("<p class=\"note\">The riders of ");
+    html.writeContent(sessions);
+    html.write(" in one classification by their best lap; Session: where the time was set, Grid: the rider's new "
+               "grid. ");
+    html.writeContent(divisionText(*round.qualifyingGrids));
+    html.write("</p>\n");
+    writeHtmlTable(page, qualifying, "qualifying", variant);
+    writeFrameEnd(page, variant);
+    return pageBytes(page);
 }
 
 }  // namespace league::season

@@ -1,60 +1,72 @@
 #include "league/write/round_index.hpp"
 
-#include "league/write/html_text.hpp"
 #include "league/write/race_texts.hpp"
-#include "league/write/text_tables.hpp"
+#include "league/write/file_names.hpp"
+#include "league/write/page_frame.hpp"
+#include "league/write/page_titles.hpp"
+#include "league/write/round_heading.hpp"
+
+#include "common/markup_writer.hpp"
 
 namespace league::season {
 
 namespace {
 
-std::string link(const std::string& href, const std::string& text) {
-    return "<a href=\"" + htmlText(href) + "\">" + htmlText(text) + "</a>";
+// One page of the round: its link and, after what it holds, the links to its other
+// forms ("fragment", "forum text", "CSV") in brackets.
+void writeItemStart(MarkupWriter& html, const HeadingLink& page) {
+    html.write("<li>");
+    html.link(page.href, page.text);
+    html.write(": ");
 }
 
-}  // namespace
-
-void writeRoundHeading(std::string& page, const SeasonResult& result, const HeldRound& round, const std::string& shows,
-                       bool withLinks) {
-    page += "<h1>" + htmlText(result.title) + "</h1>\n<p>Round " + std::to_string(round.number) + ": " +
-            htmlText(round.name) + (round.date ? ", " + htmlText(*round.date) : "");
-    if (withLinks) {
-        page += " &middot; " + link("index.html", "all pages of round " + std::to_string(round.number)) +
-                " &middot; " + link("../index.html", "standings");
+void writeItemEnd(MarkupWriter& html, const std::vector<HeadingLink>& forms) {
+    html.write(" (");
+    for (std::size_t f = 0; f < forms.size(); ++f) {
+        html.write(f == 0 ? Fragment("") : Fragment(", "));
+        html.link(forms[f].href, forms[f].text);
     }
-    page += "</p>\n<h2>" + htmlText(shows) + "</h2>\n";
+    html.write(")</li>\n");
 }
 
-std::string roundIndexPage(const SeasonResult& result, const HeldRound& round) {
-    const std::string stem = roundFileStem(round.number);
-    std::string page;
-    writePageStart(page, roundTitle(result, round));
-    page += "<h1>" + htmlText(result.title) + "</h1>\n<p>Round " + std::to_string(round.number) + ": " +
-            htmlText(round.name) + (round.date ? ", " + htmlText(*round.date) : "") + " &middot; " +
-            link("../index.html", "standings") + "</p>\n";
-    page += "<h2>The pages of the round</h2>\n<ul class=\"pages\">\n";
-    page += "<li>" + link("../" + stem + ".html", "Result") + ": all grids in one classification with the points (" +
-            link("../" + stem + "_fragment.html", "fragment") + ", " + link("../" + stem + "_forum.txt", "forum text") +
-            ", " + link("../" + stem + ".csv", "CSV") + ")</li>\n";
+// The result, the qualifying and grids, and each race analysis or why it was left out.
+void writePageList(MarkupWriter& html, const HeldRound& round) {
+    const std::string up = "../" + roundFileStem(round.number);
+    writeItemStart(html, {up + ".html", "Result"});
+    html.write("all grids in one classification with the points");
+    writeItemEnd(html, {{up + "_fragment.html", "fragment"}, {up + "_forum.txt", "forum text"}, {up + ".csv", "CSV"}});
     if (round.qualifyingGrids) {
-        page += "<li>" + link("qualifying.html", "Qualifying and grids") + ": the merged qualifying and each rider's grid (" +
-                link("qualifying_fragment.html", "fragment") + ", " + link("qualifying_forum.txt", "forum text") + ", " +
-                link("qualifying.csv", "CSV") + ")</li>\n";
+        writeItemStart(html, {"qualifying.html", "Qualifying and grids"});
+        html.write("the merged qualifying and each rider's grid");
+        writeItemEnd(html, {{"qualifying_fragment.html", "fragment"},
+                            {"qualifying_forum.txt", "forum text"},
+                            {"qualifying.csv", "CSV"}});
     }
     const std::vector<std::string> stems = analysisPageStems(round);
     for (std::size_t a = 0; a < round.analyses.size(); ++a) {
         const AnalysedRace& race = round.analyses[a];
         if (race.analysis) {
-            page += "<li>" + link(stems[a] + ".html", "Race analysis of " + race.replayed.name) + ": " +
-                    htmlText(raceSummary(race)) + " (" + link(stems[a] + "_fragment.html", "fragment") + ")</li>\n";
+            writeItemStart(html, {stems[a] + ".html", "Race analysis of " + race.replayed.name});
+            html.writeContent(raceSummary(race));
+            writeItemEnd(html, {{stems[a] + "_fragment.html", "fragment"}});
         } else {
-            page += "<li>Race analysis of " + htmlText(race.replayed.name) + ": left out, " + htmlText(leftOutText(*race.leftOut)) +
-                    "</li>\n";
+            html.element("li", "Race analysis of " + race.replayed.name + ": left out, " + leftOutText(*race.leftOut));
         }
     }
-    page += "</ul>\n";
-    writePageEnd(page);
-    return page;
+}
+
+}  // namespace
+
+std::string roundIndexPage(const SeasonResult& result, const HeldRound& round) {
+    ReportWriter page(PageConventions::Html5);
+    MarkupWriter html(page);
+    writeFrameStart(page, kPage, roundTitle(result, round));
+    writeRoundHeading(page, result, round, {{"../index.html", "standings"}});
+    html.write("<h2>The pages of the round</h2>\n<ul class=\"pages\">\n");
+    writePageList(html, round);
+    html.write("</ul>\n");
+    writeFrameEnd(page, kPage);
+    return pageBytes(page);
 }
 
 }  // namespace league::season

@@ -9,12 +9,7 @@
 
 namespace league::season {
 
+/// The page (it has no fragment: it only links the others).
 std::string roundIndexPage(const SeasonResult& result, const HeldRound& round);
-
-/// The heading that every page of a round opens with: the season's title, the round,
-/// what the page shows, and with `withLinks` the links to the round's index and to
-/// the standings (a fragment pasted elsewhere has none).
-void writeRoundHeading(std::string& page, const SeasonResult& result, const HeldRound& round, const std::string& shows,
-                       bool withLinks);
 
 }  // namespace league::season

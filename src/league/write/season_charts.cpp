@@ -1,6 +1,6 @@
 #include "league/write/season_charts.hpp"
 
-#include "league/write/html_text.hpp"
+#include "league/write/page_titles.hpp"
 #include "league/write/text_tables.hpp"
 
 #include "common/charts/line_chart.hpp"
@@ -17,7 +17,7 @@ namespace {
 
 // Twelve colours that tell lines apart on white and for most colour-blind readers;
 // from the thirteenth rider on they repeat, the rider's name at the line's end tells.
-constexpr std::array<charts::Colour, 12> kLinePalette{{
+constexpr std::array<Colour, 12> kLinePalette{{
     {0, 114, 178}, {213, 94, 0}, {0, 158, 115}, {204, 121, 167}, {86, 180, 233}, {230, 159, 0},
     {0, 0, 0},     {153, 0, 0},  {102, 102, 255}, {0, 102, 51},  {153, 102, 0}, {128, 128, 128},
 }};
@@ -45,40 +45,31 @@ std::map<std::size_t, RiderProgress> progressOfRiders(const SeasonResult& result
 
 }  // namespace
 
-charts::Colour lineColour(std::size_t index) {
+Colour lineColour(std::size_t index) {
     return kLinePalette[index % kLinePalette.size()];
 }
 
-void writeSeasonCharts(std::string& page, const SeasonResult& result) {
-    if (result.rounds.empty()) {
-        return;
-    }
-    const auto progress = progressOfRiders(result);
-    std::vector<std::string> xLabels;
+namespace {
+
+// The frame of both charts: the held rounds along the x axis, a line per rider.
+charts::LineChart roundsChart(const SeasonResult& result, Fragment id, Fragment description) {
+    charts::LineChart chart;
+    chart.id = id;
+    chart.description = description;
+    chart.lineClass = "rider-line";
+    chart.keyAttribute = "data-rider";
     for (const HeldRound& round : result.rounds) {
-        xLabels.push_back(roundColumn(round.number));
+        chart.xLabels.push_back(roundColumn(round.number));
     }
+    chart.xTitle = "Round";
+    return chart;
+}
 
-    charts::LineChart points;
-    points.id = "points-chart";
-    points.description = "Points of every rider after each round";
-    points.lineClass = "rider-line";
-    points.keyAttribute = "data-rider";
-    points.xLabels = xLabels;
-    points.xTitle = "Round";
-    charts::LineChart standing = points;
-    standing.id = "standing-chart";
-    standing.description = "Standing of every rider after each round";
-    standing.yAxis = charts::PositionAxis{"P"};
-    charts::ValueAxis pointsAxis;
-    pointsAxis.steps.assign(std::begin(charts::kDecimalSteps), std::end(charts::kDecimalSteps));
-    pointsAxis.gridLabel = [](std::int64_t value) { return std::to_string(value); };
-    points.yAxis = pointsAxis;
-
-    charts::Legend legend;
-    legend.id = "riders-legend";
-    legend.rowClass = "rider-row";
-    legend.headings = {"Line", "Pos", "Rider", "Total"};
+// Each rider's line in both charts and row in the legend, in the order of the
+// standings, with the tooltips "R2 Harbour Loop: Ann Rider, 40 points" and "..., P3".
+void addRiders(charts::LineChart& points, charts::LineChart& standing, charts::Legend& legend,
+               const SeasonResult& result) {
+    const auto progress = progressOfRiders(result);
     const Standings& final = result.standings();
     for (std::size_t i = 0; i < final.rows.size(); ++i) {
         const StandingsRow& row = final.rows[i];
@@ -94,12 +85,10 @@ void writeSeasonCharts(std::string& page, const SeasonResult& result) {
         place.values = riderProgress.positions;
         for (std::size_t k = 0; k < result.rounds.size(); ++k) {
             const std::string where = roundColumn(k + 1) + " " + result.rounds[k].name + ": " + rider.name;
-            line.tooltips.push_back(riderProgress.totals[k] ? where + ", " + std::to_string(*riderProgress.totals[k]) +
-                                                                  " points"
-                                                            : std::string());
-            place.tooltips.push_back(riderProgress.positions[k]
-                                         ? where + ", P" + std::to_string(*riderProgress.positions[k])
-                                         : std::string());
+            const auto& total = riderProgress.totals[k];
+            const auto& position = riderProgress.positions[k];
+            line.tooltips.push_back(total ? where + ", " + std::to_string(*total) + " points" : std::string());
+            place.tooltips.push_back(position ? where + ", P" + std::to_string(*position) : std::string());
         }
         points.series.push_back(std::move(line));
         standing.series.push_back(std::move(place));
@@ -107,19 +96,33 @@ void writeSeasonCharts(std::string& page, const SeasonResult& result) {
                                                 {positionText(row.position, row.shared), rider.name,
                                                  std::to_string(row.total)}});
     }
+}
 
-    ReportWriter drawn;
-    charts::writeLineChart(drawn, points);
-    page += "<h2>Points after each round</h2>\n<div class=\"chart\">\n";
-    appendDrawn(page, drawn);
-    drawn.clear();
-    charts::writeLineChart(drawn, standing);
-    page += "</div>\n<h2>Standing after each round</h2>\n<div class=\"chart\">\n";
-    appendDrawn(page, drawn);
-    drawn.clear();
-    charts::writeLegend(drawn, legend);
-    page += "</div>\n";
-    appendDrawn(page, drawn);
+}  // namespace
+
+void writeSeasonCharts(ReportWriter& page, const SeasonResult& result) {
+    if (result.rounds.empty()) {
+        return;
+    }
+    charts::LineChart points = roundsChart(result, "points-chart", "Points of every rider after each round");
+    charts::ValueAxis pointsAxis;
+    pointsAxis.steps.assign(std::begin(charts::kDecimalSteps), std::end(charts::kDecimalSteps));
+    pointsAxis.gridLabel = [](std::int64_t value) { return std::to_string(value); };
+    points.yAxis = pointsAxis;
+    charts::LineChart standing = roundsChart(result, "standing-chart", "Standing of every rider after each round");
+    standing.yAxis = charts::PositionAxis{"P"};
+    charts::Legend legend;
+    legend.id = "riders-legend";
+    legend.rowClass = "rider-row";
+    legend.headings = {"Line", "Pos", "Rider", "Total"};
+    addRiders(points, standing, legend, result);
+
+    page.writeFragment("<h2>Points after each round</h2>\n<div class=\"chart\">\n");
+    charts::writeLineChart(page, points);
+    page.writeFragment("</div>\n<h2>Standing after each round</h2>\n<div class=\"chart\">\n");
+    charts::writeLineChart(page, standing);
+    page.writeFragment("</div>\n");
+    charts::writeLegend(page, legend);
 }
 
 }  // namespace league::season

@@ -5,7 +5,8 @@
 
 #include "league/standings/season_standings.hpp"
 
-#include "common/charts/svg_markup.hpp"
+#include "common/colour.hpp"
+#include "common/report_writer.hpp"
 
 #include <cstddef>
 #include <string>
@@ -16,9 +17,9 @@ namespace league::season {
 /// a race's result): twelve colours that tell lines apart on white and for most
 /// colour-blind readers; from the thirteenth on they repeat, the name at the line's end
 /// tells.
-charts::Colour lineColour(std::size_t index);
+Colour lineColour(std::size_t index);
 
-/// Appends the charts section (nothing before the first held round).
-void writeSeasonCharts(std::string& page, const SeasonResult& result);
+/// Writes the charts section (nothing before the first held round).
+void writeSeasonCharts(ReportWriter& page, const SeasonResult& result);
 
 }  // namespace league::season

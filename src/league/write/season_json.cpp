@@ -2,7 +2,7 @@
 
 #include "league/write/race_texts.hpp"
 #include "league/write/standings_texts.hpp"
-#include "league/write/text_tables.hpp"
+#include "league/write/file_names.hpp"
 
 #include "common/time_text.hpp"
 

@@ -1,46 +1,32 @@
 #include "league/write/text_tables.hpp"
 
-#include "league/write/html_text.hpp"
 #include "league/write/standings_texts.hpp"
+#include "league/write/file_names.hpp"
+#include "league/write/page_titles.hpp"
+#include "league/write/time_texts.hpp"
 
-#include <algorithm>
-#include <cstdio>
+#include "common/time_text.hpp"
 
 namespace league::season {
 
-std::string roundColumn(std::size_t heldNumber) {
-    return "R" + std::to_string(heldNumber);
+namespace {
+
+// The class of a rider's row, by which a reader of the page (a test, a script) finds the
+// riders, as in the legends of the charts.
+constexpr Fragment kRiderRow = "rider-row";
+constexpr std::string_view kPoleMark = "\u25C6";
+
+TableColumn withLook(std::string head, ColumnLook look) {
+    return {std::move(head), "", "", "", look};
 }
 
-std::string roundFileStem(std::size_t heldNumber) {
-    char stem[32];
-    std::snprintf(stem, sizeof stem, "round-%02zu", heldNumber);
-    return stem;
+// A points total as shown: "-3", "12"; "" for 0.
+std::string pointsText(std::int64_t points) {
+    return points == 0 ? std::string() : std::to_string(points);
 }
 
-std::string roundFolder(std::size_t heldNumber) {
-    return roundFileStem(heldNumber) + "/";
-}
-
-std::vector<std::string> analysisPageStems(const HeldRound& round) {
-    std::vector<std::string> stems;
-    for (const AnalysedRace& race : round.analyses) {
-        std::string stem;
-        for (const char c : race.replayed.name) {
-            const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
-                               c == '_' || c == '.';
-            stem += plain ? c : '_';
-        }
-        stem += "_analysis";
-        const std::string first = stem;
-        for (int number = 2; std::find(stems.begin(), stems.end(), stem) != stems.end(); ++number) {
-            stem = first + "-" + std::to_string(number);
-        }
-        stems.push_back(stem);
-    }
-    return stems;
-}
-
+// A rider's score of one round: the score, in brackets when dropped; "DSQ"; "–" for a
+// missed round.
 std::string roundScoreText(const RiderRound& round, bool dropped) {
     std::string text;
     if (round.disqualified && round.polePoints == 0) {
@@ -53,14 +39,58 @@ std::string roundScoreText(const RiderRound& round, bool dropped) {
     return dropped ? "(" + text + ")" : text;
 }
 
-std::string pointsText(std::int64_t points, bool blankForZero) {
-    return points == 0 && blankForZero ? std::string() : std::to_string(points);
+// A rider's place in a round as the page shows it below the score: "P4", "DSQ", "NC",
+// or "" for a round not ridden.
+std::string roundPlaceText(const RiderRound& part) {
+    if (part.disqualified) {
+        return "DSQ";
+    }
+    if (part.place) {
+        return "P" + std::to_string(*part.place);
+    }
+    return part.rode ? "NC" : "";
 }
 
-std::string positionText(std::int32_t position, bool shared) {
-    return std::to_string(position) + (shared ? "=" : "");
+// "R1 Kestrel Bay: P4, 28 points, pole (1 points), dropped".
+std::string roundTooltip(const HeldRound& round, const RiderRound& part, bool dropped) {
+    std::string tooltip = roundColumn(round.number) + " " + round.name + ": ";
+    const std::string place = roundPlaceText(part);
+    if (!part.rode) {
+        tooltip += "did not ride";
+    } else if (part.disqualified) {
+        tooltip += "disqualified";
+    } else {
+        tooltip += (place.empty() ? "not placed" : place) + ", " + std::to_string(part.racePoints) + " points";
+    }
+    if (part.pole) {
+        tooltip += ", pole (" + std::to_string(part.polePoints) + " points)";
+    }
+    return dropped ? tooltip + ", dropped" : tooltip;
 }
 
+// A rider's cell of one round: the score, the place and the pole mark below it, and
+// both in full as the tooltip.
+TableCell roundCell(const HeldRound& round, const RiderRound& part, bool dropped) {
+    std::string note = roundPlaceText(part);
+    if (part.pole) {
+        note += (note.empty() ? "" : " ") + std::string(kPoleMark);
+    }
+    return {roundScoreText(part, dropped), note, roundTooltip(round, part, dropped), dropped};
+}
+
+// The columns of the first `count` held rounds: "R1", ... with the round's name and
+// date as the tooltip, each leading to its round's page.
+std::vector<TableColumn> roundColumns(const SeasonResult& result, std::size_t count) {
+    std::vector<TableColumn> columns;
+    for (std::size_t h = 0; h < count; ++h) {
+        const HeldRound& round = result.rounds[h];
+        columns.push_back({roundColumn(round.number), "", round.name + (round.date ? ", " + *round.date : ""),
+                           roundFileStem(round.number) + ".html"});
+    }
+    return columns;
+}
+
+// The penalty of a classified entry: "+5 s: reason", "DSQ: reason"; "" for none.
 std::string entryPenaltyText(const ClassifiedEntry& entry) {
     std::string text;
     if (entry.disqualified) {
@@ -77,144 +107,165 @@ std::string entryPenaltyText(const ClassifiedEntry& entry) {
     return text;
 }
 
-std::string standingsSubtitle(const SeasonResult& result) {
-    const std::size_t held = result.rounds.size();
-    if (held == 0) {
-        return "No round held yet";
-    }
-    return "Standings after round " + std::to_string(held) + " of " + std::to_string(result.calendar.size());
+std::vector<TableColumn> qualifyingColumns() {
+    return {{"Pos"},
+            {"#"},
+            withLook("Rider", ColumnLook::Name),
+            withLook("Bike", ColumnLook::Name),
+            {"Time"},
+            {"Gap"},
+            {"Gap to previous"},
+            {"Lap"},
+            {"Speed"},
+            withLook("Session", ColumnLook::Name),
+            {"Grid"}};
 }
 
-std::string standingsTitle(const SeasonResult& result) {
-    return result.title + " - " + standingsSubtitle(result);
+std::vector<TableCell> qualifyingCells(const QualifyingRow& row) {
+    const auto gap = [](const std::optional<std::int32_t>& ms) { return ms ? "+" + formatLapTime(*ms) : std::string(); };
+    return {{row.position ? std::to_string(*row.position) : ""},
+            {std::to_string(row.startNumber)},
+            {row.rider},
+            {row.bike},
+            {row.position ? timeOrDash(row.bestLap) : "\u2013"},
+            {gap(row.gapToFirst)},
+            {gap(row.gapToPrevious)},
+            {row.lapText},
+            {oneDecimalText(row.speedKmh) + " km/h"},
+            {"G" + std::to_string(row.sessionNumber) + " " + row.session},
+            {row.grid ? std::to_string(*row.grid) : ""}};
 }
 
-std::string roundTitle(const SeasonResult& result, const HeldRound& round) {
-    return result.title + " - round " + std::to_string(round.number) + ": " + round.name +
-           (round.date ? " (" + *round.date + ")" : "");
+}  // namespace
+
+std::string positionText(std::int32_t position, bool shared) {
+    return std::to_string(position) + (shared ? "=" : "");
 }
 
-TextTable standingsTable(const SeasonResult& result) {
-    TextTable table;
-    table.header = {"Pos", "Change", "#", "Rider", "Bike"};
+Table standingsTable(const SeasonResult& result) {
     const Standings& standings = result.standings();
-    for (std::size_t h = 1; h <= standings.heldRounds; ++h) {
-        table.header.push_back(roundColumn(h));
+    Table table;
+    table.columns = {{"Pos"},
+                     {"Change", "+/-", "change against the previous round"},
+                     {"#"},
+                     withLook("Rider", ColumnLook::Name),
+                     withLook("Bike", ColumnLook::Name)};
+    for (TableColumn& column : roundColumns(result, standings.heldRounds)) {
+        table.columns.push_back(std::move(column));
     }
-    table.header.insert(table.header.end(), {"Penalty", "Total", "Gap"});
+    table.columns.push_back({"Penalty", "Pen.", "points penalties"});
+    table.columns.push_back(withLook("Total", ColumnLook::Total));
+    table.columns.push_back({"Gap", "", "points behind the leader"});
     for (const StandingsRow& row : standings.rows) {
         const RiderSeason& rider = result.riders[row.rider];
-        std::vector<std::string> cells = {positionText(row.position, row.shared), changeText(row),
-                                          std::to_string(rider.startNumber), rider.name, rider.bike};
+        TableRow shown{{{positionText(row.position, row.shared)},
+                        {changeText(row)},
+                        {std::to_string(rider.startNumber)},
+                        {rider.name},
+                        {rider.bike}},
+                       kRiderRow};
         for (std::size_t h = 0; h < standings.heldRounds; ++h) {
-            cells.push_back(roundScoreText(rider.rounds[h], row.dropped[h]));
+            shown.cells.push_back(roundCell(result.rounds[h], rider.rounds[h], row.dropped[h]));
         }
-        cells.push_back(pointsText(row.penaltyPoints, true));
-        cells.push_back(std::to_string(row.total));
-        cells.push_back(pointsText(row.gapToLeader, true));
-        table.rows.push_back(std::move(cells));
+        shown.cells.push_back({pointsText(row.penaltyPoints)});
+        shown.cells.push_back({std::to_string(row.total)});
+        shown.cells.push_back({pointsText(row.gapToLeader)});
+        table.rows.push_back(std::move(shown));
     }
     return table;
 }
 
-TextTable teamsTable(const SeasonResult& result) {
-    TextTable table;
-    table.header = {"Pos", "Team", "Riders"};
-    for (std::size_t h = 1; h <= result.rounds.size(); ++h) {
-        table.header.push_back(roundColumn(h));
+Table teamsTable(const SeasonResult& result) {
+    Table table;
+    table.columns = {{"Pos"}, withLook("Team", ColumnLook::Name), withLook("Riders", ColumnLook::Name)};
+    for (TableColumn& column : roundColumns(result, result.rounds.size())) {
+        table.columns.push_back(std::move(column));
     }
-    table.header.insert(table.header.end(), {"Total", "Gap"});
+    table.columns.push_back(withLook("Total", ColumnLook::Total));
+    table.columns.push_back({"Gap"});
     for (const TeamRow& team : result.teams) {
         std::string riders;
         for (const std::string& rider : team.riders) {
             riders += (riders.empty() ? "" : ", ") + rider;
         }
-        std::vector<std::string> cells = {positionText(team.position, team.shared), team.name, riders};
+        TableRow shown{{{positionText(team.position, team.shared)}, {team.name}, {riders}}, std::nullopt};
         for (const std::int64_t score : team.roundScores) {
-            cells.push_back(std::to_string(score));
+            shown.cells.push_back({std::to_string(score)});
         }
-        cells.push_back(std::to_string(team.total));
-        cells.push_back(pointsText(team.gapToLeader, true));
-        table.rows.push_back(std::move(cells));
+        shown.cells.push_back({std::to_string(team.total)});
+        shown.cells.push_back({pointsText(team.gapToLeader)});
+        table.rows.push_back(std::move(shown));
     }
     return table;
 }
 
-TextTable roundTable(const HeldRound& round) {
-    TextTable table;
-    table.header = {"Place", "#", "Rider", "Bike", "Race", "Laps", "Time", "Time at full distance", "Gap",
-                    "Points", "Penalty"};
+Table roundTable(const HeldRound& round) {
+    Table table;
+    table.columns = {{"Place"},
+                     {"#"},
+                     withLook("Rider", ColumnLook::Name),
+                     withLook("Bike", ColumnLook::Name),
+                     {"Race"},
+                     {"Laps"},
+                     {"Time"},
+                     {"Time at full distance"},
+                     {"Gap"},
+                     {"Points"},
+                     withLook("Penalty", ColumnLook::Reason)};
     for (const ClassifiedEntry& entry : round.classification.entries) {
         const std::string place = entry.disqualified ? "DSQ" : entry.place ? std::to_string(*entry.place) : "NC";
-        table.rows.push_back({place, std::to_string(entry.startNumber), entry.rider, entry.bike, entry.race,
-                              std::to_string(entry.laps), timeText(entry.raceTime),
-                              entry.fullDistance ? timeText(entry.rankTime) : "",
-                              entry.fullDistance && entry.place ? gapText(entry.gapToFirst) : "",
-                              entry.place && entry.counts ? std::to_string(entry.points) : "",
-                              entryPenaltyText(entry)});
+        table.rows.push_back({{{place},
+                               {std::to_string(entry.startNumber)},
+                               {entry.rider},
+                               {entry.bike},
+                               {entry.race},
+                               {std::to_string(entry.laps)},
+                               {timeOrDash(entry.raceTime)},
+                               {entry.fullDistance ? timeOrDash(entry.rankTime) : ""},
+                               {entry.fullDistance && entry.place ? plusGap(entry.gapToFirst) : ""},
+                               {entry.place && entry.counts ? std::to_string(entry.points) : ""},
+                               {entryPenaltyText(entry)}},
+                              kRiderRow});
     }
     return table;
 }
 
-std::string qualifyingTitle(const SeasonResult& result, const HeldRound& round) {
-    return roundTitle(result, round) + " - qualifying and grids";
-}
-
-namespace {
-
-const std::vector<std::string> kQualifyingHeader = {"Pos",  "#",     "Rider", "Bike",    "Time", "Gap",
-                                                    "Gap to previous", "Lap", "Speed", "Session", "Grid"};
-
-std::vector<std::string> qualifyingCells(const QualifyingRow& row) {
-    const auto gap = [](const std::optional<std::int32_t>& ms) { return ms ? "+" + formatLapTime(*ms) : std::string(); };
-    return {row.position ? std::to_string(*row.position) : "",
-            std::to_string(row.startNumber),
-            row.rider,
-            row.bike,
-            row.position ? timeText(row.bestLap) : "\u2013",
-            gap(row.gapToFirst),
-            gap(row.gapToPrevious),
-            row.lapText,
-            oneDecimalText(row.speedKmh) + " km/h",
-            "G" + std::to_string(row.sessionNumber) + " " + row.session,
-            row.grid ? std::to_string(*row.grid) : ""};
-}
-
-}  // namespace
-
-TextTable qualifyingTable(const QualifyingGrids& grids) {
-    TextTable table;
-    table.header = kQualifyingHeader;
+Table qualifyingTable(const QualifyingGrids& grids) {
+    Table table{"", qualifyingColumns(), {}};
+    std::optional<std::int32_t> previousGrid;
     for (const QualifyingRow& row : grids.rows) {
-        table.rows.push_back(qualifyingCells(row));
+        // The page draws a line above the first rider of each grid after the first.
+        const bool gridStarts = row.grid && previousGrid && *row.grid != *previousGrid;
+        previousGrid = row.grid;
+        table.rows.push_back({qualifyingCells(row), gridStarts ? Fragment("rider-row grid-start") : kRiderRow});
     }
     return table;
 }
 
-std::vector<TextTable> gridTables(const QualifyingGrids& grids) {
+std::vector<Table> gridTables(const QualifyingGrids& grids, const Table& qualifying) {
     if (!grids.gridSize) {
-        return {qualifyingTable(grids)};
+        return {qualifying};
     }
-    std::vector<TextTable> tables;
+    std::vector<Table> tables;
     for (std::size_t g = 0; g < grids.gridPlaces.size(); ++g) {
-        TextTable table;
         const std::int32_t places = grids.gridPlaces[g];
-        table.caption = "Grid " + std::to_string(g + 1) + " - " + std::to_string(places) +
-                        (places == 1 ? " rider" : " riders");
-        table.header = kQualifyingHeader;
-        for (const QualifyingRow& row : grids.rows) {
-            if (row.grid == static_cast<std::int32_t>(g + 1)) {
-                table.rows.push_back(qualifyingCells(row));
+        Table table{"Grid " + std::to_string(g + 1) + " - " + std::to_string(places) +
+                        (places == 1 ? " rider" : " riders"),
+                    qualifying.columns,
+                    {}};
+        for (std::size_t r = 0; r < grids.rows.size(); ++r) {
+            if (grids.rows[r].grid == static_cast<std::int32_t>(g + 1)) {
+                table.rows.push_back(qualifying.rows[r]);
             }
         }
         tables.push_back(std::move(table));
     }
     // Riders without a place have no grid; they are listed after the grids, so that the
     // forum text loses no rider that the page and the CSV file show.
-    TextTable unplaced{"Without a place", kQualifyingHeader, {}};
-    for (const QualifyingRow& row : grids.rows) {
-        if (!row.grid) {
-            unplaced.rows.push_back(qualifyingCells(row));
+    Table unplaced{"Without a place", qualifying.columns, {}};
+    for (std::size_t r = 0; r < grids.rows.size(); ++r) {
+        if (!grids.rows[r].grid) {
+            unplaced.rows.push_back(qualifying.rows[r]);
         }
     }
     if (!unplaced.rows.empty()) {

@@ -1,19 +1,26 @@
 #include "quorrin/pages/all_lap_times.hpp"
 
 #include "common/page_frame.hpp"
+#include "quorrin/analysis/lap_shade_colour.hpp"
 #include "quorrin/pages/driver_cells.hpp"
 
 namespace league::quorrin {
 
 namespace {
 
-void writeShade(ReportWriter& page, Fragment before, std::int32_t component, Fragment after) {
-    page.writeFragment("bgcolor=\"#");
-    page.writeFragment(before);
-    page.writeHexByte(component);
-    page.writeHexByte(component);
-    page.writeFragment(after);
+// The colours as the lap chart has always spelt them: the full component in capitals.
+void writeNearBestShade(ReportWriter& page, const Colour& colour) {
+    page.writeFragment("bgcolor=\"#FF");
+    page.writeHexByte(colour.green);
+    page.writeHexByte(colour.blue);
     page.writeFragment("\"");
+}
+
+void writeSlowLapShade(ReportWriter& page, const Colour& colour) {
+    page.writeFragment("bgcolor=\"#");
+    page.writeHexByte(colour.red);
+    page.writeHexByte(colour.green);
+    page.writeFragment("FF\"");
 }
 
 }  // namespace
@@ -21,10 +28,10 @@ void writeShade(ReportWriter& page, Fragment before, std::int32_t component, Fra
 void writeShadedLapCell(ReportWriter& page, std::int32_t lap, const LapShade& shade) {
     page.writeFragment("<td ");
     if (shade.red) {
-        writeShade(page, "FF", *shade.red, "");
+        writeNearBestShade(page, nearBestColour(*shade.red));
     }
     if (shade.blue) {
-        writeShade(page, "", *shade.blue, "FF");
+        writeSlowLapShade(page, slowLapColour(*shade.blue));
     }
     page.writeFragment("> ");
     page.formatLapTime(lap);

@@ -39,7 +39,8 @@ double gridLabelY(std::string_view page, const std::string& label) {
 
 TEST(LineChart, PointsChartHasLargerValuesHigherRoundStepsAndEscapedTexts) {
     LineChart chart;
-    chart.description = "Points after each round <2026>";
+    chart.description = "Points after each round";
+    chart.descriptionDetails = "<2026>";
     chart.xLabels = {"Kestrel Bay", "Harbour & Loop", "Ridge"};
     chart.xTitle = "Round";
     ValueAxis axis;
@@ -66,7 +67,7 @@ TEST(LineChart, PointsChartHasLargerValuesHigherRoundStepsAndEscapedTexts) {
     EXPECT_EQ(countOf(svg, "class=\"clipped\""), 0U);
     EXPECT_EQ(countOf(svg, "class=\"line-end\""), 1U);
     // Every text of the caller is escaped.
-    for (const char* text : {"aria-label=\"Points after each round &lt;2026&gt;\"", ">Harbour &amp; Loop</text>",
+    for (const char* text : {"aria-label=\"Points after each round, &lt;2026&gt;\"", ">Harbour &amp; Loop</text>",
                              "<title>Ann &quot;A&quot;: 36</title>", ">Bob &amp; Co</text>"}) {
         EXPECT_EQ(countOf(svg, text), 1U) << text;
     }

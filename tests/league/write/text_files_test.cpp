@@ -9,14 +9,30 @@
 namespace league::season {
 namespace {
 
+// A table of plain texts: the heads, then the rows.
+Table tableOf(std::string caption, const std::vector<std::string>& heads,
+              const std::vector<std::vector<std::string>>& rows) {
+    Table table{std::move(caption), {}, {}};
+    for (const std::string& head : heads) {
+        table.columns.push_back({head});
+    }
+    for (const std::vector<std::string>& texts : rows) {
+        table.rows.emplace_back();
+        for (const std::string& text : texts) {
+            table.rows.back().cells.push_back({text});
+        }
+    }
+    return table;
+}
+
 TEST(TextFiles, CsvWithByteOrderMarkQuotingAndForumTableWithTitle) {
-    const TextTable table{"",
-                          {"Rider", "Reason"},
-                          {{"Ann", "plain"}, {"Tom & Jerry", "late, twice"}, {"Bob", "said \"no\""}, {"Cy", "a\r\nb"}}};
+    const Table table = tableOf(
+        "", {"Rider", "Reason"},
+        {{"Ann", "plain"}, {"Tom & Jerry", "late, twice"}, {"Bob", "said \"no\""}, {"Cy", "a\r\nb"}});
     EXPECT_EQ(csvText(table), "\xEF\xBB\xBF" "Rider,Reason\r\nAnn,plain\r\nTom & Jerry,\"late, twice\"\r\n"
                               "Bob,\"said \"\"no\"\"\"\r\nCy,\"a\r\nb\"\r\n");
-    EXPECT_EQ(forumText("Cup - round 1", {TextTable{"", {"Pos", "Rider"}, {{"1", "Ann"}}},
-                                          TextTable{"Grid 2 - 1 rider", {"Pos"}, {{"2"}}}}),
+    EXPECT_EQ(forumText("Cup - round 1", {tableOf("", {"Pos", "Rider"}, {{"1", "Ann"}}),
+                                          tableOf("Grid 2 - 1 rider", {"Pos"}, {{"2"}})}),
               "Cup - round 1\r\n\r\n[table]\r\n[tr][td][b]Pos[/b][/td] [td][b]Rider[/b][/td] [/tr]\r\n"
               "[tr][td]1[/td] [td]Ann[/td] [/tr]\r\n[/table]\r\n"
               "\r\nGrid 2 - 1 rider\r\n[table]\r\n[tr][td][b]Pos[/b][/td] [/tr]\r\n[tr][td]2[/td] [/tr]\r\n[/table]\r\n");
@@ -38,10 +54,10 @@ TEST(TextFiles, GridTablesHoldEveryRiderOfTheQualifying) {
     grids.rows[1].grid = 1;
 
     std::vector<std::pair<std::string, std::vector<std::string>>> shown;  // caption, start numbers
-    for (const TextTable& table : gridTables(grids)) {
+    for (const Table& table : gridTables(grids, qualifyingTable(grids))) {
         shown.emplace_back(table.caption, std::vector<std::string>{});
-        for (const std::vector<std::string>& row : table.rows) {
-            shown.back().second.push_back(row[1]);
+        for (const TableRow& row : table.rows) {
+            shown.back().second.push_back(row.cells[1].text);
         }
     }
     EXPECT_EQ(shown, (std::vector<std::pair<std::string, std::vector<std::string>>>{
