@@ -14,7 +14,8 @@
 set(quorrin "${SOURCE_DIR}/quorrin")
 set(common "${SOURCE_DIR}/common")
 set(run_files "${quorrin}/quorrin_" "${quorrin}/main.cpp")
-set(writers "${common}/report_writer.hpp" "${common}/page_frame.hpp" "${common}/charts/")
+set(writers "${common}/report_writer.hpp" "${common}/page_frame.hpp" "${common}/markup_writer.hpp"
+  "${common}/charts/")
 set(forbidden_record "${quorrin}/analysis/" "${quorrin}/pages/" ${run_files} ${writers}
   "${common}/console.hpp")
 set(forbidden_analysis "${quorrin}/pages/" ${run_files} ${writers} "${common}/console.hpp")
