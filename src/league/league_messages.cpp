@@ -128,6 +128,11 @@ std::string keyMistake(const SeasonMistake& mistake) {
                ", which is not in this round's analyse list";
     case Kind::PenaltyWithoutRider:
         return "a penalty must name its rider (rider = \"...\")";
+    case Kind::PenaltyOfRiderAndTeam:
+        return "a penalty is either a rider's (rider = \"...\") or a team's (team = \"...\"), not both";
+    case Kind::TeamPenaltyNotPoints:
+        return "the penalty of team " + quoted(mistake.team) +
+               " can only take points off its total (points = -5, without race, seconds or disqualified)";
     case Kind::PenaltyKindNotOne:
         return "a penalty must have exactly one of seconds = ..., disqualified = true or points = ...";
     case Kind::PenaltyWithoutRace:
@@ -184,6 +189,8 @@ std::string fileOrRuleMistake(const SeasonMistake& mistake) {
                roundText(mistake.round);
     case Kind::PenaltyInRoundToCome:
         return "round " + quoted(mistake.round.name) + " has no races yet, so it can have no penalty";
+    case Kind::PenaltyTeamUnknown:
+        return "the penalty's team " + quoted(mistake.team) + " is not a team of [teams]";
     case Kind::PenaltyRiderNeverRode:
         return "the penalty's rider " + quoted(mistake.rider) + " has ridden no round of the season";
     case Kind::TeamListsRiderTwice:
@@ -195,6 +202,23 @@ std::string fileOrRuleMistake(const SeasonMistake& mistake) {
         break;
     }
     return "the split " + quoted(mistake.text) + ": " + splitMistake(mistake);
+}
+
+// "Round 1 (Kestrel Bay): the grids of the race "Race" ran different distances
+// (race_g1 10 laps, race_g2 8 laps): each rider is judged by his own grid's finish,
+// and every time brought to the 10 laps of race_g1".
+std::string gridDistancesText(const SeasonWarning& warning) {
+    std::string grids;
+    std::string common;
+    for (const auto& [name, laps] : warning.grids) {
+        grids += (grids.empty() ? "" : ", ") + name + " " + std::to_string(laps) + (laps == 1 ? " lap" : " laps");
+        if (common.empty() && laps != 0) {
+            common = std::to_string(laps) + (laps == 1 ? " lap of " : " laps of ") + name;
+        }
+    }
+    return roundText(warning.round) + ": the grids of the race " + quoted(warning.race) +
+           " ran different distances (" + grids + "): each rider is judged by his own grid's finish, and every "
+           "time brought to the " + common + " by the rider's average lap";
 }
 
 }  // namespace
@@ -258,6 +282,8 @@ std::string warningText(const SeasonWarning& warning, std::string_view seasonFil
     case SeasonWarning::Kind::NoGridSize:
         return "maxdriversingrid.ini holds no grid size above 0: the qualifying is not divided into grids (or give the "
                "round a grid_size)";
+    case SeasonWarning::Kind::GridDistancesDiffer:
+        return gridDistancesText(warning);
     case SeasonWarning::Kind::TeamRiderUnknown:
         break;
     }

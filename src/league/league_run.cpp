@@ -14,6 +14,7 @@
 
 #include <filesystem>
 #include <ostream>
+#include <set>
 
 namespace league::season {
 
@@ -127,6 +128,29 @@ Result<ComputedSeason, SeasonMistake> computeSeasonOf(Disk& disk, const std::str
     return ComputedSeason{std::move(*computed), outputFolderOf(seasonFolder, season->output)};
 }
 
+std::string countText(std::size_t count, const char* one, const char* many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+// A held round in a few words: "3 grids, 20 riders" for one race, "2 races (Sprint: 2
+// grids, Feature race: 1 grid), 20 riders" for several.
+std::string heldRoundText(const HeldRound& round) {
+    const std::vector<ClassifiedRace>& races = round.classification.races;
+    std::set<std::string> riders;
+    std::string grids;
+    for (const ClassifiedRace& race : races) {
+        for (const ClassifiedEntry& entry : race.entries) {
+            if (entry.counts) {
+                riders.insert(entry.identity);
+            }
+        }
+        grids += (grids.empty() ? "" : ", ") + race.name + ": " + countText(race.exports.size(), "grid", "grids");
+    }
+    const std::string shown = races.size() == 1 ? countText(races.front().exports.size(), "grid", "grids")
+                                                : countText(races.size(), "race", "races") + " (" + grids + ")";
+    return shown + ", " + countText(riders.size(), "rider", "riders");
+}
+
 void listRounds(std::ostream& out, const SeasonResult& result) {
     for (std::size_t r = 0; r < result.calendar.size(); ++r) {
         const CalendarRound& calendar = result.calendar[r];
@@ -136,12 +160,7 @@ void listRounds(std::ostream& out, const SeasonResult& result) {
             continue;
         }
         const HeldRound& round = result.rounds[*calendar.heldNumber - 1];
-        std::size_t riders = 0;
-        for (const ClassifiedEntry& entry : round.classification.entries) {
-            riders += entry.counts ? 1 : 0;
-        }
-        out << ": " << round.races.size() << (round.races.size() == 1 ? " race, " : " races, ") << riders
-            << (riders == 1 ? " rider" : " riders");
+        out << ": " << heldRoundText(round);
         if (const auto& pole = round.classification.pole) {
             out << ", pole #" << pole->startNumber << " " << pole->rider;
         }

@@ -337,7 +337,7 @@ TEST(LeagueRun, CheckListsTheRoundsAndWritesNothing) {
     const RunResult result = runInProcess(leagueRun(runOf("cup.toml", LeagueOptions::Mode::Check)), "", files);
     EXPECT_EQ(result.exitStatus, 0);
     EXPECT_EQ(result.console, "Cup (cup.toml)\n"
-                              "Round 1: R1, 2026-03-14: 2 races, 3 riders, pole #8 John Smith\n"
+                              "Round 1: R1, 2026-03-14: 2 grids, 3 riders, pole #8 John Smith\n"
                               "Round 2: R2: to come\n"
                               "The season file and its exports are in order; nothing was written.\n");
     EXPECT_EQ(result.files, files);

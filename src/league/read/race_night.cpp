@@ -46,8 +46,11 @@ Result<RoundExports, SeasonMistake> readRound(Disk& disk, const std::string& sim
         }
         return {};
     };
-    if (auto races = read(round.exports(), kDuvessaEndMargin, readDuvessaRow, exports.races); !races) {
-        return Failure{races.reason()};
+    for (const ScoredRace& race : round.races) {
+        exports.races.emplace_back();
+        if (auto grids = read(race.exports, kDuvessaEndMargin, readDuvessaRow, exports.races.back()); !grids) {
+            return Failure{grids.reason()};
+        }
     }
     if (auto sessions = read(round.qualifying, kOmblenEndMargin, readOmblenRow, exports.qualifying); !sessions) {
         return Failure{sessions.reason()};

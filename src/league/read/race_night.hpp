@@ -26,7 +26,8 @@ struct ExportRows {
 
 /// The exports of one round, in the order the season file names them.
 struct RoundExports {
-    std::vector<ExportRows> races;
+    /// One element per scored race: its grids' exports.
+    std::vector<std::vector<ExportRows>> races;
     std::vector<ExportRows> qualifying;
     /// The races of the analyse list, in its order.
     std::vector<ReplayedRace> replays;

@@ -253,6 +253,7 @@ Result<std::vector<std::int32_t>, SeasonMistake> readPoints(const TableReader& r
 // The keys of a penalty as written, each of the kind it takes.
 struct PenaltyKeys {
     std::optional<std::string> rider;
+    std::optional<std::string> team;
     std::optional<std::string> race;
     std::optional<std::int64_t> seconds;
     std::optional<bool> disqualified;
@@ -262,7 +263,8 @@ struct PenaltyKeys {
 
 Result<PenaltyKeys, SeasonMistake> readPenaltyKeys(const TableReader& reader) {
     PenaltyKeys keys;
-    for (const auto& [key, into] : {std::pair{"rider", &keys.rider}, std::pair{"race", &keys.race}}) {
+    for (const auto& [key, into] :
+         {std::pair{"rider", &keys.rider}, std::pair{"team", &keys.team}, std::pair{"race", &keys.race}}) {
         auto text = reader.text(key);
         if (!text) {
             return Failure{text.reason()};
@@ -286,6 +288,23 @@ Result<PenaltyKeys, SeasonMistake> readPenaltyKeys(const TableReader& reader) {
     return keys;
 }
 
+// A team's penalty: points off the team's total, without seconds, disqualification,
+// rider or race.
+Result<Penalty, SeasonMistake> teamPenaltyOf(const PenaltyKeys& keys, Penalty penalty) {
+    if (keys.rider) {
+        return Failure{mistakeAt(Kind::PenaltyOfRiderAndTeam, penalty.line)};
+    }
+    if (!keys.points || keys.seconds || keys.disqualified || keys.race) {
+        SeasonMistake mistake = mistakeAt(Kind::TeamPenaltyNotPoints, penalty.line);
+        mistake.team = *keys.team;
+        return Failure{std::move(mistake)};
+    }
+    penalty.team = *keys.team;
+    penalty.kind = Penalty::Kind::Points;
+    penalty.points = static_cast<std::int32_t>(*keys.points);
+    return penalty;
+}
+
 // The penalty the keys describe: a rider, exactly one kind, and a race of the round
 // for a time penalty or a disqualification.
 Result<Penalty, SeasonMistake> penaltyOf(const PenaltyKeys& keys, std::int64_t line, const Round& round) {
@@ -293,6 +312,9 @@ Result<Penalty, SeasonMistake> penaltyOf(const PenaltyKeys& keys, std::int64_t l
     penalty.line = line;
     penalty.race = keys.race;
     penalty.reason = keys.reason.value_or("");
+    if (keys.team) {
+        return teamPenaltyOf(keys, std::move(penalty));
+    }
     if (!keys.rider || keys.rider->empty()) {
         return Failure{mistakeAt(Kind::PenaltyWithoutRider, line)};
     }
@@ -324,7 +346,7 @@ Result<Penalty, SeasonMistake> penaltyOf(const PenaltyKeys& keys, std::int64_t l
 }
 
 Result<Penalty, SeasonMistake> readPenalty(const toml::table& table, const Round& round) {
-    if (auto known = checkKeys(table, {"rider", "race", "seconds", "disqualified", "points", "reason"},
+    if (auto known = checkKeys(table, {"rider", "team", "race", "seconds", "disqualified", "points", "reason"},
                                SeasonTable::Penalty);
         !known) {
         return Failure{known.reason()};

@@ -30,7 +30,7 @@ inline constexpr std::int64_t kMostDrops = 1000;
 /// The longest time penalty, in seconds (a day).
 inline constexpr std::int64_t kLongestTimePenalty = 86400;
 
-/// A steward's decision about one rider in one round.
+/// A steward's decision about one rider, or one team, in one round.
 struct Penalty {
     enum class Kind {
         Time,          ///< seconds added to the rider's race time in that race
@@ -38,8 +38,11 @@ struct Penalty {
         Points         ///< points taken off (or given) after the round
     };
     Kind kind = Kind::Time;
-    /// The rider as the season file names them.
+    /// The rider as the season file names them; "" for a team's penalty.
     std::string rider;
+    /// The team as [teams] names it, for points taken off a team's total; "" for a
+    /// rider's penalty.
+    std::string team;
     /// The race export it applies to; a points penalty may name none.
     std::optional<std::string> race;
     std::int32_t seconds = 0;

@@ -60,6 +60,9 @@ struct SeasonMistake {
         SplitUnreadable,                 ///< line, text: the split entry
         SplitOfRaceNotAnalysed,          ///< line, text, race
         PenaltyWithoutRider,             ///< line
+        PenaltyOfRiderAndTeam,           ///< line
+        TeamPenaltyNotPoints,            ///< line, team: seconds, disqualified or a race
+        PenaltyTeamUnknown,              ///< line, team
         PenaltyKindNotOne,               ///< line
         PenaltyWithoutRace,              ///< line
         PenaltyRaceNotInRound,           ///< line, race, round

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace league::season {
@@ -25,7 +26,8 @@ struct SeasonWarning {
         QualifyingRowsLeftOut,  ///< round, count: the qualifying's table was full
         SharedStartNumber,      ///< number, rider in rounds, otherRider in laterRounds
         NoGridSize,             ///< maxdriversingrid.ini holds no grid size above 0
-        TeamRiderUnknown        ///< line, team, rider: no rider of the held rounds
+        TeamRiderUnknown,       ///< line, team, rider: no rider of the held rounds
+        GridDistancesDiffer     ///< round, race, grids: its grids ran different distances
     };
     Kind kind = Kind::NoGridSize;
     RoundName round{};
@@ -39,6 +41,9 @@ struct SeasonWarning {
     std::vector<std::size_t> rounds{};
     std::vector<std::size_t> laterRounds{};
     std::vector<EntryPlace> entries{};
+    /// The scored race, and its grids' exports with the laps each ran.
+    std::string race{};
+    std::vector<std::pair<std::string, std::int32_t>> grids{};
 };
 
 }  // namespace league::season

@@ -3,11 +3,12 @@
 #include "league/standings/points_table.hpp"
 
 #include "duvessa/entry_table.hpp"
-#include "duvessa/placement.hpp"
-#include "duvessa/position_values.hpp"
 #include "duvessa/scaling.hpp"
 #include "omblen/qualifying_table.hpp"
 
+#include "common/time_text.hpp"
+
+#include <algorithm>
 #include <map>
 
 namespace league::season {
@@ -34,7 +35,7 @@ std::int64_t entryRank(const ClassifiedEntry& entry) {
     return entry.disqualified ? 1000000 : 999999;
 }
 
-// When a rider has two entries in the round, the better place counts; the admin is told.
+// When a rider has two entries in a race, the better place counts; the admin is told.
 void keepBetterEntries(std::vector<ClassifiedEntry>& entries, const RoundName& round,
                        std::vector<SeasonWarning>& warnings) {
     std::map<std::string, std::vector<std::size_t>> byRider;
@@ -57,7 +58,7 @@ void keepBetterEntries(std::vector<ClassifiedEntry>& entries, const RoundName& r
             if (entryRank(entries[i]) < entryRank(entries[best])) {
                 best = i;
             }
-            warning.entries.push_back({entries[i].race, entries[i].place, entries[i].disqualified});
+            warning.entries.push_back({entries[i].exportName, entries[i].place, entries[i].disqualified});
         }
         for (const std::size_t i : list) {
             entries[i].counts = i == best;
@@ -77,43 +78,36 @@ std::optional<Pole> findPole(const RoundExports& exports, const RiderNames& name
         return std::nullopt;
     }
     const omblen::QualifyingEntry& best = table.entries[static_cast<std::size_t>(ranking.front())];
-    return Pole{names.leagueName(best.driverName), names.identity(best.driverName), best.startNumber,
-                best.bikeName,                     best.bestLap,
+    return Pole{names.leagueName(best.driverName),
+                names.identity(best.driverName),
+                best.startNumber,
+                best.bikeName,
+                best.bestLap,
+                best.exportNo,
                 exports.qualifying[static_cast<std::size_t>(best.exportNo - 1)].name};
 }
 
-// The rows of a round's races, the time penalties in their times, in Duvessa's
-// merge; the disqualified rows beside it.
-struct MergedRaces {
-    duvessa::EntryTable table;
-    /// The merged rows, and for each entry of the table its row.
-    std::vector<ClassifiedEntry> rows;
-    std::vector<std::size_t> rowOfEntry;
-    std::vector<ClassifiedEntry> disqualified;
-    /// Rows that found the merge's table of 99 entries full.
-    std::int32_t rowsLeftOut = 0;
-};
-
-// The row of an export as the round classifies it, before the merge.
-ClassifiedEntry entryOf(const ExportRow& row, const ExportRows& race, std::size_t raceIndex, const RiderNames& names) {
+// The row of an export as its race classifies it, before the ranking.
+ClassifiedEntry entryOf(const ExportRow& row, const ExportRows& grid, std::size_t gridIndex, const RiderNames& names) {
     ClassifiedEntry entry;
     entry.rider = names.leagueName(row.driverName);
     entry.identity = names.identity(row.driverName);
     entry.startNumber = row.startNumber;
     entry.bike = row.bikeName;
-    entry.raceNumber = static_cast<std::int32_t>(raceIndex + 1);
-    entry.race = race.name;
+    entry.grid = static_cast<std::int32_t>(gridIndex + 1);
+    entry.exportName = grid.name;
     entry.laps = row.laps;
     entry.raceTime = row.time;
     return entry;
 }
 
-// Applies the penalties of `round` that name the entry's rider and race; marks them found.
+// Applies the penalties of `round` that name the entry's rider and export; marks them
+// found.
 void applyPenalties(ClassifiedEntry& entry, const Round& round, const RiderNames& names,
                     std::vector<bool>& penaltyFound) {
     for (std::size_t p = 0; p < round.penalties.size(); ++p) {
         const Penalty& penalty = round.penalties[p];
-        if (penalty.race != entry.race || names.identity(penalty.rider) != entry.identity) {
+        if (penalty.race != entry.exportName || names.identity(penalty.rider) != entry.identity) {
             continue;
         }
         penaltyFound[p] = true;
@@ -125,33 +119,145 @@ void applyPenalties(ClassifiedEntry& entry, const Round& round, const RiderNames
             addReason(entry.penaltyReason, penalty.reason);
         }
     }
-    entry.raceTime = penalisedTime(entry.raceTime, entry.timePenaltySeconds);
 }
 
-// Every row of every race export, with the time penalties and disqualifications of its
-// race; the rows that are not disqualified go into Duvessa's merge. A penalty of a race
-// whose rider is not in it is a mistake (its round is the caller's to name).
-Result<MergedRaces, SeasonMistake> mergeRaces(const Round& round, const RoundExports& exports,
-                                              const RiderNames& names) {
-    MergedRaces merged;
-    std::vector<bool> penaltyFound(round.penalties.size(), false);
-    for (std::size_t k = 0; k < exports.races.size(); ++k) {
-        for (const ExportRow& row : exports.races[k].rows) {
-            ClassifiedEntry entry = entryOf(row, exports.races[k], k, names);
+/// The rows of a race's grids, the disqualified ones apart; and the race's end in each
+/// grid: the laps of its first row and the best export time over those laps.
+struct RaceRows {
+    std::vector<ClassifiedEntry> ranked;
+    /// The export's own time of each ranked row, before time penalties.
+    std::vector<std::int32_t> exportTime;
+    std::vector<ClassifiedEntry> disqualified;
+    std::vector<std::int32_t> gridLaps;
+    std::vector<std::int32_t> gridFinish;
+    std::int32_t rowsLeftOut = 0;
+};
+
+RaceRows raceRows(const std::vector<ExportRows>& grids, const Round& round, const RiderNames& names,
+                  std::vector<bool>& penaltyFound) {
+    RaceRows rows;
+    rows.gridLaps.assign(grids.size(), 0);
+    rows.gridFinish.assign(grids.size(), kNoTime);
+    for (std::size_t k = 0; k < grids.size(); ++k) {
+        bool first = true;
+        for (const ExportRow& row : grids[k].rows) {
+            ClassifiedEntry entry = entryOf(row, grids[k], k, names);
             applyPenalties(entry, round, names, penaltyFound);
             if (entry.disqualified) {
-                merged.disqualified.push_back(std::move(entry));
+                rows.disqualified.push_back(std::move(entry));
                 continue;
             }
-            ExportRow timed = row;
-            timed.time = entry.raceTime;
-            if (!duvessa::addEntry(merged.table, timed, entry.raceNumber)) {
-                ++merged.rowsLeftOut;
+            // A classification holds as many riders as Duvessa's merge.
+            if (rows.ranked.size() >= static_cast<std::size_t>(duvessa::kMaxEntries)) {
+                ++rows.rowsLeftOut;
                 continue;
             }
-            merged.rowOfEntry.push_back(merged.rows.size());
-            merged.rows.push_back(std::move(entry));
+            if (first) {
+                rows.gridLaps[k] = row.laps;
+                first = false;
+            }
+            if (row.laps == rows.gridLaps[k]) {
+                rows.gridFinish[k] = std::min(rows.gridFinish[k], row.time);
+            }
+            rows.exportTime.push_back(row.time);
+            entry.raceTime = penalisedTime(row.time, entry.timePenaltySeconds);
+            rows.ranked.push_back(std::move(entry));
         }
+    }
+    return rows;
+}
+
+// Whether each ranked row finished its grid's race, and the time it is ranked by: over
+// the common distance for a finisher, its own for a rider who stopped early.
+void judgeRows(RaceRows& rows, std::int32_t commonLaps) {
+    for (std::size_t i = 0; i < rows.ranked.size(); ++i) {
+        ClassifiedEntry& entry = rows.ranked[i];
+        const auto grid = static_cast<std::size_t>(entry.grid - 1);
+        entry.finished = rows.exportTime[i] >= rows.gridFinish[grid];
+        entry.rankTime =
+            entry.finished ? duvessa::scaledRaceTime(entry.raceTime, entry.laps, commonLaps) : entry.raceTime;
+    }
+}
+
+// Finishers by their time over the common distance, then those who stopped early by
+// laps, then time; in reading order where equal. Places run on until a time ranks
+// nowhere (kNoTime or more), as in Duvessa's merge; the points go to the finishers.
+void placeRows(std::vector<ClassifiedEntry>& ranked, const std::vector<std::int32_t>& points) {
+    std::stable_sort(ranked.begin(), ranked.end(), [](const ClassifiedEntry& a, const ClassifiedEntry& b) {
+        if (a.finished != b.finished) {
+            return a.finished;
+        }
+        if (!a.finished && a.laps != b.laps) {
+            return a.laps > b.laps;
+        }
+        return a.rankTime < b.rankTime;
+    });
+    std::int32_t place = 0;
+    for (ClassifiedEntry& entry : ranked) {
+        if (entry.rankTime >= kNoTime) {
+            break;
+        }
+        entry.place = ++place;
+        entry.points = entry.finished ? pointsForPlace(points, place) : 0;
+        entry.gapToFirst = entry.finished ? timeDifference(entry.rankTime, ranked.front().rankTime) : 0;
+    }
+}
+
+ClassifiedRace classifyRace(const ScoredRace& race, const std::vector<ExportRows>& grids, const Round& round,
+                            const std::vector<std::int32_t>& seasonPoints, const RiderNames& names,
+                            std::vector<bool>& penaltyFound) {
+    ClassifiedRace classified;
+    classified.name = race.name;
+    classified.exports = race.exports;
+    classified.points = race.points.empty() ? seasonPoints : race.points;
+    RaceRows rows = raceRows(grids, round, names, penaltyFound);
+    classified.gridLaps = rows.gridLaps;
+    classified.rowsLeftOut = rows.rowsLeftOut;
+    if (!rows.ranked.empty()) {
+        classified.commonLaps = rows.gridLaps[static_cast<std::size_t>(rows.ranked.front().grid - 1)];
+    }
+    judgeRows(rows, classified.commonLaps);
+    placeRows(rows.ranked, classified.points);
+    classified.entries = std::move(rows.ranked);
+    for (ClassifiedEntry& entry : rows.disqualified) {
+        classified.entries.push_back(std::move(entry));
+    }
+    return classified;
+}
+
+// What the admin should know about a classified race: rows left out, grids of different
+// distances, riders with two entries.
+void warnAbout(ClassifiedRace& race, const RoundName& round, std::vector<SeasonWarning>& warnings) {
+    if (race.rowsLeftOut > 0) {
+        warnings.push_back({.kind = SeasonWarning::Kind::RowsLeftOut, .round = round, .count = race.rowsLeftOut});
+    }
+    if (race.distancesDiffer()) {
+        SeasonWarning warning{.kind = SeasonWarning::Kind::GridDistancesDiffer, .round = round, .race = race.name};
+        for (std::size_t k = 0; k < race.exports.size(); ++k) {
+            warning.grids.emplace_back(race.exports[k], race.gridLaps[k]);
+        }
+        warnings.push_back(std::move(warning));
+    }
+    keepBetterEntries(race.entries, round, warnings);
+}
+
+}  // namespace
+
+bool ClassifiedRace::distancesDiffer() const {
+    return std::any_of(gridLaps.begin(), gridLaps.end(),
+                       [&](std::int32_t laps) { return laps != 0 && laps != commonLaps; });
+}
+
+Result<ClassifiedRound, SeasonMistake> classifyRound(const Round& round, std::size_t roundNumber,
+                                                     const RoundExports& exports,
+                                                     const std::vector<std::int32_t>& seasonPoints,
+                                                     const RiderNames& names) {
+    const RoundName name{roundNumber, round.name};
+    ClassifiedRound classified;
+    std::vector<bool> penaltyFound(round.penalties.size(), false);
+    for (std::size_t r = 0; r < round.races.size(); ++r) {
+        classified.classification.races.push_back(
+            classifyRace(round.races[r], exports.races[r], round, seasonPoints, names, penaltyFound));
     }
     for (std::size_t p = 0; p < round.penalties.size(); ++p) {
         const Penalty& penalty = round.penalties[p];
@@ -159,73 +265,14 @@ Result<MergedRaces, SeasonMistake> mergeRaces(const Round& round, const RoundExp
             return Failure{SeasonMistake{.kind = SeasonMistake::Kind::PenaltyRiderNotInRace,
                                          .line = penalty.line,
                                          .race = *penalty.race,
-                                         .rider = penalty.rider}};
+                                         .rider = penalty.rider,
+                                         .round = name}};
         }
     }
-    return merged;
-}
-
-// The classification of the merged races: placed entries by place with their points,
-// then the unplaced ones, then the disqualified ones.
-std::vector<ClassifiedEntry> placeEntries(MergedRaces& merged, const std::vector<std::int32_t>& pointsTable) {
-    duvessa::EntryTable& table = merged.table;
-    duvessa::scaleEntries(table);
-    const duvessa::Placement placement = duvessa::placeEntries(table);
-    std::vector<bool> placed(merged.rows.size(), false);
-    std::vector<ClassifiedEntry> entries;
-    for (std::int32_t position = 1; position <= placement.positionCount; ++position) {
-        const std::int32_t index = placement.entryAt(position);
-        if (index == duvessa::kEmptyPosition) {
-            continue;
-        }
-        const duvessa::MergeEntry& entryOfTable = table.entries[static_cast<std::size_t>(index)];
-        const duvessa::PositionValues values = duvessa::positionValues(table, placement, position);
-        const std::size_t row = merged.rowOfEntry[static_cast<std::size_t>(index)];
-        ClassifiedEntry entry = merged.rows[row];
-        placed[row] = true;
-        entry.place = position;
-        entry.fullDistance = values.fullDistance;
-        entry.rankTime = entryOfTable.rankTime;
-        entry.gapToFirst = values.gapToFirst;
-        // Duvessa scores a place only for a rider not below the best full-distance time.
-        const bool scored = entryOfTable.raceTime >= table.referenceTime;
-        entry.points = scored ? pointsForPlace(pointsTable, position) : 0;
-        entries.push_back(std::move(entry));
+    for (ClassifiedRace& race : classified.classification.races) {
+        warnAbout(race, name, classified.warnings);
     }
-    for (std::size_t i = 0; i < merged.rows.size(); ++i) {
-        if (!placed[i]) {
-            entries.push_back(merged.rows[i]);
-        }
-    }
-    for (ClassifiedEntry& entry : merged.disqualified) {
-        entries.push_back(std::move(entry));
-    }
-    return entries;
-}
-
-}  // namespace
-
-Result<ClassifiedRound, SeasonMistake> classifyRound(const Round& round, std::size_t roundNumber,
-                                                     const RoundExports& exports,
-                                                     const std::vector<std::int32_t>& pointsTable,
-                                                     const RiderNames& names) {
-    const RoundName name{roundNumber, round.name};
-    auto merged = mergeRaces(round, exports, names);
-    if (!merged) {
-        SeasonMistake mistake = merged.reason();
-        mistake.round = name;
-        return Failure{std::move(mistake)};
-    }
-    ClassifiedRound classified;
-    RoundClassification& classification = classified.classification;
-    classification.rowsLeftOut = merged->rowsLeftOut;
-    if (classification.rowsLeftOut > 0) {
-        classified.warnings.push_back(
-            {.kind = SeasonWarning::Kind::RowsLeftOut, .round = name, .count = classification.rowsLeftOut});
-    }
-    classification.entries = placeEntries(*merged, pointsTable);
-    keepBetterEntries(classification.entries, name, classified.warnings);
-    classification.pole = findPole(exports, names);
+    classified.classification.pole = findPole(exports, names);
     return classified;
 }
 

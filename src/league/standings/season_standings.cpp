@@ -6,6 +6,7 @@
 #include "league/read/rider_names.hpp"
 #include "league/standings/team_standings.hpp"
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -43,13 +44,16 @@ private:
 void warnAboutSharedNumbers(const SeasonResult& result, std::vector<SeasonWarning>& warnings) {
     std::map<std::int32_t, std::map<std::size_t, std::vector<std::size_t>>> roundsByNumber;
     for (const HeldRound& round : result.rounds) {
-        for (const ClassifiedEntry& entry : round.classification.entries) {
-            if (!entry.counts) {
-                continue;
-            }
-            for (std::size_t r = 0; r < result.riders.size(); ++r) {
-                if (result.riders[r].identity == entry.identity) {
-                    roundsByNumber[entry.startNumber][r].push_back(round.number);
+        for (const ClassifiedRace& race : round.classification.races) {
+            for (const ClassifiedEntry& entry : race.entries) {
+                for (std::size_t r = 0; r < result.riders.size() && entry.counts; ++r) {
+                    if (result.riders[r].identity != entry.identity) {
+                        continue;
+                    }
+                    std::vector<std::size_t>& rounds = roundsByNumber[entry.startNumber][r];
+                    if (rounds.empty() || rounds.back() != round.number) {
+                        rounds.push_back(round.number);
+                    }
                 }
             }
         }
@@ -102,8 +106,10 @@ Standings standingsAfter(const SeasonResult& result, std::size_t heldCount, cons
             appeared = appeared || round.rode || round.pole || round.penaltyPoints != 0;
             scores.push_back(round.score());
             row.penaltyPoints += round.penaltyPoints;
-            if (round.place) {
-                contender.places.push_back(RoundPlace{h + 1, *round.place});
+            for (const RiderRace& race : round.races) {
+                if (race.place) {
+                    contender.places.push_back(RoundPlace{h + 1, *race.place});
+                }
             }
         }
         if (!appeared) {
@@ -173,6 +179,27 @@ void addRaceNight(HeldRound& held, const Round& round, const RoundExports& expor
     }
 }
 
+// A penalty as the standings list it, with the scored race and grid of its export.
+PenaltyNote penaltyNote(const Penalty& penalty, const Round& round, std::size_t number, const RiderNames& names) {
+    PenaltyNote note{.heldRound = number,
+                     .rider = penalty.team.empty() ? names.leagueName(penalty.rider) : std::string(),
+                     .team = penalty.team,
+                     .race = penalty.race.value_or(""),
+                     .kind = penalty.kind,
+                     .seconds = penalty.seconds,
+                     .points = penalty.points,
+                     .reason = penalty.reason};
+    for (std::size_t r = 0; r < round.races.size() && penalty.race; ++r) {
+        const std::vector<std::string>& exports = round.races[r].exports;
+        const auto found = std::find(exports.begin(), exports.end(), *penalty.race);
+        if (found != exports.end()) {
+            note.scoredRace = r;
+            note.grid = static_cast<std::int32_t>(found - exports.begin() + 1);
+        }
+    }
+    return note;
+}
+
 // The held round of the season file's round at `seasonIndex`, numbered `number` among
 // the held rounds: its classification, penalties and race night.
 Result<HeldRound, SeasonMistake> heldRoundOf(const Round& round, std::size_t seasonIndex, std::size_t number,
@@ -189,17 +216,10 @@ Result<HeldRound, SeasonMistake> heldRoundOf(const Round& round, std::size_t sea
                    .name = round.name,
                    .date = round.date,
                    .keep = round.keep,
-                   .races = round.exports(),
                    .qualifying = round.qualifying,
                    .classification = std::move(classified->classification)};
     for (const Penalty& penalty : round.penalties) {
-        held.penalties.push_back({.heldRound = number,
-                                  .rider = names.leagueName(penalty.rider),
-                                  .race = penalty.race.value_or(""),
-                                  .kind = penalty.kind,
-                                  .seconds = penalty.seconds,
-                                  .points = penalty.points,
-                                  .reason = penalty.reason});
+        held.penalties.push_back(penaltyNote(penalty, round, number, names));
     }
     addRaceNight(held, round, exports, nights, names, result.warnings);
     return held;
@@ -228,25 +248,34 @@ Result<void, SeasonMistake> classifyRounds(const SeasonFile& season, const RaceN
     return {};
 }
 
+// A rider's part in race `race` of held round `h`: his number, bike and unmapped name
+// are those of the latest race.
+void addRace(RiderSeason& rider, std::size_t h, std::size_t race, const ClassifiedEntry& entry) {
+    rider.name = entry.rider;
+    rider.startNumber = entry.startNumber;
+    rider.bike = entry.bike;
+    RiderRound& part = rider.rounds[h];
+    part.disqualified = (!part.rode || part.disqualified) && entry.disqualified;
+    part.rode = true;
+    part.races.push_back(RiderRace{race, entry.place, entry.disqualified, entry.points});
+    if (race == 0) {
+        part.place = entry.place;
+    }
+    part.racePoints += entry.points;
+}
+
 // Every rider's part in every held round; number, bike and unmapped names from the
 // latest round.
 void collectRiders(SeasonResult& result) {
     RiderList riders(result.riders, result.rounds.size());
     for (std::size_t h = 0; h < result.rounds.size(); ++h) {
         const HeldRound& round = result.rounds[h];
-        for (const ClassifiedEntry& entry : round.classification.entries) {
-            if (!entry.counts) {
-                continue;
+        for (std::size_t r = 0; r < round.classification.races.size(); ++r) {
+            for (const ClassifiedEntry& entry : round.classification.races[r].entries) {
+                if (entry.counts) {
+                    addRace(riders.rider(entry.identity, entry.rider), h, r, entry);
+                }
             }
-            RiderSeason& rider = riders.rider(entry.identity, entry.rider);
-            rider.name = entry.rider;
-            rider.startNumber = entry.startNumber;
-            rider.bike = entry.bike;
-            RiderRound& part = rider.rounds[h];
-            part.rode = true;
-            part.place = entry.place;
-            part.disqualified = entry.disqualified;
-            part.racePoints = entry.points;
         }
         if (const auto& pole = round.classification.pole) {
             RiderSeason& rider = riders.rider(pole->identity, pole->rider);
@@ -270,7 +299,7 @@ Result<void, SeasonMistake> addPointsPenalties(const SeasonFile& season, const R
     }
     for (std::size_t h = 0; h < result.rounds.size(); ++h) {
         for (const Penalty& penalty : season.rounds[result.rounds[h].seasonIndex].penalties) {
-            if (penalty.kind != Penalty::Kind::Points) {
+            if (penalty.kind != Penalty::Kind::Points || !penalty.team.empty()) {
                 continue;
             }
             const auto found = riderOf.find(names.identity(penalty.rider));
@@ -291,6 +320,9 @@ Result<SeasonResult, SeasonMistake> computeSeason(const SeasonFile& season, cons
     const RiderNames names(season.riderNames);
     if (const auto teams = checkTeams(season, names); !teams) {
         return Failure{teams.reason()};
+    }
+    if (const auto penalties = checkTeamPenalties(season); !penalties) {
+        return Failure{penalties.reason()};
     }
     SeasonResult result;
     result.title = season.title;

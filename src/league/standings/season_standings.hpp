@@ -19,12 +19,26 @@
 
 namespace league::season {
 
+/// A rider's part in one scored race of a round.
+struct RiderRace {
+    /// The race: its index among the round's races.
+    std::size_t race = 0;
+    std::optional<std::int32_t> place{};
+    bool disqualified = false;
+    std::int32_t points = 0;
+};
+
 /// A rider's part in one held round.
 struct RiderRound {
     /// The rider has a counting entry in the round's races.
     bool rode = false;
+    /// The races he rode, in the round's order.
+    std::vector<RiderRace> races{};
+    /// The place in the round's first race; none when he did not ride it or had none.
     std::optional<std::int32_t> place{};
+    /// Disqualified in every race he rode.
     bool disqualified = false;
+    /// The points of his races together.
     std::int32_t racePoints = 0;
     bool pole = false;
     std::int32_t polePoints = 0;
@@ -48,10 +62,16 @@ struct RiderSeason {
 /// A points penalty or a penalty of a race, as the standings list them.
 struct PenaltyNote {
     std::size_t heldRound = 0;  ///< from 1
-    /// The league's name of the rider.
+    /// The league's name of the rider; "" for a team's penalty.
     std::string rider{};
+    /// The team of a team's penalty; "" for a rider's.
+    std::string team{};
     /// The race export it applies to; "" for a points penalty that names none.
     std::string race{};
+    /// That export's scored race (its index in the round) and grid (from 1); none
+    /// without a race.
+    std::optional<std::size_t> scoredRace{};
+    std::int32_t grid = 0;
     Penalty::Kind kind = Penalty::Kind::Time;
     std::int32_t seconds = 0;
     std::int32_t points = 0;
@@ -87,6 +107,8 @@ struct TeamRow {
     bool shared = false;
     /// One per held round: the sum of its riders' round scores.
     std::vector<std::int64_t> roundScores{};
+    /// The team's points penalties (never dropped).
+    std::int64_t penaltyPoints = 0;
     std::int64_t total = 0;
     std::int64_t gapToLeader = 0;
 };
@@ -106,8 +128,8 @@ struct HeldRound {
     std::string name{};
     std::optional<std::string> date{};
     bool keep = false;
-    std::vector<std::string> races{};
     std::vector<std::string> qualifying{};
+    /// Each scored race's classification, and the pole.
     RoundClassification classification{};
     std::vector<PenaltyNote> penalties{};
     /// The qualifying classification and grids, when the round has qualifying.

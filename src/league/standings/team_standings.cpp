@@ -2,6 +2,7 @@
 
 #include "league/standings/countback.hpp"
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -32,6 +33,21 @@ Result<void, SeasonMistake> checkTeams(const SeasonFile& season, const RiderName
     return {};
 }
 
+Result<void, SeasonMistake> checkTeamPenalties(const SeasonFile& season) {
+    for (const Round& round : season.rounds) {
+        for (const Penalty& penalty : round.penalties) {
+            const bool known = std::any_of(season.teams.begin(), season.teams.end(),
+                                           [&](const Team& team) { return team.name == penalty.team; });
+            if (!penalty.team.empty() && !known) {
+                return Failure{SeasonMistake{.kind = SeasonMistake::Kind::PenaltyTeamUnknown,
+                                             .line = penalty.line,
+                                             .team = penalty.team}};
+            }
+        }
+    }
+    return {};
+}
+
 std::vector<SeasonWarning> unknownTeamRiders(const SeasonFile& season, const RiderNames& names,
                                              const SeasonResult& result) {
     std::vector<SeasonWarning> warnings;
@@ -54,6 +70,21 @@ std::vector<SeasonWarning> unknownTeamRiders(const SeasonFile& season, const Rid
     }
     return warnings;
 }
+
+namespace {
+
+// The points that the held rounds' team penalties take off (or give) the team.
+std::int64_t teamPenaltyPoints(const SeasonResult& result, const std::string& team) {
+    std::int64_t points = 0;
+    for (const HeldRound& round : result.rounds) {
+        for (const PenaltyNote& penalty : round.penalties) {
+            points += penalty.team == team ? penalty.points : 0;
+        }
+    }
+    return points;
+}
+
+}  // namespace
 
 TeamStandings teamStandings(const SeasonFile& season, const RiderNames& names, const SeasonResult& result) {
     std::map<std::string, const RiderSeason*> riderOf;
@@ -78,11 +109,15 @@ TeamStandings teamStandings(const SeasonFile& season, const RiderNames& names, c
             row.riders.push_back(rider.name);
             for (std::size_t h = 0; h < heldCount; ++h) {
                 row.roundScores[h] += rider.rounds[h].score();
-                if (rider.rounds[h].place) {
-                    contender.places.push_back(RoundPlace{h + 1, *rider.rounds[h].place});
+                for (const RiderRace& race : rider.rounds[h].races) {
+                    if (race.place) {
+                        contender.places.push_back(RoundPlace{h + 1, *race.place});
+                    }
                 }
             }
         }
+        row.penaltyPoints = teamPenaltyPoints(result, team.name);
+        row.total = row.penaltyPoints;
         for (const std::int64_t score : row.roundScores) {
             row.total += score;
         }

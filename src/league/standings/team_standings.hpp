@@ -17,6 +17,9 @@ namespace league::season {
 /// Checks that no team lists a rider twice and no rider is in two teams.
 Result<void, SeasonMistake> checkTeams(const SeasonFile& season, const RiderNames& names);
 
+/// Checks that every team's penalty names a team of [teams].
+Result<void, SeasonMistake> checkTeamPenalties(const SeasonFile& season);
+
 /// A warning for every rider that a team lists and that matches no rider of the held
 /// rounds of `result`, whose name may be misspelt; none while no round is held.
 std::vector<SeasonWarning> unknownTeamRiders(const SeasonFile& season, const RiderNames& names,

@@ -20,10 +20,8 @@ void writeField(std::string& text, bool first, const std::string& field) {
     text += (first ? "" : ",") + csvField(field);
 }
 
-}  // namespace
-
-std::string csvText(const Table& table) {
-    std::string text = "\xEF\xBB\xBF";
+// The records of a table: its header row, then its rows.
+void writeRecords(std::string& text, const Table& table) {
     for (std::size_t c = 0; c < table.columns.size(); ++c) {
         writeField(text, c == 0, table.columns[c].head);
     }
@@ -33,6 +31,29 @@ std::string csvText(const Table& table) {
             writeField(text, c == 0, row.cells[c].text);
         }
         text += "\r\n";
+    }
+}
+
+}  // namespace
+
+std::string csvText(const Table& table) {
+    std::string text = "\xEF\xBB\xBF";
+    writeRecords(text, table);
+    return text;
+}
+
+std::string csvText(const std::vector<Table>& tables) {
+    if (tables.size() == 1) {
+        return csvText(tables.front());
+    }
+    std::string text = "\xEF\xBB\xBF";
+    for (std::size_t t = 0; t < tables.size(); ++t) {
+        text += t == 0 ? "" : "\r\n";
+        if (!tables[t].caption.empty()) {
+            writeField(text, true, tables[t].caption);
+            text += "\r\n";
+        }
+        writeRecords(text, tables[t]);
     }
     return text;
 }

@@ -64,18 +64,21 @@ SeasonFiles seasonFiles(const SeasonResult& result, const std::vector<std::strin
     }
     files.push_back({"standings_forum.txt", forumText(standingsTitle(result), tables)});
     files.push_back({"standings.csv", csvText(riders)});
+    if (!teams.rows.empty()) {
+        files.push_back({"teams.csv", csvText(teams)});
+    }
     for (const HeldRound& round : result.rounds) {
         const std::string stem = roundFileStem(round.number);
-        const Table classification = roundTable(round);
-        files.push_back({stem + ".html", roundPage(result, round, classification, kPage)});
-        files.push_back({stem + "_fragment.html", roundPage(result, round, classification, kFragment)});
+        const std::vector<Table> tables = roundTables(result, round);
+        files.push_back({stem + ".html", roundPage(result, round, tables, kPage)});
+        files.push_back({stem + "_fragment.html", roundPage(result, round, tables, kFragment)});
         // The forum text's title is followed by the pole on a line of its own.
         std::string title = roundTitle(result, round);
         if (const std::string pole = poleText(result, round); !pole.empty()) {
             title += "\r\n" + pole;
         }
-        files.push_back({stem + "_forum.txt", forumText(title, {classification})});
-        files.push_back({stem + ".csv", csvText(classification)});
+        files.push_back({stem + "_forum.txt", forumText(title, tables)});
+        files.push_back({stem + ".csv", csvText(tables)});
         addRaceNightFiles(files, season.leftOut, result, round);
     }
     files.push_back({"season.json", seasonJson(result, warnings)});

@@ -19,7 +19,7 @@ struct OutputFile {
 
 struct SeasonFiles {
     /// index.html, standings_fragment.html, standings_forum.txt, standings.csv,
-    /// season.json; for each held round round-NN.html, round-NN_fragment.html,
+    /// teams.csv (when the season has teams), season.json; for each held round round-NN.html, round-NN_fragment.html,
     /// round-NN_forum.txt and round-NN.csv, and in its folder round-NN/ the round's
     /// index.html, the qualifying (qualifying.html, qualifying_fragment.html,
     /// qualifying_forum.txt, qualifying.csv) and each analysed race

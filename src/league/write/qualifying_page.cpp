@@ -37,14 +37,10 @@ std::string qualifyingPage(const SeasonResult& result, const HeldRound& round, c
     MarkupWriter html(page);
     writeFrameStart(page, variant, qualifyingTitle(result, round));
     writeRaceNightHeading(page, result, round, "Qualifying and grids", variant);
-    std::string sessions;
-    for (const std::string& session : round.qualifying) {
-        sessions += (sessions.empty() ? "" : ", ") + session;
-    }
-    html.write("<p class=\"note\">The riders of ");
-    html.writeContent(sessions);
-    html.write(" in one classification by their best lap; Session: where the time was set, Grid: the rider's new "
-               "grid. ");
+    html.write(round.qualifying.size() == 1 ? Fragment("<p class=\"note\">The riders of the qualifying")
+                                            : Fragment("<p class=\"note\">The riders of every grid's qualifying"));
+    html.write(" in one classification by their best lap; Session: the grid where the time was set, Grid: the "
+               "rider's new grid. ");
     html.writeContent(divisionText(*round.qualifyingGrids));
     html.write("</p>\n");
     writeHtmlTable(page, qualifying, "qualifying", variant);

@@ -75,8 +75,9 @@ void writeCharts(ReportWriter& page, const AnalysedRace& race, const std::string
 std::string framedPage(const SeasonResult& result, const HeldRound& round, const AnalysedRace& race,
                        const ReportWriter& content, PageVariant variant) {
     ReportWriter page(PageConventions::Html5);
-    writeFrameStart(page, variant, roundTitle(result, round) + " - race analysis of " + race.replayed.name);
-    writeRaceNightHeading(page, result, round, "Race analysis: " + race.replayed.name, variant);
+    const std::string name = analysisName(round, race);
+    writeFrameStart(page, variant, roundTitle(result, round) + " - race analysis of " + name);
+    writeRaceNightHeading(page, result, round, "Race analysis: " + name, variant);
     page.writePart(content);
     writeFrameEnd(page, variant);
     return pageBytes(page);

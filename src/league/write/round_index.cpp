@@ -33,7 +33,9 @@ void writeItemEnd(MarkupWriter& html, const std::vector<HeadingLink>& forms) {
 void writePageList(MarkupWriter& html, const HeldRound& round) {
     const std::string up = "../" + roundFileStem(round.number);
     writeItemStart(html, {up + ".html", "Result"});
-    html.write("all grids in one classification with the points");
+    html.write(round.classification.races.size() == 1 ? Fragment("all grids in one classification with the points")
+                                                      : Fragment("each race's classification with the points, and "
+                                                                 "the round's total"));
     writeItemEnd(html, {{up + "_fragment.html", "fragment"}, {up + "_forum.txt", "forum text"}, {up + ".csv", "CSV"}});
     if (round.qualifyingGrids) {
         writeItemStart(html, {"qualifying.html", "Qualifying and grids"});
@@ -46,11 +48,12 @@ void writePageList(MarkupWriter& html, const HeldRound& round) {
     for (std::size_t a = 0; a < round.analyses.size(); ++a) {
         const AnalysedRace& race = round.analyses[a];
         if (race.analysis) {
-            writeItemStart(html, {stems[a] + ".html", "Race analysis of " + race.replayed.name});
+            writeItemStart(html, {stems[a] + ".html", "Race analysis of " + analysisName(round, race)});
             html.writeContent(raceSummary(race));
             writeItemEnd(html, {{stems[a] + "_fragment.html", "fragment"}});
         } else {
-            html.element("li", "Race analysis of " + race.replayed.name + ": left out, " + leftOutText(*race.leftOut));
+            html.element("li",
+                         "Race analysis of " + analysisName(round, race) + ": left out, " + leftOutText(*race.leftOut));
         }
     }
 }

@@ -28,11 +28,13 @@ Json entryJson(const ClassifiedEntry& entry) {
         {"number", entry.startNumber},
         {"rider", entry.rider},
         {"bike", entry.bike},
-        {"race", entry.race},
+        {"race", entry.exportName},
+        {"grid", entry.grid},
         {"laps", entry.laps},
         {"time_ms", timeValue(entry.raceTime)},
-        {"full_distance_time_ms", entry.fullDistance ? timeValue(entry.rankTime) : Json(nullptr)},
-        {"gap_ms", entry.fullDistance && entry.place ? Json(entry.gapToFirst) : Json(nullptr)},
+        {"finished", entry.finished},
+        {"full_distance_time_ms", entry.finished && entry.place ? timeValue(entry.rankTime) : Json(nullptr)},
+        {"gap_ms", entry.finished && entry.place ? Json(entry.gapToFirst) : Json(nullptr)},
         {"points", entry.counts ? entry.points : 0},
         {"time_penalty_seconds", entry.timePenaltySeconds},
         {"disqualified", entry.disqualified},
@@ -120,12 +122,27 @@ Json analysisJson(const AnalysedRace& race, const std::string& page) {
                 {"result", std::move(result)}};
 }
 
-// Adds a held round's classification, pole and penalties to its calendar entry.
-void addHeldRound(Json& json, const SeasonResult& result, const HeldRound& round) {
-    Json classification = Json::array();
-    for (const ClassifiedEntry& entry : round.classification.entries) {
-        classification.push_back(entryJson(entry));
+// Each scored race of a round: its name, exports, the points table it gave, the laps
+// of its grids, and its classification.
+Json racesJson(const HeldRound& round) {
+    Json races = Json::array();
+    for (const ClassifiedRace& race : round.classification.races) {
+        Json classification = Json::array();
+        for (const ClassifiedEntry& entry : race.entries) {
+            classification.push_back(entryJson(entry));
+        }
+        races.push_back(Json{{"name", race.name},
+                             {"exports", race.exports},
+                             {"points", race.points},
+                             {"grid_laps", race.gridLaps},
+                             {"common_laps", race.commonLaps},
+                             {"classification", std::move(classification)}});
     }
+    return races;
+}
+
+// Adds a held round's races, pole and penalties to its calendar entry.
+void addHeldRound(Json& json, const SeasonResult& result, const HeldRound& round) {
     Json pole = nullptr;
     if (const auto& best = round.classification.pole) {
         pole = Json{{"rider", best->rider},       {"number", best->startNumber}, {"bike", best->bike},
@@ -134,12 +151,13 @@ void addHeldRound(Json& json, const SeasonResult& result, const HeldRound& round
     }
     Json penalties = Json::array();
     for (const PenaltyNote& penalty : round.penalties) {
-        penalties.push_back(Json{{"rider", penalty.rider},
+        penalties.push_back(Json{{"rider", penalty.team.empty() ? Json(penalty.rider) : Json(nullptr)},
+                                 {"team", penalty.team.empty() ? Json(nullptr) : Json(penalty.team)},
                                  {"race", penalty.race.empty() ? Json(nullptr) : Json(penalty.race)},
                                  {"penalty", penaltyText(penalty)},
                                  {"reason", penalty.reason}});
     }
-    json["classification"] = std::move(classification);
+    json["races"] = racesJson(round);
     json["pole"] = std::move(pole);
     json["penalties"] = std::move(penalties);
     json["round_index"] = roundFolder(round.number) + "index.html";
@@ -160,13 +178,20 @@ Json standingsJson(const SeasonResult& result) {
         Json rounds = Json::array();
         for (std::size_t h = 0; h < standings.heldRounds; ++h) {
             const RiderRound& part = rider.rounds[h];
+            Json races = Json::array();
+            for (const RiderRace& race : part.races) {
+                races.push_back(Json{{"race", result.rounds[h].classification.races[race.race].name},
+                                     {"place", race.place ? Json(*race.place) : Json(nullptr)},
+                                     {"points", race.points}});
+            }
             rounds.push_back(Json{{"round", h + 1},
                                   {"place", part.place ? Json(*part.place) : Json(nullptr)},
                                   {"points", part.score()},
                                   {"dropped", static_cast<bool>(row.dropped[h])},
                                   {"rode", part.rode},
                                   {"disqualified", part.disqualified},
-                                  {"pole", part.pole}});
+                                  {"pole", part.pole},
+                                  {"races", std::move(races)}});
         }
         rows.push_back(Json{{"position", row.position},
                             {"shared", row.shared},
@@ -194,6 +219,7 @@ Json teamsJson(const SeasonResult& result) {
                              {"team", team.name},
                              {"riders", team.riders},
                              {"rounds", rounds},
+                             {"penalty_points", team.penaltyPoints},
                              {"total", team.total},
                              {"gap", team.gapToLeader}});
     }
@@ -215,7 +241,6 @@ std::string seasonJson(const SeasonResult& result, const std::vector<std::string
             const HeldRound& held = result.rounds[*calendar.heldNumber - 1];
             round["held_number"] = held.number;
             round["page"] = roundFileStem(held.number) + ".html";
-            round["races"] = held.races;
             round["qualifying"] = held.qualifying;
             addHeldRound(round, result, held);
         }

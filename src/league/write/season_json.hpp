@@ -11,7 +11,9 @@
 namespace league::season {
 
 inline constexpr const char* kSeasonJsonFormat = "korvex-league-season";
-inline constexpr int kSeasonJsonFormatVersion = 1;
+/// 2: a held round's races, each with its classification; a round's team penalties;
+/// each standings round's races.
+inline constexpr int kSeasonJsonFormatVersion = 2;
 
 std::string seasonJson(const SeasonResult& result, const std::vector<std::string>& warnings);
 

@@ -76,9 +76,9 @@ void writePenalties(MarkupWriter& html, const SeasonResult& result) {
             html.write("<tr>");
             html.element("td", roundColumn(round.number), false);
             html.open("td").attribute("class", "name").endStart();
-            html.writeContent(penalty.rider);
+            html.writeContent(penalty.team.empty() ? penalty.rider : penalty.team + " (team)");
             html.write("</td>");
-            html.element("td", penalty.race, false);
+            html.element("td", penalty.race.empty() ? "" : exportPlace(round, penalty.race), false);
             html.element("td", penaltyText(penalty), false);
             html.open("td").attribute("class", "reason").endStart();
             html.writeContent(penalty.reason);

@@ -7,6 +7,8 @@
 
 #include "common/time_text.hpp"
 
+#include <algorithm>
+
 namespace league::season {
 
 namespace {
@@ -39,24 +41,61 @@ std::string roundScoreText(const RiderRound& round, bool dropped) {
     return dropped ? "(" + text + ")" : text;
 }
 
-// A rider's place in a round as the page shows it below the score: "P4", "DSQ", "NC",
-// or "" for a round not ridden.
-std::string roundPlaceText(const RiderRound& part) {
-    if (part.disqualified) {
+// A rider's place in a race: "P4", "DSQ", "NC".
+std::string racePlaceText(const RiderRace& race) {
+    if (race.disqualified) {
         return "DSQ";
     }
-    if (part.place) {
-        return "P" + std::to_string(*part.place);
+    return race.place ? "P" + std::to_string(*race.place) : "NC";
+}
+
+// The rider's race of index `race` in the round, if he rode it.
+std::optional<RiderRace> riderRace(const RiderRound& part, std::size_t race) {
+    for (const RiderRace& rode : part.races) {
+        if (rode.race == race) {
+            return rode;
+        }
     }
-    return part.rode ? "NC" : "";
+    return std::nullopt;
+}
+
+// A rider's place in a round as the page shows it below the score: "P4", "DSQ", "NC",
+// or "" for a round not ridden; for a round of several races each race's place, "–"
+// for a race not ridden ("P4 – P2").
+std::string roundPlaceText(const HeldRound& round, const RiderRound& part) {
+    if (!part.rode) {
+        return "";
+    }
+    if (round.classification.races.size() == 1) {
+        return racePlaceText(part.races.front());
+    }
+    std::string places;
+    for (std::size_t r = 0; r < round.classification.races.size(); ++r) {
+        const std::optional<RiderRace> race = riderRace(part, r);
+        places += (r == 0 ? "" : " ") + (race ? racePlaceText(*race) : std::string("\u2013"));
+    }
+    return places;
+}
+
+// What the rider made of each race of a round of several: "Sprint P4, 13 points;
+// Feature race DSQ".
+std::string racesTooltip(const HeldRound& round, const RiderRound& part) {
+    std::string text;
+    for (const RiderRace& race : part.races) {
+        text += (text.empty() ? "" : "; ") + round.classification.races[race.race].name + " " + racePlaceText(race) +
+                (race.disqualified ? "" : ", " + std::to_string(race.points) + " points");
+    }
+    return text;
 }
 
 // "R1 Kestrel Bay: P4, 28 points, pole (1 points), dropped".
 std::string roundTooltip(const HeldRound& round, const RiderRound& part, bool dropped) {
     std::string tooltip = roundColumn(round.number) + " " + round.name + ": ";
-    const std::string place = roundPlaceText(part);
+    const std::string place = roundPlaceText(round, part);
     if (!part.rode) {
         tooltip += "did not ride";
+    } else if (round.classification.races.size() > 1) {
+        tooltip += racesTooltip(round, part);
     } else if (part.disqualified) {
         tooltip += "disqualified";
     } else {
@@ -71,7 +110,7 @@ std::string roundTooltip(const HeldRound& round, const RiderRound& part, bool dr
 // A rider's cell of one round: the score, the place and the pole mark below it, and
 // both in full as the tooltip.
 TableCell roundCell(const HeldRound& round, const RiderRound& part, bool dropped) {
-    std::string note = roundPlaceText(part);
+    std::string note = roundPlaceText(round, part);
     if (part.pole) {
         note += (note.empty() ? "" : " ") + std::string(kPoleMark);
     }
@@ -132,7 +171,7 @@ std::vector<TableCell> qualifyingCells(const QualifyingRow& row) {
             {gap(row.gapToPrevious)},
             {row.lapText},
             {oneDecimalText(row.speedKmh) + " km/h"},
-            {"G" + std::to_string(row.sessionNumber) + " " + row.session},
+            {gridName(row.sessionNumber)},
             {row.grid ? std::to_string(*row.grid) : ""}};
 }
 
@@ -181,6 +220,12 @@ Table teamsTable(const SeasonResult& result) {
     for (TableColumn& column : roundColumns(result, result.rounds.size())) {
         table.columns.push_back(std::move(column));
     }
+    // The penalties' column only when a team has one.
+    const bool penalties = std::any_of(result.teams.begin(), result.teams.end(),
+                                       [](const TeamRow& team) { return team.penaltyPoints != 0; });
+    if (penalties) {
+        table.columns.push_back({"Penalty", "Pen.", "points penalties"});
+    }
     table.columns.push_back(withLook("Total", ColumnLook::Total));
     table.columns.push_back({"Gap"});
     for (const TeamRow& team : result.teams) {
@@ -192,6 +237,9 @@ Table teamsTable(const SeasonResult& result) {
         for (const std::int64_t score : team.roundScores) {
             shown.cells.push_back({std::to_string(score)});
         }
+        if (penalties) {
+            shown.cells.push_back({pointsText(team.penaltyPoints)});
+        }
         shown.cells.push_back({std::to_string(team.total)});
         shown.cells.push_back({pointsText(team.gapToLeader)});
         table.rows.push_back(std::move(shown));
@@ -199,35 +247,92 @@ Table teamsTable(const SeasonResult& result) {
     return table;
 }
 
-Table roundTable(const HeldRound& round) {
+Table raceTable(const HeldRound& round, const ClassifiedRace& race) {
     Table table;
+    table.caption = round.classification.races.size() > 1 ? race.name : "";
     table.columns = {{"Place"},
                      {"#"},
                      withLook("Rider", ColumnLook::Name),
                      withLook("Bike", ColumnLook::Name),
-                     {"Race"},
+                     {"Grid"},
                      {"Laps"},
                      {"Time"},
                      {"Time at full distance"},
                      {"Gap"},
                      {"Points"},
                      withLook("Penalty", ColumnLook::Reason)};
-    for (const ClassifiedEntry& entry : round.classification.entries) {
+    for (const ClassifiedEntry& entry : race.entries) {
         const std::string place = entry.disqualified ? "DSQ" : entry.place ? std::to_string(*entry.place) : "NC";
         table.rows.push_back({{{place},
                                {std::to_string(entry.startNumber)},
                                {entry.rider},
                                {entry.bike},
-                               {entry.race},
+                               {gridName(entry.grid)},
                                {std::to_string(entry.laps)},
                                {timeOrDash(entry.raceTime)},
-                               {entry.fullDistance ? timeOrDash(entry.rankTime) : ""},
-                               {entry.fullDistance && entry.place ? plusGap(entry.gapToFirst) : ""},
+                               {entry.finished && entry.place ? timeOrDash(entry.rankTime) : ""},
+                               {entry.finished && entry.place ? plusGap(entry.gapToFirst) : ""},
                                {entry.place && entry.counts ? std::to_string(entry.points) : ""},
                                {entryPenaltyText(entry)}},
                               kRiderRow});
     }
     return table;
+}
+
+Table roundTotalTable(const SeasonResult& result, const HeldRound& round) {
+    Table table{"Round total", {{"Pos"}, {"#"}, withLook("Rider", ColumnLook::Name), withLook("Bike", ColumnLook::Name)},
+                {}};
+    for (const ClassifiedRace& race : round.classification.races) {
+        table.columns.push_back({race.name});
+    }
+    table.columns.push_back({"Pole"});
+    table.columns.push_back(withLook("Total", ColumnLook::Total));
+    const std::size_t h = round.number - 1;
+    std::vector<std::size_t> riders;
+    for (std::size_t r = 0; r < result.riders.size(); ++r) {
+        const RiderRound& part = result.riders[r].rounds[h];
+        if (part.rode || part.pole) {
+            riders.push_back(r);
+        }
+    }
+    std::stable_sort(riders.begin(), riders.end(), [&](std::size_t a, std::size_t b) {
+        return result.riders[a].rounds[h].score() > result.riders[b].rounds[h].score();
+    });
+    for (std::size_t i = 0; i < riders.size(); ++i) {
+        const RiderSeason& rider = result.riders[riders[i]];
+        const RiderRound& part = rider.rounds[h];
+        const bool shared = (i > 0 && result.riders[riders[i - 1]].rounds[h].score() == part.score()) ||
+                            (i + 1 < riders.size() && result.riders[riders[i + 1]].rounds[h].score() == part.score());
+        std::size_t position = i + 1;
+        while (position > 1 && result.riders[riders[position - 2]].rounds[h].score() == part.score()) {
+            --position;
+        }
+        TableRow row{{{positionText(static_cast<std::int32_t>(position), shared)},
+                      {std::to_string(rider.startNumber)},
+                      {rider.name},
+                      {rider.bike}},
+                     kRiderRow};
+        for (std::size_t r = 0; r < round.classification.races.size(); ++r) {
+            const std::optional<RiderRace> race = riderRace(part, r);
+            row.cells.push_back(race ? TableCell{std::to_string(race->points), racePlaceText(*race)}
+                                     : TableCell{"\u2013"});
+        }
+        row.cells.push_back({part.pole ? std::to_string(part.polePoints) : ""});
+        row.cells.push_back({std::to_string(part.score())});
+        table.rows.push_back(std::move(row));
+    }
+    return table;
+}
+
+std::vector<Table> roundTables(const SeasonResult& result, const HeldRound& round) {
+    std::vector<Table> tables;
+    for (const ClassifiedRace& race : round.classification.races) {
+        tables.push_back(raceTable(round, race));
+    }
+    if (tables.size() > 1) {
+        tables.push_back(roundTotalTable(result, round));
+    }
+    return tables;
 }
 
 Table qualifyingTable(const QualifyingGrids& grids) {

@@ -24,8 +24,16 @@ Table standingsTable(const SeasonResult& result);
 /// The teams, with a column per held round; no rows when the season has no teams.
 Table teamsTable(const SeasonResult& result);
 
-/// A held round's combined classification with the points it gave and the penalties.
-Table roundTable(const HeldRound& round);
+/// A scored race's classification with the points it gave and the penalties, captioned
+/// with the race's name when the round has several races.
+Table raceTable(const HeldRound& round, const ClassifiedRace& race);
+
+/// The round's score of every rider who rode it or took its pole: the points of each
+/// race (the place below them on the page), the pole's, and their sum; highest first.
+Table roundTotalTable(const SeasonResult& result, const HeldRound& round);
+
+/// Each race's table, then the round's total when the round has several races.
+std::vector<Table> roundTables(const SeasonResult& result, const HeldRound& round);
 
 /// The qualifying classification with each rider's session and new grid; on the page
 /// the first row of each grid after the first is marked.

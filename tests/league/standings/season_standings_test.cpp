@@ -34,12 +34,14 @@ Result<SeasonResult, SeasonMistake> seasonOf(const std::vector<std::vector<std::
         round.name = "R" + std::to_string(r + 1);
         RoundExports exports;
         ScoredRace race{"Race", {}, {}, 1};
+        std::vector<ExportRows> grids;
         for (std::size_t k = 0; k < nights[r].size(); ++k) {
             race.exports.push_back("race_" + std::to_string(k + 1));
-            exports.races.push_back(ExportRows{race.exports.back(), nights[r][k]});
+            grids.push_back(ExportRows{race.exports.back(), nights[r][k]});
         }
         if (!race.exports.empty()) {
             round.races.push_back(race);
+            exports.races.push_back(std::move(grids));
         }
         if (r < qualifying.size()) {
             round.qualifying.push_back("practice");
