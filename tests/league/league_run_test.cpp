@@ -64,6 +64,19 @@ FileMap leagueFolder(const std::string& seasonText) {
 }
 
 const std::string kRound = "[[round]]\nname = \"R1\"\nraces = [\"race_a\", \"race_b\"]\n";
+// The same exports as two scored races of one round (lines 1 to 8).
+const std::string kRaces = "[[round]]\nname = \"R1\"\n[[round.race]]\nname = \"A\"\nexports = [\"race_a\"]\n"
+                           "[[round.race]]\nname = \"B\"\nexports = [\"race_b\"]\n";
+// A points table of `places` places of 1 point each: "1, 1, 1".
+std::string pointsOfOne(int places) {
+    std::string list = "1";
+    for (int place = 1; place < places; ++place) {
+        list += ", 1";
+    }
+    return list;
+}
+
+const std::string kTeam = "[teams]\n\"Vexa\" = [\"Ann Rider\"]\n";
 
 TEST(LeagueRun, BadInputGivesItsMessageStatusOneAndWritesNothing) {
     const struct {
@@ -121,6 +134,21 @@ TEST(LeagueRun, BadInputGivesItsMessageStatusOneAndWritesNothing) {
          "cup.toml, line 5: the split \"night #99 lap 4\": there is no rider #99 in night", {}},
         {kRound + "analyse = [\"night\"]\nsplit = [\"night #7 lap 9\"]\n",
          "cup.toml, line 5: the split \"night #7 lap 9\": #7 Ann Rider has 6 laps in night", {}},
+        {"[[round]]\nname = \"R1\"\nraces = [\"race_a\"]\n[[round.race]]\nname = \"B\"\nexports = [\"race_b\"]\n",
+         "cup.toml, line 4: a round has either races = [...] or [[round.race]] tables, not both", {}},
+        {kRaces + "[[round.race]]\nname = \"C\"\n", "cup.toml, line 9: the race \"C\" must name its exports", {}},
+        {kRaces + "[[round.race]]\nexports = [\"a\", \"b\", \"c\", \"d\", \"e\"]\n",
+         "cup.toml, line 10: exports must be a list of 1 to 4 race exports", {}},
+        {kRaces + "[[round.race]]\nname = \"C\"\nexports = [\"race_a\"]\n",
+         "cup.toml, line 9: the export \"race_a\" is in two races of the round (again in \"C\")", {}},
+        {kRaces + "points = []\n", "cup.toml, line 9: points must be a list of 1 to 99 whole numbers", {}},
+        {kRaces + "points = [10, -1]\n", "cup.toml, line 9: points must be a list of 1 to 99 whole numbers", {}},
+        {kRaces + "points = [" + pointsOfOne(100) + "]\n",
+         "cup.toml, line 9: points must be a list of 1 to 99 whole numbers", {}},
+        {kTeam + kRound + "[[round.penalty]]\nteam = \"Vexa\"\nseconds = 5\n",
+         "cup.toml, line 6: the penalty of team \"Vexa\" can only take points off its total", {}},
+        {kTeam + kRound + "[[round.penalty]]\nteam = \"Nope\"\npoints = -5\n",
+         "cup.toml, line 6: the penalty's team \"Nope\" is not a team of [teams]", {}},
         {kRound + "analyse = [\"night\"]\nsplit = [\"night #9 lap 2\"]\n",
          "cup.toml, line 5: the split \"night #9 lap 2\": lap 2 of #9 Cleo Crest (1:37.000) is not slow enough", {}},
     };

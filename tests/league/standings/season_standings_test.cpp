@@ -138,5 +138,47 @@ TEST(SeasonStandings, PolePointsChangesAndTeams) {
     EXPECT_EQ(teams, (std::vector<std::pair<std::string, std::int64_t>>{{"Vexa", 133}, {"Oran", 115}}));
 }
 
+// A round of two scored races gives each rider the sum of two one-race rounds of the
+// same exports; a team's penalty lowers its total and no rider's.
+TEST(SeasonStandings, TwoRacesOfARoundAddUpAndATeamPenaltyTakesOnlyFromTheTeam) {
+    const std::vector<ExportRow> sprint{row(1, "Ann", 900000), row(2, "Bob", 901000), row(3, "Cy", 902000)};
+    const std::vector<ExportRow> feature{row(2, "Bob", 900000), row(3, "Cy", 903000)};
+    SeasonFile twoRaces;
+    twoRaces.teams = {Team{"Vexa", {"Ann", "Bob"}, 0}};
+    Round round;
+    round.name = "R1";
+    round.races = {ScoredRace{"Sprint", {"sprint"}, {12, 9, 7}, 1}, ScoredRace{"Feature", {"feature"}, {}, 2}};
+    Penalty teamPenalty;
+    teamPenalty.team = "Vexa";
+    teamPenalty.kind = Penalty::Kind::Points;
+    teamPenalty.points = -5;
+    round.penalties = {teamPenalty};
+    twoRaces.rounds = {round};
+    RaceNights nights;
+    nights.rounds.push_back(RoundExports{{{ExportRows{"sprint", sprint}}, {ExportRows{"feature", feature}}}, {}, {}});
+    const auto together = computeSeason(twoRaces, nights);
+
+    SeasonFile apart;
+    apart.points = {12, 9, 7};
+    const auto sprintAlone = seasonOf({{sprint}}, apart);
+    const auto featureAlone = seasonOf({{feature}});
+    ASSERT_TRUE(together.ok() && sprintAlone.ok() && featureAlone.ok());
+    const auto totalOf = [](const SeasonResult& season, const std::string& rider) {
+        for (const StandingsRow& standing : season.standings().rows) {
+            if (season.riders[standing.rider].name == rider) {
+                return standing.total;
+            }
+        }
+        return std::int64_t{0};
+    };
+    std::int64_t teamRiders = 0;
+    for (const std::string rider : {"Ann", "Bob", "Cy"}) {
+        EXPECT_EQ(totalOf(*together, rider), totalOf(*sprintAlone, rider) + totalOf(*featureAlone, rider)) << rider;
+        teamRiders += rider == std::string("Cy") ? 0 : totalOf(*together, rider);
+    }
+    ASSERT_EQ(together->teams.size(), 1U);
+    EXPECT_EQ(together->teams.front().total, teamRiders - 5);
+}
+
 }  // namespace
 }  // namespace league::season
