@@ -4,6 +4,7 @@
 #include "support/replay_builder.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <fstream>
 #include <stdexcept>
@@ -291,13 +292,13 @@ void writeFile(const std::filesystem::path& path, const std::string& bytes) {
     }
 }
 
-// The grid races of a night: the new grids from its practice, each grid over its own
-// distance, the slower grids a little longer.
+// The grid races of a night: the new grids from its practice, each grid over its
+// distance of `gridLaps`.
 std::vector<SampleRace> gridRacesOf(const std::string& prefix, const std::vector<SamplePractice>& practices,
                                     std::int32_t maxDriversInGrid, std::uint64_t seed,
-                                    const std::vector<std::vector<Incident>>& incidents) {
+                                    const std::vector<std::vector<Incident>>& incidents,
+                                    const std::array<std::int32_t, 3>& gridLaps) {
     const std::vector<std::vector<std::int32_t>> grids = newGrids(practices, maxDriversInGrid);
-    const std::int32_t gridLaps[] = {10, 11, 12};
     std::vector<SampleRace> races;
     for (std::size_t g = 0; g < grids.size() && g < 3; ++g) {
         RaceSetup race;
@@ -326,7 +327,7 @@ std::vector<std::vector<std::int32_t>> practiceGrids(const std::vector<std::int3
 }
 
 SampleNight raceNight(const std::string& name, const std::vector<std::int32_t>& absent, std::uint64_t seed,
-                      const std::vector<std::vector<Incident>>& incidents) {
+                      const std::vector<std::vector<Incident>>& incidents, const std::array<std::int32_t, 3>& gridLaps) {
     SampleNight night;
     night.prefix = name;
     const auto grids = practiceGrids(absent);
@@ -334,7 +335,7 @@ SampleNight raceNight(const std::string& name, const std::vector<std::int32_t>& 
         night.practices.push_back(
             practiceSession(name + "_practice_g" + std::to_string(g + 1), false, grids[g], seed + 0x10 + g));
     }
-    night.gridRaces = gridRacesOf(name + "_", night.practices, 10, seed + 0x20, incidents);
+    night.gridRaces = gridRacesOf(name + "_", night.practices, 10, seed + 0x20, incidents, gridLaps);
     return night;
 }
 
@@ -402,10 +403,14 @@ SampleLeague buildSampleLeague() {
         league.gridRaces.push_back(rideRace(race));
     }
 
-    // The season's second night: Quint Albers (#77) is away; one rider crashes.
-    league.laterNights.push_back(raceNight("harbour", {77}, 0x5EED0100, {{}, {{5, 0, 4, 30000, 800, 0, 0, 0}}}));
-    // The third: Mika Oranen (#11) rides under a shorter name; one rider retires.
-    SampleNight saltmarsh = raceNight("saltmarsh", {}, 0x5EED0200, {{}, {}, {{36, 0, 0, 0, 0, 6, 0, 0}}});
+    // The season's second night: Quint Albers (#77) is away; one rider crashes; every
+    // grid races 10 laps.
+    league.laterNights.push_back(
+        raceNight("harbour", {77}, 0x5EED0100, {{}, {{5, 0, 4, 30000, 800, 0, 0, 0}}}, {10, 10, 10}));
+    // The third: Mika Oranen (#11) rides under a shorter name; one rider retires; the
+    // last grid races 8 laps where the others race 10.
+    SampleNight saltmarsh =
+        raceNight("saltmarsh", {}, 0x5EED0200, {{}, {}, {{36, 0, 0, 0, 0, 6, 0, 0}}}, {10, 10, 8});
     renameRider(saltmarsh, 11, "M. Oranen");
     league.laterNights.push_back(std::move(saltmarsh));
     return league;
@@ -483,11 +488,25 @@ std::string sampleSeasonFile() {
            "[[round]]\n"
            "name = \"Kestrel Bay\"\n"
            "date = 2026-03-14\n"
-           "races = [\"race_g1\", \"race_g2\", \"race_g3\"]\n"
            "qualifying = [\"practice_g1\", \"practice_g2\", \"practice_g3\"]\n"
            "grid_size = 10\n"
            "analyse = [\"cup_race\"]\n"
            "split = [\"cup_race #68 lap 7\"]\n"
+           "\n"
+           "[[round.race]]\n"
+           "name = \"Grid races\"\n"
+           "exports = [\"race_g1\", \"race_g2\", \"race_g3\"]\n"
+           "\n"
+           "[[round.race]]\n"
+           "name = \"Cup race\"\n"
+           "exports = [\"cup_race\"]\n"
+           "points = [25, 20, 16, 13, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1]\n"
+           "\n"
+           "[[round.penalty]]\n"
+           "rider = \"Sanna Kettu\"\n"
+           "race = \"cup_race\"\n"
+           "seconds = 5\n"
+           "reason = \"Causing a collision at the hairpin\"\n"
            "\n"
            "[[round]]\n"
            "name = \"Harbour Loop\"\n"
@@ -500,6 +519,11 @@ std::string sampleSeasonFile() {
            "race = \"harbour_race_g2\"\n"
            "disqualified = true\n"
            "reason = \"Bike below the minimum weight\"\n"
+           "\n"
+           "[[round.penalty]]\n"
+           "team = \"Kiruna Works\"\n"
+           "points = -5\n"
+           "reason = \"The team's bike below the minimum weight\"\n"
            "\n"
            "[[round]]\n"
            "name = \"Saltmarsh Ring\"\n"
@@ -521,7 +545,14 @@ std::string sampleSeasonFile() {
            "\n"
            "[[round]]\n"
            "name = \"Ridgeback Hill\"\n"
-           "date = 2026-04-25\n";
+           "date = 2026-04-25\n"
+           "\n"
+           "[[round.race]]\n"
+           "name = \"Sprint\"\n"
+           "points = [12, 9, 7, 6, 5, 4, 3, 2, 1]\n"
+           "\n"
+           "[[round.race]]\n"
+           "name = \"Feature race\"\n";
 }
 
 void writeSampleLeague(const std::filesystem::path& folder) {

