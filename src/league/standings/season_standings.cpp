@@ -231,6 +231,14 @@ Result<void, SeasonMistake> classifyRounds(const SeasonFile& season, const RaceN
     for (std::size_t r = 0; r < season.rounds.size(); ++r) {
         const Round& round = season.rounds[r];
         CalendarRound calendar{.name = round.name, .date = round.date, .keep = round.keep};
+        if (!round.held()) {
+            for (const ScoredRace& race : round.races) {
+                calendar.racesToCome.emplace_back(race.name, race.points.empty() ? result.points : race.points);
+            }
+            if (calendar.racesToCome.empty()) {
+                calendar.racesToCome.emplace_back("Race", result.points);
+            }
+        }
         if (round.held()) {
             auto held = heldRoundOf(round, r, result.rounds.size() + 1, nights, names, result);
             if (!held) {

@@ -120,6 +120,10 @@ struct CalendarRound {
     /// From 1 among the held rounds; none for a round to come.
     std::optional<std::size_t> heldNumber{};
     bool keep = false;
+    /// For a round to come: the races it will hold, by name, each with the points table
+    /// it will give (its own, else the season's); one race "Race" of the season's table
+    /// when the season file names none.
+    std::vector<std::pair<std::string, std::vector<std::int32_t>>> racesToCome{};
 };
 
 struct HeldRound {

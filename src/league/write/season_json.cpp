@@ -237,6 +237,13 @@ std::string seasonJson(const SeasonResult& result, const std::vector<std::string
                    {"date", optionalText(calendar.date)},
                    {"held", calendar.heldNumber.has_value()},
                    {"keep", calendar.keep}};
+        if (!calendar.heldNumber) {
+            Json races = Json::array();
+            for (const auto& [name, points] : calendar.racesToCome) {
+                races.push_back(Json{{"name", name}, {"points", points}});
+            }
+            round["races_to_come"] = std::move(races);
+        }
         if (calendar.heldNumber) {
             const HeldRound& held = result.rounds[*calendar.heldNumber - 1];
             round["held_number"] = held.number;
