@@ -117,6 +117,14 @@ std::string keyMistake(const SeasonMistake& mistake) {
         return "team " + quoted(mistake.team) + " must list its riders: [\"rider\", ...]";
     case Kind::TeamRiderNotText:
         return "team " + quoted(mistake.team) + " must list its riders as texts in quotes";
+    case Kind::ClassesNotATable:
+        return "classes must be a table: [classes] with lines \"class\" = [\"rider\", ...]";
+    case Kind::ClassWithoutRiders:
+        return "class " + quoted(mistake.team) + " must list its riders: [\"rider\", ...]";
+    case Kind::ClassRiderNotText:
+        return "class " + quoted(mistake.team) + " must list its riders as texts in quotes";
+    case Kind::ClassNamedTwice:
+        return "the class " + quoted(mistake.team) + " is named twice";
     case Kind::RoundWithoutName:
         return "a round must have a name (name = \"...\")";
     case Kind::AnalysedTwice:
@@ -193,6 +201,11 @@ std::string fileOrRuleMistake(const SeasonMistake& mistake) {
         return "the penalty's team " + quoted(mistake.team) + " is not a team of [teams]";
     case Kind::PenaltyRiderNeverRode:
         return "the penalty's rider " + quoted(mistake.rider) + " has ridden no round of the season";
+    case Kind::ClassListsRiderTwice:
+        return "class " + quoted(mistake.team) + " lists the rider " + quoted(mistake.rider) + " twice";
+    case Kind::RiderInTwoClasses:
+        return "the rider " + quoted(mistake.rider) + " is in class " + quoted(mistake.otherTeam) +
+               " and in class " + quoted(mistake.team);
     case Kind::TeamListsRiderTwice:
         return "team " + quoted(mistake.team) + " lists the rider " + quoted(mistake.rider) + " twice";
     case Kind::RiderInTwoTeams:
@@ -284,6 +297,17 @@ std::string warningText(const SeasonWarning& warning, std::string_view seasonFil
                "round a grid_size)";
     case SeasonWarning::Kind::GridDistancesDiffer:
         return gridDistancesText(warning);
+    case SeasonWarning::Kind::RidersInNoClass: {
+        std::string riders;
+        for (const std::string& rider : warning.riders) {
+            riders += (riders.empty() ? "" : ", ") + rider;
+        }
+        return "In no class, so in the overall standings only: " + riders;
+    }
+    case SeasonWarning::Kind::ClassRiderUnknown:
+        return std::string(seasonFileName) + ", line " + std::to_string(warning.line) + ": class " +
+               quoted(warning.team) + " lists " + quoted(warning.rider) +
+               ", a name that matches no rider of the held rounds: it may be misspelt";
     case SeasonWarning::Kind::TeamRiderUnknown:
         break;
     }

@@ -32,6 +32,8 @@ struct QualifyingRow {
     std::string session;
     /// The rider's new grid; none when the field is not divided or the row has no place.
     std::optional<std::int32_t> grid;
+    /// With classes: the rider's class ("" for none).
+    std::string riderClass;
 };
 
 struct QualifyingGrids {

@@ -1,6 +1,7 @@
 #include "league/read/season_file.hpp"
 
 #include "league/read/name_text.hpp"
+#include "league/read/rider_names.hpp"
 
 #include <toml++/toml.h>
 
@@ -606,6 +607,45 @@ Result<void, SeasonMistake> readRiders(const toml::node& node, SeasonFile& seaso
     return {};
 }
 
+Result<void, SeasonMistake> readClasses(const toml::node& node, SeasonFile& season) {
+    const toml::table* table = node.as_table();
+    if (table == nullptr) {
+        return Failure{mistakeAt(Kind::ClassesNotATable, lineOf(node))};
+    }
+    for (auto&& [key, value] : *table) {
+        RiderClass riderClass{std::string(key.str()), {}, lineOf(value)};
+        SeasonMistake mistake = mistakeAt(Kind::ClassWithoutRiders, lineOf(value));
+        mistake.team = riderClass.name;
+        const toml::array* riders = value.as_array();
+        if (riders == nullptr || riders->empty()) {
+            return Failure{std::move(mistake)};
+        }
+        for (const toml::node& rider : *riders) {
+            if (!rider.is_string()) {
+                mistake.kind = Kind::ClassRiderNotText;
+                mistake.line = lineOf(rider);
+                return Failure{std::move(mistake)};
+            }
+            riderClass.riders.push_back(rider.as_string()->get());
+        }
+        season.classes.push_back(std::move(riderClass));
+    }
+    // The parser keeps a table's keys in the order of their names: the classes are
+    // shown in the order the season file lists them.
+    std::stable_sort(season.classes.begin(), season.classes.end(),
+                     [](const RiderClass& a, const RiderClass& b) { return a.line < b.line; });
+    // Two names that differ only in letter case name one class twice.
+    std::set<std::string> named;
+    for (const RiderClass& riderClass : season.classes) {
+        if (!named.insert(foldedCase(riderClass.name)).second) {
+            SeasonMistake mistake = mistakeAt(Kind::ClassNamedTwice, riderClass.line);
+            mistake.team = riderClass.name;
+            return Failure{std::move(mistake)};
+        }
+    }
+    return {};
+}
+
 Result<void, SeasonMistake> readTeams(const toml::node& node, SeasonFile& season) {
     const toml::table* table = node.as_table();
     if (table == nullptr) {
@@ -684,6 +724,7 @@ Result<void, SeasonMistake> readSeasonKeys(const toml::table& top, const std::st
     const auto pole = reader.wholeNumber("pole_points", 0, kMostPoints, Expected::PolePoints);
     const auto drops = reader.wholeNumber("drop_worst", 0, kMostDrops, Expected::Drops);
     const auto output = reader.text("output");
+    const auto overall = reader.yesNo("overall_standings");
     // The first mistake in the order of the keys above.
     for (const auto* text : {&title, &simulator}) {
         if (!*text) {
@@ -698,9 +739,10 @@ Result<void, SeasonMistake> readSeasonKeys(const toml::table& top, const std::st
             return Failure{number->reason()};
         }
     }
-    if (!output) {
-        return Failure{output.reason()};
+    if (!output || !overall) {
+        return Failure{!output ? output.reason() : overall.reason()};
     }
+    season.overallStandings = overall->value_or(true);
     season.title = title->value_or(stem);
     season.simulator = *simulator;
     season.points = std::move(*points);
@@ -759,7 +801,7 @@ Result<SeasonFile, SeasonMistake> readSeasonFile(std::string_view text, std::str
     }
     const toml::table& top = *parsed;
     if (auto known = checkKeys(top, {"title", "simulator", "points", "pole_points", "drop_worst", "output", "riders",
-                                     "teams", "round"},
+                                     "teams", "classes", "overall_standings", "round"},
                                SeasonTable::Top);
         !known) {
         return Failure{known.reason()};
@@ -770,7 +812,7 @@ Result<SeasonFile, SeasonMistake> readSeasonFile(std::string_view text, std::str
         return Failure{keys.reason()};
     }
     const std::pair<const char*, Result<void, SeasonMistake> (*)(const toml::node&, SeasonFile&)> tables[] = {
-        {"riders", readRiders}, {"teams", readTeams}, {"round", readRounds}};
+        {"riders", readRiders}, {"teams", readTeams}, {"classes", readClasses}, {"round", readRounds}};
     for (const auto& [key, read] : tables) {
         if (const toml::node* node = top.get(key)) {
             if (const auto done = read(*node, season); !done) {

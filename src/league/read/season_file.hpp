@@ -123,6 +123,14 @@ struct Team {
     std::int64_t line = 0;
 };
 
+/// A class of riders (Pro, Am; 600, 1000) with standings of its own.
+struct RiderClass {
+    std::string name;
+    /// League names, as [classes] lists them.
+    std::vector<std::string> riders;
+    std::int64_t line = 0;
+};
+
 struct SeasonFile {
     std::string title;
     /// The simulator's folder, when the season file names it (else Quorrin.ini's).
@@ -136,6 +144,10 @@ struct SeasonFile {
     /// A name in the exports -> the league's name for that rider, in file order.
     std::vector<std::pair<std::string, std::string>> riderNames;
     std::vector<Team> teams;
+    std::vector<RiderClass> classes;
+    /// False: the pages show the classes' standings only (the classes ride different
+    /// bikes); season.json keeps the overall standings all the same.
+    bool overallStandings = true;
     std::vector<Round> rounds;
 };
 

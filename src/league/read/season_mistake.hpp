@@ -55,6 +55,12 @@ struct SeasonMistake {
         TeamsNotATable,                  ///< line
         TeamWithoutRiders,               ///< line, team
         TeamRiderNotText,                ///< line, team
+        ClassesNotATable,                ///< line
+        ClassWithoutRiders,              ///< line, team: the class
+        ClassRiderNotText,               ///< line, team: the class
+        ClassNamedTwice,                 ///< line, team: the class
+        ClassListsRiderTwice,            ///< line, rider, team: the class
+        RiderInTwoClasses,               ///< line, rider, team: the class, otherTeam: the first
         RoundWithoutName,                ///< line
         AnalysedTwice,                   ///< line, race
         SplitUnreadable,                 ///< line, text: the split entry

@@ -27,7 +27,9 @@ struct SeasonWarning {
         SharedStartNumber,      ///< number, rider in rounds, otherRider in laterRounds
         NoGridSize,             ///< maxdriversingrid.ini holds no grid size above 0
         TeamRiderUnknown,       ///< line, team, rider: no rider of the held rounds
-        GridDistancesDiffer     ///< round, race, grids: its grids ran different distances
+        GridDistancesDiffer,    ///< round, race, grids: its grids ran different distances
+        RidersInNoClass,        ///< riders: who rode in the season and are in no class
+        ClassRiderUnknown       ///< line, team: the class, rider: no rider of the held rounds
     };
     Kind kind = Kind::NoGridSize;
     RoundName round{};
@@ -44,6 +46,8 @@ struct SeasonWarning {
     /// The scored race, and its grids' exports with the laps each ran.
     std::string race{};
     std::vector<std::pair<std::string, std::int32_t>> grids{};
+    /// The riders a warning lists.
+    std::vector<std::string> riders{};
 };
 
 }  // namespace league::season

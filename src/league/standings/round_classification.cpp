@@ -68,23 +68,24 @@ void keepBetterEntries(std::vector<ClassifiedEntry>& entries, const RoundName& r
     }
 }
 
-std::optional<Pole> findPole(const RoundExports& exports, const RiderNames& names) {
+// The riders of the round's qualifying by best lap, as Omblen ranks them.
+std::vector<Pole> qualifyingOrderOf(const RoundExports& exports, const RiderNames& names) {
     omblen::QualifyingTable table;
     for (std::size_t k = 0; k < exports.qualifying.size(); ++k) {
         omblen::takeQualifyingRows(table, exports.qualifying[k].rows, static_cast<std::int32_t>(k + 1));
     }
-    const std::vector<int> ranking = omblen::rankByBestLap(table);
-    if (ranking.empty()) {
-        return std::nullopt;
+    std::vector<Pole> order;
+    for (const int index : omblen::rankByBestLap(table)) {
+        const omblen::QualifyingEntry& entry = table.entries[static_cast<std::size_t>(index)];
+        order.push_back(Pole{names.leagueName(entry.driverName),
+                             names.identity(entry.driverName),
+                             entry.startNumber,
+                             entry.bikeName,
+                             entry.bestLap,
+                             entry.exportNo,
+                             exports.qualifying[static_cast<std::size_t>(entry.exportNo - 1)].name});
     }
-    const omblen::QualifyingEntry& best = table.entries[static_cast<std::size_t>(ranking.front())];
-    return Pole{names.leagueName(best.driverName),
-                names.identity(best.driverName),
-                best.startNumber,
-                best.bikeName,
-                best.bestLap,
-                best.exportNo,
-                exports.qualifying[static_cast<std::size_t>(best.exportNo - 1)].name};
+    return order;
 }
 
 // The row of an export as its race classifies it, before the ranking.
@@ -272,7 +273,10 @@ Result<ClassifiedRound, SeasonMistake> classifyRound(const Round& round, std::si
     for (ClassifiedRace& race : classified.classification.races) {
         warnAbout(race, name, classified.warnings);
     }
-    classified.classification.pole = findPole(exports, names);
+    classified.classification.qualifyingOrder = qualifyingOrderOf(exports, names);
+    if (!classified.classification.qualifyingOrder.empty()) {
+        classified.classification.pole = classified.classification.qualifyingOrder.front();
+    }
     return classified;
 }
 

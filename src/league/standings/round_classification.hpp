@@ -52,6 +52,11 @@ struct ClassifiedEntry {
     std::int32_t points = 0;
     /// False for the worse of two entries of one rider in the race: only the better counts.
     bool counts = true;
+    /// With classes: the rider's class ("" for none), his place among its riders in this
+    /// race and the points of that place.
+    std::string riderClass{};
+    std::optional<std::int32_t> classPlace{};
+    std::int32_t classPoints = 0;
 };
 
 /// One scored race of a round, classified.
@@ -89,6 +94,8 @@ struct RoundClassification {
     /// In the order of the season file.
     std::vector<ClassifiedRace> races{};
     std::optional<Pole> pole{};
+    /// Every rider of the qualifying with a ranked time, fastest first (the pole first).
+    std::vector<Pole> qualifyingOrder{};
 };
 
 /// A round classified, with what the admin should know about it.

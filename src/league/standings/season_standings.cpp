@@ -1,5 +1,6 @@
 #include "league/standings/season_standings.hpp"
 
+#include "league/standings/class_standings.hpp"
 #include "league/standings/countback.hpp"
 #include "league/standings/drops.hpp"
 #include "league/standings/points_table.hpp"
@@ -82,70 +83,6 @@ void warnAboutSharedNumbers(const SeasonResult& result, std::vector<SeasonWarnin
             }
         }
     }
-}
-
-// The standings after the first `heldCount` held rounds.
-Standings standingsAfter(const SeasonResult& result, std::size_t heldCount, const Standings* previous) {
-    std::vector<bool> keep;
-    for (std::size_t h = 0; h < heldCount; ++h) {
-        keep.push_back(result.rounds[h].keep);
-    }
-    std::vector<std::size_t> riderOfContender;
-    std::vector<Contender> contenders;
-    std::vector<StandingsRow> rows;
-    for (std::size_t r = 0; r < result.riders.size(); ++r) {
-        const RiderSeason& rider = result.riders[r];
-        bool appeared = false;
-        std::vector<std::int32_t> scores;
-        scores.reserve(heldCount);
-        StandingsRow row;
-        row.rider = r;
-        Contender contender{rider.name, 0, {}};
-        for (std::size_t h = 0; h < heldCount; ++h) {
-            const RiderRound& round = rider.rounds[h];
-            appeared = appeared || round.rode || round.pole || round.penaltyPoints != 0;
-            scores.push_back(round.score());
-            row.penaltyPoints += round.penaltyPoints;
-            for (const RiderRace& race : round.races) {
-                if (race.place) {
-                    contender.places.push_back(RoundPlace{h + 1, *race.place});
-                }
-            }
-        }
-        if (!appeared) {
-            continue;
-        }
-        row.dropped = droppedRounds(scores, keep, result.dropWorst);
-        row.total = row.penaltyPoints;
-        for (std::size_t h = 0; h < heldCount; ++h) {
-            row.total += row.dropped[h] ? 0 : scores[h];
-        }
-        contender.total = row.total;
-        riderOfContender.push_back(r);
-        contenders.push_back(std::move(contender));
-        rows.push_back(std::move(row));
-    }
-    const StandingsOrder order = orderStandings(contenders);
-    Standings standings;
-    standings.heldRounds = heldCount;
-    standings.ties = order.ties;
-    std::map<std::size_t, std::int32_t> positionBefore;
-    if (previous != nullptr) {
-        for (const StandingsRow& row : previous->rows) {
-            positionBefore[row.rider] = row.position;
-        }
-    }
-    for (std::size_t i = 0; i < order.order.size(); ++i) {
-        StandingsRow row = rows[order.order[i]];
-        row.position = order.position[i];
-        row.shared = order.shared[i];
-        row.gapToLeader = rows[order.order.front()].total - row.total;
-        if (const auto before = positionBefore.find(row.rider); before != positionBefore.end()) {
-            row.positionBefore = before->second;
-        }
-        standings.rows.push_back(std::move(row));
-    }
-    return standings;
 }
 
 // The round's own grid size, else maxdriversingrid.ini's; none: no grids.
@@ -332,6 +269,9 @@ Result<SeasonResult, SeasonMistake> computeSeason(const SeasonFile& season, cons
     if (const auto penalties = checkTeamPenalties(season); !penalties) {
         return Failure{penalties.reason()};
     }
+    if (const auto classes = checkClasses(season, names); !classes) {
+        return Failure{classes.reason()};
+    }
     SeasonResult result;
     result.title = season.title;
     result.points = pointsTable(season);
@@ -349,19 +289,20 @@ Result<SeasonResult, SeasonMistake> computeSeason(const SeasonFile& season, cons
         nights.gridSizeFile->reason() == omblen::GridSizeProblem::NoSizeAboveZero) {
         result.warnings.push_back({.kind = SeasonWarning::Kind::NoGridSize});
     }
-    for (std::size_t held = 1; held <= result.rounds.size(); ++held) {
-        const Standings* previous = result.standingsAfter.empty() ? nullptr : &result.standingsAfter.back();
-        Standings standings = standingsAfter(result, held, previous);
-        result.standingsAfter.push_back(std::move(standings));
+    std::vector<bool> keep;
+    for (const HeldRound& round : result.rounds) {
+        keep.push_back(round.keep);
     }
-    if (result.standingsAfter.empty()) {
-        result.standingsAfter.push_back(Standings{});
-    }
+    result.standingsAfter = standingsAfterEachRound(result.riders, keep, result.dropWorst);
+    placeClasses(result.rounds, season, names);
+    result.classes = classStandings(season, names, result);
+    result.overallStandings = season.overallStandings;
     TeamStandings teams = teamStandings(season, names, result);
     result.teams = std::move(teams.rows);
     result.teamTies = std::move(teams.ties);
-    const std::vector<SeasonWarning> unknown = unknownTeamRiders(season, names, result);
-    result.warnings.insert(result.warnings.end(), unknown.begin(), unknown.end());
+    for (const auto& more : {unknownTeamRiders(season, names, result), classWarnings(season, names, result)}) {
+        result.warnings.insert(result.warnings.end(), more.begin(), more.end());
+    }
     return result;
 }
 

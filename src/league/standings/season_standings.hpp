@@ -10,6 +10,7 @@
 #include "league/read/season_file.hpp"
 #include "league/read/season_warning.hpp"
 #include "league/standings/countback.hpp"
+#include "league/standings/rider_season.hpp"
 #include "league/standings/round_classification.hpp"
 
 #include <cstdint>
@@ -18,46 +19,6 @@
 #include <vector>
 
 namespace league::season {
-
-/// A rider's part in one scored race of a round.
-struct RiderRace {
-    /// The race: its index among the round's races.
-    std::size_t race = 0;
-    std::optional<std::int32_t> place{};
-    bool disqualified = false;
-    std::int32_t points = 0;
-};
-
-/// A rider's part in one held round.
-struct RiderRound {
-    /// The rider has a counting entry in the round's races.
-    bool rode = false;
-    /// The races he rode, in the round's order.
-    std::vector<RiderRace> races{};
-    /// The place in the round's first race; none when he did not ride it or had none.
-    std::optional<std::int32_t> place{};
-    /// Disqualified in every race he rode.
-    bool disqualified = false;
-    /// The points of his races together.
-    std::int32_t racePoints = 0;
-    bool pole = false;
-    std::int32_t polePoints = 0;
-    /// Points penalties of the round (counted after the round, never dropped).
-    std::int32_t penaltyPoints = 0;
-
-    std::int32_t score() const { return racePoints + polePoints; }
-};
-
-struct RiderSeason {
-    std::string identity{};
-    /// The league's name; for a rider without a [riders] line, as the latest round wrote it.
-    std::string name{};
-    /// Number and bike of the latest round the rider rode.
-    std::int32_t startNumber = 0;
-    std::string bike{};
-    /// One per held round.
-    std::vector<RiderRound> rounds{};
-};
 
 /// A points penalty or a penalty of a race, as the standings list them.
 struct PenaltyNote {
@@ -76,28 +37,6 @@ struct PenaltyNote {
     std::int32_t seconds = 0;
     std::int32_t points = 0;
     std::string reason{};
-};
-
-struct StandingsRow {
-    std::size_t rider = 0;  ///< index into SeasonResult::riders
-    std::int32_t position = 0;
-    bool shared = false;
-    /// The position in the standings after the previous held round; none for a rider
-    /// new in the standings.
-    std::optional<std::int32_t> positionBefore{};
-    /// One per held round so far.
-    std::vector<bool> dropped{};
-    std::int64_t penaltyPoints = 0;
-    std::int64_t total = 0;
-    std::int64_t gapToLeader = 0;
-};
-
-struct Standings {
-    /// The standings after this many held rounds.
-    std::size_t heldRounds = 0;
-    std::vector<StandingsRow> rows{};
-    /// The ties on points that countback or the later best place decided.
-    std::vector<TieDecision> ties{};
 };
 
 struct TeamRow {
@@ -142,6 +81,21 @@ struct HeldRound {
     std::vector<AnalysedRace> analyses{};
 };
 
+/// A class of riders with its own standings: in every scored race its riders take the
+/// places 1, 2, 3, ... in the order of the race's classification, with the points of
+/// those places; its fastest in a round's qualifying takes the pole points.
+struct ClassStandings {
+    std::string name{};
+    /// The league's names of its riders, as the season file lists them.
+    std::vector<std::string> members{};
+    /// Its riders who took part in a held round, with their class places and points.
+    std::vector<RiderSeason> riders{};
+    /// After each held round; the last is the class's standings.
+    std::vector<Standings> standingsAfter{};
+
+    const Standings& standings() const { return standingsAfter.back(); }
+};
+
 struct SeasonResult {
     std::string title{};
     std::vector<std::int32_t> points{};
@@ -154,6 +108,10 @@ struct SeasonResult {
     std::vector<Standings> standingsAfter{};
     std::vector<TeamRow> teams{};
     std::vector<TieDecision> teamTies{};
+    /// The classes of [classes], in its order; none without classes.
+    std::vector<ClassStandings> classes{};
+    /// False: the pages show the classes' standings only.
+    bool overallStandings = true;
     std::vector<SeasonWarning> warnings{};
 
     const Standings& standings() const { return standingsAfter.back(); }

@@ -21,4 +21,9 @@ std::string roundFolder(std::size_t heldNumber);
 /// number added when two races would get the same name.
 std::vector<std::string> analysisPageStems(const HeldRound& round);
 
+/// The stem of each class's files, in the order of the classes: "standings-" and the
+/// class's name with its letters and digits kept and every other character written as
+/// "-" ("standings-Pro-Am"), and a number added when two classes would get the same.
+std::vector<std::string> classFileStems(const std::vector<ClassStandings>& classes);
+
 }  // namespace league::season

@@ -50,12 +50,13 @@ void writeCell(MarkupWriter& html, const TableCell& cell, ColumnLook look) {
 
 }  // namespace
 
-void writeHtmlTable(ReportWriter& page, const Table& table, Fragment className, PageVariant variant, Fragment id) {
+void writeHtmlTable(ReportWriter& page, const Table& table, Fragment className, PageVariant variant,
+                    std::string_view id) {
     MarkupWriter html(page);
     html.write("<div class=\"scroll\">");
     html.open("table");
-    if (!id.text().empty()) {
-        html.attribute("id", id);
+    if (!id.empty()) {
+        html.text("id", id);
     }
     html.attribute("class", className).endStart();
     html.write("\n<thead><tr>");

@@ -13,6 +13,6 @@ namespace league::season {
 /// Writes `table` as a table element of the class `className` and, unless it is empty,
 /// the id `id`.
 void writeHtmlTable(ReportWriter& page, const Table& table, Fragment className, PageVariant variant,
-                    Fragment id = "");
+                    std::string_view id = {});
 
 }  // namespace league::season

@@ -26,7 +26,7 @@ void addRaceNightFiles(std::vector<OutputFile>& files, std::vector<std::string>&
     const std::string folder = roundFolder(round.number);
     files.push_back({folder + "index.html", roundIndexPage(result, round)});
     if (round.qualifyingGrids) {
-        const Table qualifying = qualifyingTable(*round.qualifyingGrids);
+        const Table qualifying = qualifyingTable(*round.qualifyingGrids, !result.classes.empty());
         files.push_back({folder + "qualifying.html", qualifyingPage(result, round, qualifying, kPage)});
         files.push_back({folder + "qualifying_fragment.html", qualifyingPage(result, round, qualifying, kFragment)});
         files.push_back({folder + "qualifying_forum.txt", forumText(qualifyingTitle(result, round),
@@ -49,24 +49,44 @@ void addRaceNightFiles(std::vector<OutputFile>& files, std::vector<std::string>&
     }
 }
 
+SeasonTables seasonTables(const SeasonResult& result) {
+    SeasonTables tables{standingsTable(result, overallStandings(result)), teamsTable(result), {},
+                        classFileStems(result.classes)};
+    for (const ClassStandings& riderClass : result.classes) {
+        tables.classes.push_back(standingsTable(result, standingsOf(riderClass)));
+    }
+    return tables;
+}
+
+// Each class's standings as CSV, forum text and fragment.
+void addClassFiles(std::vector<OutputFile>& files, const SeasonResult& result, const SeasonTables& tables) {
+    for (std::size_t c = 0; c < result.classes.size(); ++c) {
+        const std::string& stem = tables.classStems[c];
+        files.push_back({stem + ".csv", csvText(tables.classes[c])});
+        files.push_back({stem + "_forum.txt",
+                         forumText(standingsTitle(result) + " - " + result.classes[c].name, {tables.classes[c]})});
+        files.push_back({stem + "_fragment.html", classStandingsFragment(result, c, tables)});
+    }
+}
+
 }  // namespace
 
 SeasonFiles seasonFiles(const SeasonResult& result, const std::vector<std::string>& warnings) {
     SeasonFiles season;
     std::vector<OutputFile>& files = season.written;
-    const Table riders = standingsTable(result);
-    const Table teams = teamsTable(result);
-    files.push_back({"index.html", standingsPage(result, riders, teams, kPage)});
-    files.push_back({"standings_fragment.html", standingsPage(result, riders, teams, kFragment)});
-    std::vector<Table> tables{riders};
-    if (!teams.rows.empty()) {
-        tables.push_back(teams);
+    const SeasonTables tables = seasonTables(result);
+    files.push_back({"index.html", standingsPage(result, tables, kPage)});
+    files.push_back({"standings_fragment.html", standingsPage(result, tables, kFragment)});
+    std::vector<Table> forum{tables.riders};
+    if (!tables.teams.rows.empty()) {
+        forum.push_back(tables.teams);
     }
-    files.push_back({"standings_forum.txt", forumText(standingsTitle(result), tables)});
-    files.push_back({"standings.csv", csvText(riders)});
-    if (!teams.rows.empty()) {
-        files.push_back({"teams.csv", csvText(teams)});
+    files.push_back({"standings_forum.txt", forumText(standingsTitle(result), forum)});
+    files.push_back({"standings.csv", csvText(tables.riders)});
+    if (!tables.teams.rows.empty()) {
+        files.push_back({"teams.csv", csvText(tables.teams)});
     }
+    addClassFiles(files, result, tables);
     for (const HeldRound& round : result.rounds) {
         const std::string stem = roundFileStem(round.number);
         const std::vector<Table> tables = roundTables(result, round);

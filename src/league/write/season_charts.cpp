@@ -28,11 +28,10 @@ struct RiderProgress {
     std::vector<std::optional<std::int64_t>> positions;
 };
 
-std::map<std::size_t, RiderProgress> progressOfRiders(const SeasonResult& result) {
+std::map<std::size_t, RiderProgress> progressOfRiders(std::size_t held, const RiderStandings& standings) {
     std::map<std::size_t, RiderProgress> progress;
-    const std::size_t held = result.rounds.size();
     for (std::size_t k = 0; k < held; ++k) {
-        for (const StandingsRow& row : result.standingsAfter[k].rows) {
+        for (const StandingsRow& row : standings.after[k].rows) {
             RiderProgress& rider = progress[row.rider];
             rider.totals.resize(held);
             rider.positions.resize(held);
@@ -68,12 +67,12 @@ charts::LineChart roundsChart(const SeasonResult& result, Fragment id, Fragment 
 // Each rider's line in both charts and row in the legend, in the order of the
 // standings, with the tooltips "R2 Harbour Loop: Ann Rider, 40 points" and "..., P3".
 void addRiders(charts::LineChart& points, charts::LineChart& standing, charts::Legend& legend,
-               const SeasonResult& result) {
-    const auto progress = progressOfRiders(result);
-    const Standings& final = result.standings();
+               const SeasonResult& result, const RiderStandings& standings) {
+    const auto progress = progressOfRiders(result.rounds.size(), standings);
+    const Standings& final = standings.final();
     for (std::size_t i = 0; i < final.rows.size(); ++i) {
         const StandingsRow& row = final.rows[i];
-        const RiderSeason& rider = result.riders[row.rider];
+        const RiderSeason& rider = standings.riders[row.rider];
         const RiderProgress& riderProgress = progress.at(row.rider);
         charts::Series line;
         line.colour = lineColour(i);
@@ -98,24 +97,53 @@ void addRiders(charts::LineChart& points, charts::LineChart& standing, charts::L
     }
 }
 
-}  // namespace
 
-void writeSeasonCharts(ReportWriter& page, const SeasonResult& result) {
-    if (result.rounds.empty()) {
-        return;
-    }
+// The points chart of `standings`: a value axis of round steps.
+charts::LineChart pointsChart(const SeasonResult& result) {
     charts::LineChart points = roundsChart(result, "points-chart", "Points of every rider after each round");
     charts::ValueAxis pointsAxis;
     pointsAxis.steps.assign(std::begin(charts::kDecimalSteps), std::end(charts::kDecimalSteps));
     pointsAxis.gridLabel = [](std::int64_t value) { return std::to_string(value); };
     points.yAxis = pointsAxis;
-    charts::LineChart standing = roundsChart(result, "standing-chart", "Standing of every rider after each round");
-    standing.yAxis = charts::PositionAxis{"P"};
+    return points;
+}
+
+charts::Legend ridersLegend() {
     charts::Legend legend;
     legend.id = "riders-legend";
     legend.rowClass = "rider-row";
     legend.headings = {"Line", "Pos", "Rider", "Total"};
-    addRiders(points, standing, legend, result);
+    return legend;
+}
+
+}  // namespace
+
+void writeClassChart(ReportWriter& page, const SeasonResult& result, const RiderStandings& standings,
+                     const std::string& idPrefix) {
+    if (result.rounds.empty()) {
+        return;
+    }
+    charts::LineChart points = pointsChart(result);
+    charts::LineChart standing = roundsChart(result, "standing-chart", "Standing of every rider after each round");
+    charts::Legend legend = ridersLegend();
+    addRiders(points, standing, legend, result, standings);
+    points.idPrefix = idPrefix;
+    legend.idPrefix = idPrefix;
+    page.writeFragment("<div class=\"chart\">\n");
+    charts::writeLineChart(page, points);
+    page.writeFragment("</div>\n");
+    charts::writeLegend(page, legend);
+}
+
+void writeSeasonCharts(ReportWriter& page, const SeasonResult& result) {
+    if (result.rounds.empty()) {
+        return;
+    }
+    charts::LineChart points = pointsChart(result);
+    charts::LineChart standing = roundsChart(result, "standing-chart", "Standing of every rider after each round");
+    standing.yAxis = charts::PositionAxis{"P"};
+    charts::Legend legend = ridersLegend();
+    addRiders(points, standing, legend, result, overallStandings(result));
 
     page.writeFragment("<h2>Points after each round</h2>\n<div class=\"chart\">\n");
     charts::writeLineChart(page, points);

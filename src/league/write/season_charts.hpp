@@ -3,6 +3,8 @@
 // points after each held round, and their standing after each held round, with a
 // legend of the riders in the order of the standings.
 
+#include "league/write/text_tables.hpp"
+
 #include "league/standings/season_standings.hpp"
 
 #include "common/colour.hpp"
@@ -21,5 +23,10 @@ Colour lineColour(std::size_t index);
 
 /// Writes the charts section (nothing before the first held round).
 void writeSeasonCharts(ReportWriter& page, const SeasonResult& result);
+
+/// Writes a class's chart of the points after each held round and its legend, their
+/// ids starting with `idPrefix` (nothing before the first held round).
+void writeClassChart(ReportWriter& page, const SeasonResult& result, const RiderStandings& standings,
+                     const std::string& idPrefix);
 
 }  // namespace league::season

@@ -1,6 +1,7 @@
 #include "league/write/season_json.hpp"
 
 #include "league/write/race_texts.hpp"
+#include "league/write/text_tables.hpp"
 #include "league/write/standings_texts.hpp"
 #include "league/write/file_names.hpp"
 
@@ -22,8 +23,8 @@ Json timeValue(std::int32_t ms) {
     return ms > 0 && ms < kNoTime ? Json(ms) : Json(nullptr);
 }
 
-Json entryJson(const ClassifiedEntry& entry) {
-    return Json{
+Json entryJson(const ClassifiedEntry& entry, bool withClasses) {
+    Json json{
         {"place", entry.place ? Json(*entry.place) : Json(nullptr)},
         {"number", entry.startNumber},
         {"rider", entry.rider},
@@ -41,6 +42,12 @@ Json entryJson(const ClassifiedEntry& entry) {
         {"penalty_reason", entry.penaltyReason},
         {"counts", entry.counts},
     };
+    if (withClasses) {
+        json["class"] = entry.riderClass.empty() ? Json(nullptr) : Json(entry.riderClass);
+        json["class_place"] = entry.classPlace ? Json(*entry.classPlace) : Json(nullptr);
+        json["class_points"] = entry.classPoints;
+    }
+    return json;
 }
 
 Json optionalNumber(const std::optional<std::int32_t>& number) {
@@ -124,12 +131,12 @@ Json analysisJson(const AnalysedRace& race, const std::string& page) {
 
 // Each scored race of a round: its name, exports, the points table it gave, the laps
 // of its grids, and its classification.
-Json racesJson(const HeldRound& round) {
+Json racesJson(const SeasonResult& result, const HeldRound& round) {
     Json races = Json::array();
     for (const ClassifiedRace& race : round.classification.races) {
         Json classification = Json::array();
         for (const ClassifiedEntry& entry : race.entries) {
-            classification.push_back(entryJson(entry));
+            classification.push_back(entryJson(entry, !result.classes.empty()));
         }
         races.push_back(Json{{"name", race.name},
                              {"exports", race.exports},
@@ -157,7 +164,7 @@ void addHeldRound(Json& json, const SeasonResult& result, const HeldRound& round
                                  {"penalty", penaltyText(penalty)},
                                  {"reason", penalty.reason}});
     }
-    json["races"] = racesJson(round);
+    json["races"] = racesJson(result, round);
     json["pole"] = std::move(pole);
     json["penalties"] = std::move(penalties);
     json["round_index"] = roundFolder(round.number) + "index.html";
@@ -170,11 +177,12 @@ void addHeldRound(Json& json, const SeasonResult& result, const HeldRound& round
     json["analyses"] = std::move(analyses);
 }
 
-Json standingsJson(const SeasonResult& result) {
+// The rows of a standings table: the overall standings, or a class's.
+Json standingsJson(const SeasonResult& result, const RiderStandings& riders) {
     Json rows = Json::array();
-    const Standings& standings = result.standings();
+    const Standings& standings = riders.final();
     for (const StandingsRow& row : standings.rows) {
-        const RiderSeason& rider = result.riders[row.rider];
+        const RiderSeason& rider = riders.riders[row.rider];
         Json rounds = Json::array();
         for (std::size_t h = 0; h < standings.heldRounds; ++h) {
             const RiderRound& part = rider.rounds[h];
@@ -205,6 +213,18 @@ Json standingsJson(const SeasonResult& result) {
                             {"gap", row.gapToLeader}});
     }
     return rows;
+}
+
+// Each class: its name, the riders it lists and its standings, with class places.
+Json classesJson(const SeasonResult& result) {
+    Json classes = Json::array();
+    for (const ClassStandings& riderClass : result.classes) {
+        classes.push_back(Json{{"name", riderClass.name},
+                               {"riders", riderClass.members},
+                               {"standings", standingsJson(result, standingsOf(riderClass))},
+                               {"footnotes", tieFootnotes(riderClass.standings().ties)}});
+    }
+    return classes;
 }
 
 Json teamsJson(const SeasonResult& result) {
@@ -253,7 +273,7 @@ std::string seasonJson(const SeasonResult& result, const std::vector<std::string
         }
         rounds.push_back(std::move(round));
     }
-    const Json season{
+    Json season{
         {"format", kSeasonJsonFormat},
         {"format_version", kSeasonJsonFormatVersion},
         {"generator", std::string("League ") + LEAGUE_TOOLS_VERSION},
@@ -262,12 +282,16 @@ std::string seasonJson(const SeasonResult& result, const std::vector<std::string
         {"pole_points", result.polePoints},
         {"drop_worst", result.dropWorst},
         {"rounds", rounds},
-        {"standings", standingsJson(result)},
+        {"standings", standingsJson(result, overallStandings(result))},
         {"footnotes", tieFootnotes(result.standings().ties)},
         {"teams", teamsJson(result)},
         {"team_footnotes", tieFootnotes(result.teamTies)},
         {"warnings", warnings},
     };
+    if (!result.classes.empty()) {
+        season["overall_standings"] = result.overallStandings;
+        season["classes"] = classesJson(result);
+    }
     // Every text is UTF-8 already; a byte that is not would be replaced, not thrown about.
     return season.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }

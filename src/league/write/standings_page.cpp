@@ -88,19 +88,42 @@ void writePenalties(MarkupWriter& html, const SeasonResult& result) {
     html.write("</tbody>\n</table>\n");
 }
 
+void writeStandingsNote(MarkupWriter& html) {
+    html.write("<p class=\"note\">Each round: the points, the place below them. (16) dropped; \u25C6 pole position; "
+               "DSQ disqualified; NC not classified; \u2013 did not ride.</p>\n");
+}
+
+// A class's standings: its table, the ties decided, and its points after each round.
+void writeClassSection(ReportWriter& page, const SeasonResult& result, std::size_t classIndex,
+                       const SeasonTables& tables, PageVariant variant) {
+    MarkupWriter html(page);
+    const ClassStandings& riderClass = result.classes[classIndex];
+    const std::string& stem = tables.classStems[classIndex];
+    html.element("h2", riderClass.name + " standings");
+    writeHtmlTable(page, tables.classes[classIndex], "standings", variant, stem);
+    writeStandingsNote(html);
+    writeFootnotes(html, tieFootnotes(riderClass.standings().ties));
+    writeClassChart(page, result, standingsOf(riderClass), stem + "-");
+}
+
 }  // namespace
 
-std::string standingsPage(const SeasonResult& result, const Table& riders, const Table& teams, PageVariant variant) {
+std::string standingsPage(const SeasonResult& result, const SeasonTables& tables, PageVariant variant) {
     ReportWriter page(PageConventions::Html5);
     MarkupWriter html(page);
     writeFrameStart(page, variant, standingsTitle(result));
     html.element("h1", result.title);
     html.element("p", standingsSubtitle(result));
-    html.write("<h2>Standings</h2>\n");
-    writeHtmlTable(page, riders, "standings", variant, "standings");
-    html.write("<p class=\"note\">Each round: the points, the place below them. (16) dropped; \u25C6 pole position; "
-               "DSQ disqualified; NC not classified; \u2013 did not ride.</p>\n");
-    writeFootnotes(html, tieFootnotes(result.standings().ties));
+    if (result.overallStandings) {
+        html.write("<h2>Standings</h2>\n");
+        writeHtmlTable(page, tables.riders, "standings", variant, "standings");
+        writeStandingsNote(html);
+        writeFootnotes(html, tieFootnotes(result.standings().ties));
+    }
+    for (std::size_t c = 0; c < result.classes.size(); ++c) {
+        writeClassSection(page, result, c, tables, variant);
+    }
+    const Table& teams = tables.teams;
     if (!teams.rows.empty()) {
         html.write("<h2>Teams</h2>\n");
         writeHtmlTable(page, teams, "teams", variant);
@@ -108,8 +131,21 @@ std::string standingsPage(const SeasonResult& result, const Table& riders, const
     }
     writeCalendar(html, result, variant);
     writePenalties(html, result);
-    writeSeasonCharts(page, result);
+    if (result.overallStandings) {
+        writeSeasonCharts(page, result);
+    }
     writeFrameEnd(page, variant);
+    return pageBytes(page);
+}
+
+std::string classStandingsFragment(const SeasonResult& result, std::size_t classIndex, const SeasonTables& tables) {
+    ReportWriter page(PageConventions::Html5);
+    MarkupWriter html(page);
+    writeFrameStart(page, kFragment, standingsTitle(result));
+    html.element("h1", result.title);
+    html.element("p", standingsSubtitle(result));
+    writeClassSection(page, result, classIndex, tables, kFragment);
+    writeFrameEnd(page, kFragment);
     return pageBytes(page);
 }
 

@@ -175,14 +175,28 @@ std::vector<TableCell> qualifyingCells(const QualifyingRow& row) {
             {row.grid ? std::to_string(*row.grid) : ""}};
 }
 
+// The class and the class place of a race's entry, after its place.
+void addClassCells(TableRow& row, const ClassifiedEntry& entry) {
+    const std::string classPlace = entry.classPlace ? std::to_string(*entry.classPlace) : "";
+    row.cells.insert(row.cells.begin() + 1, {{entry.riderClass}, {classPlace}});
+}
+
 }  // namespace
 
 std::string positionText(std::int32_t position, bool shared) {
     return std::to_string(position) + (shared ? "=" : "");
 }
 
-Table standingsTable(const SeasonResult& result) {
-    const Standings& standings = result.standings();
+RiderStandings overallStandings(const SeasonResult& result) {
+    return {result.riders, result.standingsAfter};
+}
+
+RiderStandings standingsOf(const ClassStandings& riderClass) {
+    return {riderClass.riders, riderClass.standingsAfter};
+}
+
+Table standingsTable(const SeasonResult& result, const RiderStandings& riders) {
+    const Standings& standings = riders.final();
     Table table;
     table.columns = {{"Pos"},
                      {"Change", "+/-", "change against the previous round"},
@@ -196,7 +210,7 @@ Table standingsTable(const SeasonResult& result) {
     table.columns.push_back(withLook("Total", ColumnLook::Total));
     table.columns.push_back({"Gap", "", "points behind the leader"});
     for (const StandingsRow& row : standings.rows) {
-        const RiderSeason& rider = result.riders[row.rider];
+        const RiderSeason& rider = riders.riders[row.rider];
         TableRow shown{{{positionText(row.position, row.shared)},
                         {changeText(row)},
                         {std::to_string(rider.startNumber)},
@@ -247,9 +261,10 @@ Table teamsTable(const SeasonResult& result) {
     return table;
 }
 
-Table raceTable(const HeldRound& round, const ClassifiedRace& race) {
+Table raceTable(const SeasonResult& result, const HeldRound& round, const ClassifiedRace& race) {
     Table table;
     table.caption = round.classification.races.size() > 1 ? race.name : "";
+    const bool withClasses = !result.classes.empty();
     table.columns = {{"Place"},
                      {"#"},
                      withLook("Rider", ColumnLook::Name),
@@ -275,6 +290,12 @@ Table raceTable(const HeldRound& round, const ClassifiedRace& race) {
                                {entry.place && entry.counts ? std::to_string(entry.points) : ""},
                                {entryPenaltyText(entry)}},
                               kRiderRow});
+        if (withClasses) {
+            addClassCells(table.rows.back(), entry);
+        }
+    }
+    if (withClasses) {
+        table.columns.insert(table.columns.begin() + 1, {{"Class"}, {"Class place", "Cl."}});
     }
     return table;
 }
@@ -327,7 +348,7 @@ Table roundTotalTable(const SeasonResult& result, const HeldRound& round) {
 std::vector<Table> roundTables(const SeasonResult& result, const HeldRound& round) {
     std::vector<Table> tables;
     for (const ClassifiedRace& race : round.classification.races) {
-        tables.push_back(raceTable(round, race));
+        tables.push_back(raceTable(result, round, race));
     }
     if (tables.size() > 1) {
         tables.push_back(roundTotalTable(result, round));
@@ -335,14 +356,20 @@ std::vector<Table> roundTables(const SeasonResult& result, const HeldRound& roun
     return tables;
 }
 
-Table qualifyingTable(const QualifyingGrids& grids) {
+Table qualifyingTable(const QualifyingGrids& grids, bool withClasses) {
     Table table{"", qualifyingColumns(), {}};
+    if (withClasses) {
+        table.columns.insert(table.columns.begin() + 4, {"Class"});
+    }
     std::optional<std::int32_t> previousGrid;
     for (const QualifyingRow& row : grids.rows) {
         // The page draws a line above the first rider of each grid after the first.
         const bool gridStarts = row.grid && previousGrid && *row.grid != *previousGrid;
         previousGrid = row.grid;
         table.rows.push_back({qualifyingCells(row), gridStarts ? Fragment("rider-row grid-start") : kRiderRow});
+        if (withClasses) {
+            table.rows.back().cells.insert(table.rows.back().cells.begin() + 4, {row.riderClass});
+        }
     }
     return table;
 }
