@@ -129,7 +129,7 @@ void writeClassChart(ReportWriter& page, const SeasonResult& result, const Rider
     addRiders(points, standing, legend, result, standings);
     points.idPrefix = idPrefix;
     legend.idPrefix = idPrefix;
-    page.writeFragment("<div class=\"chart\">\n");
+    page.writeFragment("<h3>Points after each round</h3>\n<div class=\"chart\">\n");
     charts::writeLineChart(page, points);
     page.writeFragment("</div>\n");
     charts::writeLegend(page, legend);
