@@ -607,31 +607,59 @@ Result<void, SeasonMistake> readRiders(const toml::node& node, SeasonFile& seaso
     return {};
 }
 
-Result<void, SeasonMistake> readClasses(const toml::node& node, SeasonFile& season) {
+/// The mistakes of a table of rider groups: not a table, a group without riders, a
+/// rider that is not a text.
+struct GroupMistakes {
+    Kind notATable;
+    Kind withoutRiders;
+    Kind riderNotText;
+};
+
+// A table whose keys name groups of riders: "name" = ["rider", ...].
+Result<std::vector<RiderGroup>, SeasonMistake> readGroups(const toml::node& node, const GroupMistakes& kinds) {
     const toml::table* table = node.as_table();
     if (table == nullptr) {
-        return Failure{mistakeAt(Kind::ClassesNotATable, lineOf(node))};
+        return Failure{mistakeAt(kinds.notATable, lineOf(node))};
     }
+    std::vector<RiderGroup> groups;
     for (auto&& [key, value] : *table) {
-        RiderClass riderClass{std::string(key.str()), {}, lineOf(value)};
-        SeasonMistake mistake = mistakeAt(Kind::ClassWithoutRiders, lineOf(value));
-        mistake.team = riderClass.name;
+        RiderGroup group{std::string(key.str()), {}, lineOf(value)};
+        SeasonMistake mistake = mistakeAt(kinds.withoutRiders, lineOf(value));
+        mistake.team = group.name;
         const toml::array* riders = value.as_array();
         if (riders == nullptr || riders->empty()) {
             return Failure{std::move(mistake)};
         }
         for (const toml::node& rider : *riders) {
             if (!rider.is_string()) {
-                mistake.kind = Kind::ClassRiderNotText;
+                mistake.kind = kinds.riderNotText;
                 mistake.line = lineOf(rider);
                 return Failure{std::move(mistake)};
             }
-            riderClass.riders.push_back(rider.as_string()->get());
+            group.riders.push_back(rider.as_string()->get());
         }
-        season.classes.push_back(std::move(riderClass));
+        groups.push_back(std::move(group));
+    }
+    return groups;
+}
+
+Result<void, SeasonMistake> readTeams(const toml::node& node, SeasonFile& season) {
+    auto teams = readGroups(node, {Kind::TeamsNotATable, Kind::TeamWithoutRiders, Kind::TeamRiderNotText});
+    if (!teams) {
+        return Failure{teams.reason()};
+    }
+    season.teams = std::move(*teams);
+    return {};
+}
+
+Result<void, SeasonMistake> readClasses(const toml::node& node, SeasonFile& season) {
+    auto classes = readGroups(node, {Kind::ClassesNotATable, Kind::ClassWithoutRiders, Kind::ClassRiderNotText});
+    if (!classes) {
+        return Failure{classes.reason()};
     }
     // The parser keeps a table's keys in the order of their names: the classes are
     // shown in the order the season file lists them.
+    season.classes = std::move(*classes);
     std::stable_sort(season.classes.begin(), season.classes.end(),
                      [](const RiderClass& a, const RiderClass& b) { return a.line < b.line; });
     // Two names that differ only in letter case name one class twice.
@@ -642,32 +670,6 @@ Result<void, SeasonMistake> readClasses(const toml::node& node, SeasonFile& seas
             mistake.team = riderClass.name;
             return Failure{std::move(mistake)};
         }
-    }
-    return {};
-}
-
-Result<void, SeasonMistake> readTeams(const toml::node& node, SeasonFile& season) {
-    const toml::table* table = node.as_table();
-    if (table == nullptr) {
-        return Failure{mistakeAt(Kind::TeamsNotATable, lineOf(node))};
-    }
-    for (auto&& [key, value] : *table) {
-        Team team{std::string(key.str()), {}, lineOf(value)};
-        const toml::array* riders = value.as_array();
-        SeasonMistake mistake = mistakeAt(Kind::TeamWithoutRiders, lineOf(value));
-        mistake.team = team.name;
-        if (riders == nullptr || riders->empty()) {
-            return Failure{std::move(mistake)};
-        }
-        for (const toml::node& rider : *riders) {
-            if (!rider.is_string()) {
-                mistake.kind = Kind::TeamRiderNotText;
-                mistake.line = lineOf(rider);
-                return Failure{std::move(mistake)};
-            }
-            team.riders.push_back(rider.as_string()->get());
-        }
-        season.teams.push_back(std::move(team));
     }
     return {};
 }

@@ -117,19 +117,16 @@ struct Round {
     std::vector<std::string> exports() const;
 };
 
-struct Team {
+/// A named group of riders: a team of [teams], or a class of [classes] (Pro, Am; 600,
+/// 1000) with standings of its own.
+struct RiderGroup {
     std::string name;
+    /// League names, as the season file lists them.
     std::vector<std::string> riders;
     std::int64_t line = 0;
 };
-
-/// A class of riders (Pro, Am; 600, 1000) with standings of its own.
-struct RiderClass {
-    std::string name;
-    /// League names, as [classes] lists them.
-    std::vector<std::string> riders;
-    std::int64_t line = 0;
-};
+using Team = RiderGroup;
+using RiderClass = RiderGroup;
 
 struct SeasonFile {
     std::string title;

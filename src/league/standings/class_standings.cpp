@@ -1,6 +1,7 @@
 #include "league/standings/class_standings.hpp"
 
 #include "league/standings/points_table.hpp"
+#include "league/standings/rider_groups.hpp"
 
 #include <algorithm>
 #include <map>
@@ -105,27 +106,8 @@ std::vector<RiderSeason> classRiders(const std::set<std::string>& members, const
 }  // namespace
 
 Result<void, SeasonMistake> checkClasses(const SeasonFile& season, const RiderNames& names) {
-    std::map<std::string, std::string> classOf;
-    for (const RiderClass& riderClass : season.classes) {
-        std::set<std::string> listed;
-        for (const std::string& rider : riderClass.riders) {
-            const std::string identity = names.identity(rider);
-            SeasonMistake mistake{.kind = SeasonMistake::Kind::ClassListsRiderTwice,
-                                  .line = riderClass.line,
-                                  .rider = rider,
-                                  .team = riderClass.name};
-            if (!listed.insert(identity).second) {
-                return Failure{std::move(mistake)};
-            }
-            if (const auto other = classOf.find(identity); other != classOf.end()) {
-                mistake.kind = SeasonMistake::Kind::RiderInTwoClasses;
-                mistake.otherTeam = other->second;
-                return Failure{std::move(mistake)};
-            }
-            classOf[identity] = riderClass.name;
-        }
-    }
-    return {};
+    return checkGroups(season.classes, names, SeasonMistake::Kind::ClassListsRiderTwice,
+                       SeasonMistake::Kind::RiderInTwoClasses);
 }
 
 void placeClasses(std::vector<HeldRound>& rounds, const SeasonFile& season, const RiderNames& names) {

@@ -1,6 +1,7 @@
 #include "league/standings/team_standings.hpp"
 
 #include "league/standings/countback.hpp"
+#include "league/standings/rider_groups.hpp"
 
 #include <algorithm>
 #include <map>
@@ -9,28 +10,8 @@
 namespace league::season {
 
 Result<void, SeasonMistake> checkTeams(const SeasonFile& season, const RiderNames& names) {
-    std::map<std::string, std::string> teamOfRider;
-    for (const Team& team : season.teams) {
-        std::set<std::string> listed;
-        for (const std::string& rider : team.riders) {
-            const std::string identity = names.identity(rider);
-            SeasonMistake mistake{.kind = SeasonMistake::Kind::TeamListsRiderTwice,
-                                  .line = team.line,
-                                  .rider = rider,
-                                  .team = team.name};
-            if (!listed.insert(identity).second) {
-                return Failure{std::move(mistake)};
-            }
-            const auto other = teamOfRider.find(identity);
-            if (other != teamOfRider.end()) {
-                mistake.kind = SeasonMistake::Kind::RiderInTwoTeams;
-                mistake.otherTeam = other->second;
-                return Failure{std::move(mistake)};
-            }
-            teamOfRider[identity] = team.name;
-        }
-    }
-    return {};
+    return checkGroups(season.teams, names, SeasonMistake::Kind::TeamListsRiderTwice,
+                       SeasonMistake::Kind::RiderInTwoTeams);
 }
 
 Result<void, SeasonMistake> checkTeamPenalties(const SeasonFile& season) {
