@@ -362,6 +362,7 @@ Result<SeasonResult, SeasonMistake> computeSeason(const SeasonFile& season, cons
     result.teamTies = std::move(teams.ties);
     const std::vector<SeasonWarning> unknown = unknownTeamRiders(season, names, result);
     result.warnings.insert(result.warnings.end(), unknown.begin(), unknown.end());
+    result.titleFight = titleFight(result, result.standings());
     return result;
 }
 

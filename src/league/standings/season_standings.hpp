@@ -11,6 +11,7 @@
 #include "league/read/season_warning.hpp"
 #include "league/standings/countback.hpp"
 #include "league/standings/round_classification.hpp"
+#include "league/standings/title_fight.hpp"
 
 #include <cstdint>
 #include <optional>
@@ -155,6 +156,8 @@ struct SeasonResult {
     std::vector<TeamRow> teams{};
     std::vector<TieDecision> teamTies{};
     std::vector<SeasonWarning> warnings{};
+    /// Who can still win the season's standings, and the champion once decided.
+    TitleFight titleFight{};
 
     const Standings& standings() const { return standingsAfter.back(); }
 };
