@@ -11,6 +11,7 @@
 #include "league/write/season_json.hpp"
 #include "league/write/standings_page.hpp"
 #include "league/write/text_tables.hpp"
+#include "league/write/title_fight_texts.hpp"
 
 #include <algorithm>
 
@@ -62,7 +63,12 @@ SeasonFiles seasonFiles(const SeasonResult& result, const std::vector<std::strin
     if (!teams.rows.empty()) {
         tables.push_back(teams);
     }
-    files.push_back({"standings_forum.txt", forumText(standingsTitle(result), tables)});
+    // The title fight's line follows the forum text's title.
+    std::string forumTitle = standingsTitle(result);
+    if (const std::string fight = titleFightLine(result, result.titleFight); !fight.empty()) {
+        forumTitle += "\r\n" + fight;
+    }
+    files.push_back({"standings_forum.txt", forumText(forumTitle, tables)});
     files.push_back({"standings.csv", csvText(riders)});
     if (!teams.rows.empty()) {
         files.push_back({"teams.csv", csvText(teams)});

@@ -6,6 +6,7 @@
 #include "league/write/page_frame.hpp"
 #include "league/write/page_titles.hpp"
 #include "league/write/season_charts.hpp"
+#include "league/write/title_fight_section.hpp"
 
 #include "common/markup_writer.hpp"
 
@@ -100,6 +101,7 @@ std::string standingsPage(const SeasonResult& result, const Table& riders, const
     writeHtmlTable(page, riders, "standings", variant, "standings");
     html.write("<p class=\"note\">Each round: the points, the place below them. (16) dropped; \u25C6 pole position; "
                "DSQ disqualified; NC not classified; \u2013 did not ride.</p>\n");
+    writeTitleFightSection(page, result, result.titleFight, variant);
     writeFootnotes(html, tieFootnotes(result.standings().ties));
     if (!teams.rows.empty()) {
         html.write("<h2>Teams</h2>\n");

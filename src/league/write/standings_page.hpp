@@ -1,7 +1,8 @@
 #pragma once
 // index.html: the season's standings (position and change, number, rider, bike, a
-// column per held round, points penalties, total, gap), the tie footnotes, the teams,
-// the calendar, the penalties with their reasons, and the charts of the season.
+// column per held round, points penalties, total, gap), the title fight, the tie
+// footnotes, the teams, the calendar, the penalties with their reasons, and the charts
+// of the season.
 
 #include "league/write/page_variant.hpp"
 #include "league/write/table_model.hpp"

@@ -49,7 +49,8 @@ SeasonResult seasonOf(const std::vector<RoundSketch>& rounds, std::vector<std::i
             ExportRows grid{round.races.back().exports.front(), {}};
             for (const char initial : sketch.finish) {
                 const std::int32_t place = static_cast<std::int32_t>(grid.rows.size());
-                grid.rows.push_back(ExportRow{initial, riderOf(initial), "Vexa", 10, 900000 + 1000 * place, false, 0, "", 0});
+                grid.rows.push_back(
+                    ExportRow{initial, riderOf(initial), "Vexa", 10, 900000 + 1000 * place, false, 0, "", 0});
             }
             nights.rounds[r].races.push_back({grid});
         }
@@ -78,7 +79,8 @@ TEST(TitleFight, ChancesAfterEveryRoundAgreeWithWhatFollowed) {
         {"a runaway leader, decided before the last round",
          seasonOf({{{{"ABC"}}}, {{{"ABC"}}}, {{{"ABC"}}}, {{{"ABC"}}}, {{{"CBA"}}}}, kFarApart, 0)},
         {"drop worst, a round never dropped, a points penalty, a late rider, a round to come",
-         seasonOf({{{{"ABC"}}, false, {'B', -5}}, {{{"CBA"}}, true}, {{{"BACD"}}}, {{{"ABCD"}}}, {{{}}}}, kFarApart, 1)},
+         seasonOf({{{{"ABC"}}, false, {'B', -5}}, {{{"CBA"}}, true}, {{{"BACD"}}}, {{{"ABCD"}}}, {{{}}}}, kFarApart,
+                  1)},
         {"two races a round, one of its own table, pole points to come, two drops",
          seasonOf({{{{"ABC", kSprint}, {"BAC"}}}, {{{"BAC", kSprint}, {"ABC"}}}, {{{"ABC", kSprint}, {"ABC"}}},
                    {{{"", kSprint}, {}}, true}},
