@@ -226,6 +226,25 @@ Json teamsJson(const SeasonResult& result) {
     return teams;
 }
 
+// Who can still win, in the order of the standings; the champion by name and the
+// calendar number of the round that decided it, null while undecided.
+Json titleFightJson(const SeasonResult& result, const TitleFight& fight) {
+    Json riders = Json::array();
+    for (const TitleFightRider& rider : fight.riders) {
+        riders.push_back(Json{{"rider", result.riders[rider.rider].name},
+                              {"total", rider.total},
+                              {"max_total", rider.maxTotal},
+                              {"min_total", rider.minTotal},
+                              {"can_win", rider.canWin},
+                              {"in_own_hands", rider.inOwnHands}});
+    }
+    return Json{{"rounds_to_come", fight.roundsToCome},
+                {"points_available", fight.pointsAvailable},
+                {"champion", fight.champion ? Json(result.riders[*fight.champion].name) : Json(nullptr)},
+                {"decided_after_round", fight.decidedAfterRound ? Json(*fight.decidedAfterRound) : Json(nullptr)},
+                {"riders", std::move(riders)}};
+}
+
 }  // namespace
 
 std::string seasonJson(const SeasonResult& result, const std::vector<std::string>& warnings) {
@@ -264,6 +283,7 @@ std::string seasonJson(const SeasonResult& result, const std::vector<std::string
         {"rounds", rounds},
         {"standings", standingsJson(result)},
         {"footnotes", tieFootnotes(result.standings().ties)},
+        {"title_fight", titleFightJson(result, result.titleFight)},
         {"teams", teamsJson(result)},
         {"team_footnotes", tieFootnotes(result.teamTies)},
         {"warnings", warnings},
