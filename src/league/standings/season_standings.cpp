@@ -303,6 +303,10 @@ Result<SeasonResult, SeasonMistake> computeSeason(const SeasonFile& season, cons
     for (const auto& more : {unknownTeamRiders(season, names, result), classWarnings(season, names, result)}) {
         result.warnings.insert(result.warnings.end(), more.begin(), more.end());
     }
+    result.titleFight = titleFight(result, result.riders, result.standings());
+    for (ClassStandings& riderClass : result.classes) {
+        riderClass.titleFight = titleFight(result, riderClass.riders, riderClass.standings());
+    }
     return result;
 }
 

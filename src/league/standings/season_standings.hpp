@@ -12,6 +12,7 @@
 #include "league/standings/countback.hpp"
 #include "league/standings/rider_season.hpp"
 #include "league/standings/round_classification.hpp"
+#include "league/standings/title_fight.hpp"
 
 #include <cstdint>
 #include <optional>
@@ -92,6 +93,8 @@ struct ClassStandings {
     std::vector<RiderSeason> riders{};
     /// After each held round; the last is the class's standings.
     std::vector<Standings> standingsAfter{};
+    /// Who can still win the class.
+    TitleFight titleFight{};
 
     const Standings& standings() const { return standingsAfter.back(); }
 };
@@ -113,6 +116,8 @@ struct SeasonResult {
     /// False: the pages show the classes' standings only.
     bool overallStandings = true;
     std::vector<SeasonWarning> warnings{};
+    /// Who can still win the season's standings, and the champion once decided.
+    TitleFight titleFight{};
 
     const Standings& standings() const { return standingsAfter.back(); }
 };

@@ -11,6 +11,7 @@
 #include "league/write/season_json.hpp"
 #include "league/write/standings_page.hpp"
 #include "league/write/text_tables.hpp"
+#include "league/write/title_fight_texts.hpp"
 
 #include <algorithm>
 
@@ -63,8 +64,11 @@ void addClassFiles(std::vector<OutputFile>& files, const SeasonResult& result, c
     for (std::size_t c = 0; c < result.classes.size(); ++c) {
         const std::string& stem = tables.classStems[c];
         files.push_back({stem + ".csv", csvText(tables.classes[c])});
-        files.push_back({stem + "_forum.txt",
-                         forumText(standingsTitle(result) + " - " + result.classes[c].name, {tables.classes[c]})});
+        std::string title = standingsTitle(result) + " - " + result.classes[c].name;
+        if (const std::string fight = titleFightLine(result, result.classes[c].titleFight); !fight.empty()) {
+            title += "\r\n" + fight;
+        }
+        files.push_back({stem + "_forum.txt", forumText(title, {tables.classes[c]})});
         files.push_back({stem + "_fragment.html", classStandingsFragment(result, c, tables)});
     }
 }
@@ -81,7 +85,12 @@ SeasonFiles seasonFiles(const SeasonResult& result, const std::vector<std::strin
     if (!tables.teams.rows.empty()) {
         forum.push_back(tables.teams);
     }
-    files.push_back({"standings_forum.txt", forumText(standingsTitle(result), forum)});
+    // The title fight's line follows the forum text's title.
+    std::string forumTitle = standingsTitle(result);
+    if (const std::string fight = titleFightLine(result, result.titleFight); !fight.empty()) {
+        forumTitle += "\r\n" + fight;
+    }
+    files.push_back({"standings_forum.txt", forumText(forumTitle, forum)});
     files.push_back({"standings.csv", csvText(tables.riders)});
     if (!tables.teams.rows.empty()) {
         files.push_back({"teams.csv", csvText(tables.teams)});

@@ -215,6 +215,25 @@ Json standingsJson(const SeasonResult& result, const RiderStandings& riders) {
     return rows;
 }
 
+// Who can still win, in the order of the standings; the champion by name and the
+// calendar number of the round that decided it, null while undecided.
+Json titleFightJson(const TitleFight& fight) {
+    Json riders = Json::array();
+    for (const TitleFightRider& rider : fight.riders) {
+        riders.push_back(Json{{"rider", rider.name},
+                              {"total", rider.total},
+                              {"max_total", rider.maxTotal},
+                              {"min_total", rider.minTotal},
+                              {"can_win", rider.canWin},
+                              {"in_own_hands", rider.inOwnHands}});
+    }
+    return Json{{"rounds_to_come", fight.roundsToCome},
+                {"points_available", fight.pointsAvailable},
+                {"champion", fight.champion ? Json(championName(fight)) : Json(nullptr)},
+                {"decided_after_round", fight.decidedAfterRound ? Json(*fight.decidedAfterRound) : Json(nullptr)},
+                {"riders", std::move(riders)}};
+}
+
 // Each class: its name, the riders it lists and its standings, with class places.
 Json classesJson(const SeasonResult& result) {
     Json classes = Json::array();
@@ -222,7 +241,8 @@ Json classesJson(const SeasonResult& result) {
         classes.push_back(Json{{"name", riderClass.name},
                                {"riders", riderClass.members},
                                {"standings", standingsJson(result, standingsOf(riderClass))},
-                               {"footnotes", tieFootnotes(riderClass.standings().ties)}});
+                               {"footnotes", tieFootnotes(riderClass.standings().ties)},
+                               {"title_fight", titleFightJson(riderClass.titleFight)}});
     }
     return classes;
 }
@@ -245,6 +265,7 @@ Json teamsJson(const SeasonResult& result) {
     }
     return teams;
 }
+
 
 }  // namespace
 
@@ -284,6 +305,7 @@ std::string seasonJson(const SeasonResult& result, const std::vector<std::string
         {"rounds", rounds},
         {"standings", standingsJson(result, overallStandings(result))},
         {"footnotes", tieFootnotes(result.standings().ties)},
+        {"title_fight", titleFightJson(result.titleFight)},
         {"teams", teamsJson(result)},
         {"team_footnotes", tieFootnotes(result.teamTies)},
         {"warnings", warnings},

@@ -6,6 +6,7 @@
 #include "league/write/page_frame.hpp"
 #include "league/write/page_titles.hpp"
 #include "league/write/season_charts.hpp"
+#include "league/write/title_fight_section.hpp"
 
 #include "common/markup_writer.hpp"
 
@@ -102,6 +103,7 @@ void writeClassSection(ReportWriter& page, const SeasonResult& result, std::size
     html.element("h2", riderClass.name + " standings");
     writeHtmlTable(page, tables.classes[classIndex], "standings", variant, stem);
     writeStandingsNote(html);
+    writeTitleFightSection(page, result, riderClass.titleFight, variant);
     writeFootnotes(html, tieFootnotes(riderClass.standings().ties));
     writeClassChart(page, result, standingsOf(riderClass), stem + "-");
 }
@@ -118,6 +120,7 @@ std::string standingsPage(const SeasonResult& result, const SeasonTables& tables
         html.write("<h2>Standings</h2>\n");
         writeHtmlTable(page, tables.riders, "standings", variant, "standings");
         writeStandingsNote(html);
+        writeTitleFightSection(page, result, result.titleFight, variant);
         writeFootnotes(html, tieFootnotes(result.standings().ties));
     }
     for (std::size_t c = 0; c < result.classes.size(); ++c) {

@@ -1,7 +1,8 @@
 #pragma once
 // index.html: the season's standings (position and change, number, rider, bike, a
-// column per held round, points penalties, total, gap), the tie footnotes, each class's
-// standings, the teams, the calendar, the penalties with their reasons, and the charts
+// column per held round, points penalties, total, gap), the title fight, the tie
+// footnotes, each class's standings with its own, the teams, the calendar, the
+// penalties with their reasons, and the charts
 // of the season.
 
 #include "league/write/page_variant.hpp"
