@@ -81,7 +81,7 @@ season::AnalysedRace leagueAnalysing(const FileMap& files, const std::set<LapKey
     file.rounds.push_back(round);
     auto nights = season::readRaceNights(disk, file, "sim\\", "");
     EXPECT_TRUE(nights.ok());
-    return season::analyseReplayedRace(std::move(nights->rounds.at(0).replays.at(0)), season::RiderNames({}));
+    return season::analyseReplayedRace(std::move(nights->rounds.at(0).replays.at(0)), season::RiderNames({}), {});
 }
 
 std::vector<std::int32_t> finalResultSlots(const quorrin::PositionBoard& board) {
