@@ -201,9 +201,9 @@ void orderByResult(quorrin::RaceChart& chart, const std::vector<std::int32_t>& s
     }
 }
 
-// The lines of the charts and their slots: Quorrin's, one for each row of the graph values (the riders
-// with a time at lap 1, in the same order), then those of the other riders the board
-// places, all ordered by the final result after the stewards.
+// The lines of the charts and their slots: Quorrin's, one for each row of the graph
+// values (the riders with a time at lap 1, in the same order), then those of the other
+// riders the board places, all ordered by the final result after the stewards.
 void setChart(AnalysedRace& analysed) {
     const quorrin::RaceAnalysis& analysis = *analysed.analysis;
     analysed.chart = *analysis.raceChart;

@@ -106,6 +106,35 @@ std::string numberOf(const season::AnalysedRace& race, std::int32_t slot) {
     return slot == kNoSlot ? "" : std::to_string(race.replayed.record.startNumber[toIndex(slot)]);
 }
 
+// Each row of the result that shows a rider: its position, the final result's start
+// number, then the holder of the position at the end of each lap.
+std::vector<std::vector<std::string>> boardRows(const season::AnalysedRace& race) {
+    const quorrin::PositionBoard& board = *race.analysis->positionBoard;
+    std::vector<std::vector<std::string>> rows;
+    for (std::int32_t row = 0; row < race.replayed.record.driverCount; ++row) {
+        std::vector<std::string> cells{std::to_string(row + 1), numberOf(race, race.finalResult[toIndex(row)].slot)};
+        for (std::int32_t lap = 1; lap <= quorrin::lastShownLap(race.replayed.record); ++lap) {
+            cells.push_back(numberOf(race, board.holderAtLap[toIndex(lap)][toIndex(row)]));
+        }
+        if (std::any_of(cells.begin() + 1, cells.end(), [](const std::string& cell) { return !cell.empty(); })) {
+            rows.push_back(cells);
+        }
+    }
+    return rows;
+}
+
+// The start numbers of the lines of the position chart.
+std::set<std::string> positionLines(const std::string& page) {
+    const std::size_t chart = page.find("position-chart");
+    const std::string drawing = page.substr(chart, page.find("</svg>", chart) - chart);
+    std::set<std::string> lines;
+    const std::regex line("class=\"rider-line\" data-start-number=\"(\\d+)\"");
+    for (auto l = std::sregex_iterator(drawing.begin(), drawing.end(), line); l != std::sregex_iterator(); ++l) {
+        lines.insert((*l)[1]);
+    }
+    return lines;
+}
+
 TEST(RaceAnalysisPage, ShowsEveryPositionOfTheBoardAndALineForEveryRiderItPlaces) {
     std::mt19937 dice(20260425);
     int rowsBelowTheResult = 0;
@@ -113,29 +142,9 @@ TEST(RaceAnalysisPage, ShowsEveryPositionOfTheBoardAndALineForEveryRiderItPlaces
     for (int night = 0; night < 30; ++night) {
         const season::AnalysedRace race = analysing(generatedNight(dice), {});
         ASSERT_TRUE(race.analysis) << night;
-        const quorrin::PositionBoard& board = *race.analysis->positionBoard;
-        const std::int32_t lastLap = quorrin::lastShownLap(race.replayed.record);
-        // Each row that shows a rider: its position, the final result's start number,
-        // then the holder of the position at the end of each lap.
-        std::vector<std::vector<std::string>> expected;
-        std::set<std::string> placed;
-        for (std::int32_t row = 0; row < race.replayed.record.driverCount; ++row) {
-            std::vector<std::string> cells{std::to_string(row + 1), numberOf(race, race.finalResult[toIndex(row)].slot)};
-            for (std::int32_t lap = 1; lap <= lastLap; ++lap) {
-                cells.push_back(numberOf(race, board.holderAtLap[toIndex(lap)][toIndex(row)]));
-                placed.insert(cells.back());
-            }
-            if (std::any_of(cells.begin() + 1, cells.end(), [](const std::string& cell) { return !cell.empty(); })) {
-                rowsBelowTheResult += cells[1].empty();
-                expected.push_back(cells);
-            }
-        }
-        placed.erase("");
-        const auto& atLapOne = board.holderAtLap[1];
-        ridersFirstPlacedLater += static_cast<int>(placed.size()) -
-                                  static_cast<int>(atLapOne.size() - std::count(atLapOne.begin(), atLapOne.end(), kNoSlot));
-
         const std::string page = pageOf(race);
+        const std::vector<std::vector<std::string>> expected = boardRows(race);
+        const auto lastLap = static_cast<std::ptrdiff_t>(quorrin::lastShownLap(race.replayed.record));
         std::vector<std::vector<std::string>> shown;
         for (const std::vector<std::string>& cells : rowsOf(page, "<table class=\"result\">")) {
             shown.push_back({cells[0], cells[1]});
@@ -143,14 +152,17 @@ TEST(RaceAnalysisPage, ShowsEveryPositionOfTheBoardAndALineForEveryRiderItPlaces
         }
         EXPECT_EQ(shown, expected) << "night " << night;
 
-        const std::size_t chart = page.find("position-chart");
-        const std::string drawing = page.substr(chart, page.find("</svg>", chart) - chart);
-        std::set<std::string> lines;
-        const std::regex line("class=\"rider-line\" data-start-number=\"(\\d+)\"");
-        for (auto l = std::sregex_iterator(drawing.begin(), drawing.end(), line); l != std::sregex_iterator(); ++l) {
-            lines.insert((*l)[1]);
+        std::set<std::string> placed;
+        std::set<std::string> atLapOne;
+        for (const std::vector<std::string>& cells : expected) {
+            rowsBelowTheResult += cells[1].empty();
+            placed.insert(cells.begin() + 2, cells.end());
+            atLapOne.insert(cells[2]);
         }
-        EXPECT_EQ(lines, placed) << "night " << night;
+        placed.erase("");
+        atLapOne.erase("");
+        ridersFirstPlacedLater += static_cast<int>(placed.size() - atLapOne.size());
+        EXPECT_EQ(positionLines(page), placed) << "night " << night;
     }
     // The generated nights hold both ways in which the page used to lose a rider.
     EXPECT_GT(rowsBelowTheResult, 0);
@@ -180,9 +192,9 @@ TEST(RaceAnalysisPage, MarksTheStewardsDecisionsBesideTheRiders) {
     for (const std::vector<std::string>& cells : rowsOf(page, "<table class=\"result\">")) {
         resultRows[cells[2].substr(0, cells[2].find(' ', cells[2].find(' ') + 1))] = cells;
     }
-    EXPECT_EQ(resultRows[winner][0], "DSQ");
-    EXPECT_NE(resultRows[winner][2].find("Underweight"), std::string::npos) << resultRows[winner][2];
-    EXPECT_NE(resultRows[second][2].find("Chicane"), std::string::npos) << resultRows[second][2];
+    EXPECT_EQ(resultRows.at(winner)[0], "DSQ");
+    EXPECT_NE(resultRows.at(winner)[2].find("Underweight"), std::string::npos) << resultRows.at(winner)[2];
+    EXPECT_NE(resultRows.at(second)[2].find("Chicane"), std::string::npos) << resultRows.at(second)[2];
     const std::vector<std::vector<std::string>> legend = rowsOf(page, "riders-legend");
     std::size_t placed = 0;
     for (const quorrin::FinalResultRow& row : race.finalResult) {
