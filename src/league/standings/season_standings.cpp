@@ -8,6 +8,7 @@
 #include "league/standings/team_standings.hpp"
 
 #include <algorithm>
+#include <iterator>
 #include <map>
 #include <set>
 
@@ -112,7 +113,10 @@ void addRaceNight(HeldRound& held, const Round& round, const RoundExports& expor
         held.qualifyingGrids = std::move(grids);
     }
     for (const ReplayedRace& replayed : exports.replays) {
-        held.analyses.push_back(analyseReplayedRace(replayed, names));
+        std::vector<Penalty> penalties;
+        std::copy_if(round.penalties.begin(), round.penalties.end(), std::back_inserter(penalties),
+                     [&](const Penalty& penalty) { return penalty.race == replayed.name; });
+        held.analyses.push_back(analyseReplayedRace(replayed, names, penalties));
     }
 }
 

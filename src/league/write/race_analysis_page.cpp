@@ -49,13 +49,25 @@ charts::RaceLines raceLinesOf(const quorrin::RaceRecord& record, const quorrin::
     return race;
 }
 
+// The legend of both charts, a disqualified rider's final position "DSQ".
+charts::Legend legendOf(const AnalysedRace& race, const charts::RaceLines& lines) {
+    charts::Legend legend = charts::resultLegendOf(lines, "riders-legend");
+    for (std::size_t row = 0; row < legend.rows.size(); ++row) {
+        const std::int32_t slot = race.chartSlots[lines.resultOrder[row]];
+        if (race.stewards[quorrin::toIndex(slot)].disqualified) {
+            legend.rows[row].cells.back() = "DSQ";
+        }
+    }
+    return legend;
+}
+
 // The position and gap charts with one legend below both; their ids start with
 // `idPrefix`.
 void writeCharts(ReportWriter& page, const AnalysedRace& race, const std::string& idPrefix) {
-    const charts::RaceLines lines = raceLinesOf(race.replayed.record, *race.analysis->raceChart);
+    const charts::RaceLines lines = raceLinesOf(race.replayed.record, race.chart);
     charts::LineChart positions = charts::positionChartOf(lines);
     charts::LineChart gaps = charts::gapChartOf(lines);
-    charts::Legend legend = charts::resultLegendOf(lines, "riders-legend");
+    charts::Legend legend = legendOf(race, lines);
     positions.idPrefix = idPrefix;
     gaps.idPrefix = idPrefix;
     legend.idPrefix = idPrefix;

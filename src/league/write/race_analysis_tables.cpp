@@ -72,8 +72,23 @@ std::string optionalGap(const std::optional<std::int32_t>& gap) {
     return gap ? plusGap(*gap) : std::string();
 }
 
+// The stewards' decisions as the result marks them: "disqualified (reason)", "stewards'
+// time penalty +5 s (reason)".
+std::vector<std::string> stewardsMarks(const StewardsDecisions& decisions) {
+    std::vector<std::string> marks;
+    for (const Penalty& penalty : decisions.penalties) {
+        const std::string reason = penalty.reason.empty() ? "" : " (" + penalty.reason + ")";
+        if (penalty.kind == Penalty::Kind::Disqualified) {
+            marks.push_back("disqualified" + reason);
+        } else if (penalty.kind == Penalty::Kind::Time) {
+            marks.push_back("stewards' time penalty +" + std::to_string(penalty.seconds) + " s" + reason);
+        }
+    }
+    return marks;
+}
+
 // What the result says about a rider beyond the time: lapped, retired, a time
-// penalty, a lap split.
+// penalty, the stewards' decisions, a lap split.
 std::string marksOf(const AnalysedRace& race, std::int32_t slot) {
     const RaceRecord& record = race.replayed.record;
     std::string marks;
@@ -88,6 +103,9 @@ std::string marksOf(const AnalysedRace& race, std::int32_t slot) {
     if (record.penalty[toIndex(slot)] > 0) {
         add("time penalty " + formatLapTime(record.penalty[toIndex(slot)]) + " s");
     }
+    for (const std::string& mark : stewardsMarks(race.stewards[toIndex(slot)])) {
+        add(mark);
+    }
     for (const AskedLap& lap : race.replayed.askedLaps) {
         if (lap.split && lap.startNumber == record.startNumber[toIndex(slot)]) {
             add("lap " + std::to_string(lap.lap) + " split");
@@ -96,15 +114,17 @@ std::string marksOf(const AnalysedRace& race, std::int32_t slot) {
     return marks;
 }
 
-// A row of the result: the rider with his marks, laps, time and gaps, then the rider
-// in this position at the end of each lap.
-void writeResultRow(MarkupWriter& html, const AnalysedRace& race, const quorrin::PositionBoard& board,
-                    std::int32_t row) {
+// The cells of a row of the final result after the stewards: the place ("DSQ" for a
+// disqualified rider), the rider with his marks, laps, time and gaps.
+void writeFinalResultCells(MarkupWriter& html, const AnalysedRace& race, std::int32_t row) {
     const RaceRecord& record = race.replayed.record;
-    const quorrin::FinalResultRow& result = board.finalResult[toIndex(row)];
+    const quorrin::FinalResultRow& result = race.finalResult[toIndex(row)];
     const std::size_t slot = toIndex(result.slot);
-    html.write("<tr class=\"rider-row\">");
-    writeNumberCell(html, row + 1);
+    if (race.stewards[slot].disqualified) {
+        writeCell(html, "DSQ");
+    } else {
+        writeNumberCell(html, row + 1);
+    }
     writeNumberCell(html, record.startNumber[slot]);
     writeNameCell(html, record.driverName[slot], marksOf(race, result.slot));
     writeNameCell(html, record.bikeName[slot]);
@@ -112,10 +132,35 @@ void writeResultRow(MarkupWriter& html, const AnalysedRace& race, const quorrin:
     writeCell(html, timeOrDash(result.raceTime));
     writeCell(html, optionalGap(result.gapToWinner));
     writeCell(html, optionalGap(result.gapToPrevious));
+}
+
+// A row of the table: the rider of this row of the final result, or the position's
+// number and empty cells where the final result has no rider; then the rider in this
+// position at the end of each lap.
+void writeResultRow(MarkupWriter& html, const AnalysedRace& race, const quorrin::PositionBoard& board,
+                    std::int32_t row) {
+    const RaceRecord& record = race.replayed.record;
+    html.write("<tr class=\"rider-row\">");
+    if (race.finalResult[toIndex(row)].slot == kNoSlot) {
+        writeNumberCell(html, row + 1);
+        html.write("<td></td><td></td><td></td><td></td><td></td><td></td><td></td>");
+    } else {
+        writeFinalResultCells(html, race, row);
+    }
     for (std::int32_t lap = 1; lap <= quorrin::lastShownLap(record); ++lap) {
         writeHolderCell(html, record, board.holderAtLap[toIndex(lap)][toIndex(row)]);
     }
     html.write("</tr>\n");
+}
+
+// Whether the row of the table shows anyone: a rider of the final result, or a rider
+// in this position at the end of some lap.
+bool rowShowsARider(const AnalysedRace& race, const quorrin::PositionBoard& board, std::int32_t row) {
+    bool shown = race.finalResult[toIndex(row)].slot != kNoSlot;
+    for (std::int32_t lap = 1; lap <= quorrin::lastShownLap(race.replayed.record); ++lap) {
+        shown = shown || board.holderAtLap[toIndex(lap)][toIndex(row)] != kNoSlot;
+    }
+    return shown;
 }
 
 void writeResult(MarkupWriter& html, const AnalysedRace& race, const RaceAnalysis& analysis) {
@@ -128,7 +173,7 @@ void writeResult(MarkupWriter& html, const AnalysedRace& race, const RaceAnalysi
     writeLapHeads(html, 1, quorrin::lastShownLap(record));
     html.write("</tr></thead>\n<tbody>\n");
     for (std::int32_t row = 0; row < record.driverCount; ++row) {
-        if (analysis.positionBoard->finalResult[toIndex(row)].slot != kNoSlot) {
+        if (rowShowsARider(race, *analysis.positionBoard, row)) {
             writeResultRow(html, race, *analysis.positionBoard, row);
         }
     }
@@ -235,7 +280,8 @@ void writeLapCell(MarkupWriter& html, std::int32_t lapTime, const quorrin::LapSh
     html.close("td", false);
 }
 
-void writeAllLapTimes(MarkupWriter& html, const RaceRecord& record, const RaceAnalysis& analysis) {
+void writeAllLapTimes(MarkupWriter& html, const AnalysedRace& race, const RaceAnalysis& analysis) {
+    const RaceRecord& record = race.replayed.record;
     const quorrin::LapChart& chart = analysis.lapChart;
     const std::int32_t lastLap = quorrin::lastShownLap(record);
     html.write("<h2>All lap times</h2>\n<p class=\"note\">Every lap of every rider, in the order of the result, "
@@ -243,7 +289,7 @@ void writeAllLapTimes(MarkupWriter& html, const RaceRecord& record, const RaceAn
                "<div class=\"scroll\"><table class=\"lap-times\">\n<thead><tr><th>#</th><th class=\"name\">Rider</th>");
     writeLapHeads(html, chart.firstShownLap, lastLap);
     html.write("</tr></thead>\n<tbody>\n");
-    for (const quorrin::FinalResultRow& result : analysis.positionBoard->finalResult) {
+    for (const quorrin::FinalResultRow& result : race.finalResult) {
         const std::int32_t slot = result.slot;
         if (slot == kNoSlot || std::find(chart.columns.begin(), chart.columns.end(), slot) == chart.columns.end()) {
             continue;
@@ -275,7 +321,7 @@ void writeRaceAnalysisTables(ReportWriter& page, const AnalysedRace& race) {
     writeFastestLapCounts(html, record, analysis);
     writeConsistency(html, record, analysis);
     writeFastestLapDevelopment(html, record, analysis);
-    writeAllLapTimes(html, record, analysis);
+    writeAllLapTimes(html, race, analysis);
 }
 
 }  // namespace league::season

@@ -89,7 +89,8 @@ const char* raceEndText(RaceEnd::Kind kind) {
 }
 
 // An analysed race: the laps Quorrin asks about with their answers, and the final
-// result when the race was analysed (else why it was left out).
+// result after the stewards when the race was analysed (else why it was left out): a
+// time with the stewards' seconds, no position for the disqualified.
 Json analysisJson(const AnalysedRace& race, const std::string& page) {
     const quorrin::RaceRecord& record = race.replayed.record;
     Json asked = Json::array();
@@ -104,12 +105,13 @@ Json analysisJson(const AnalysedRace& race, const std::string& page) {
     }
     Json result = Json::array();
     if (race.analysis) {
-        for (const quorrin::FinalResultRow& row : race.analysis->positionBoard->finalResult) {
+        for (const quorrin::FinalResultRow& row : race.finalResult) {
             if (row.slot == quorrin::kNoSlot) {
                 continue;
             }
             const auto slot = static_cast<std::size_t>(row.slot);
-            result.push_back(Json{{"position", result.size() + 1},
+            const StewardsDecisions& stewards = race.stewards[slot];
+            result.push_back(Json{{"position", stewards.disqualified ? Json(nullptr) : Json(result.size() + 1)},
                                   {"number", record.startNumber[slot]},
                                   {"rider", record.driverName[slot]},
                                   {"bike", record.bikeName[slot]},
@@ -118,6 +120,8 @@ Json analysisJson(const AnalysedRace& race, const std::string& page) {
                                   {"gap_ms", optionalNumber(row.gapToWinner)},
                                   {"end", raceEndText(race.raceEnd[slot].kind)},
                                   {"time_penalty_ms", record.penalty[slot]},
+                                  {"stewards_penalty_seconds", stewards.seconds},
+                                  {"disqualified", stewards.disqualified},
                                   {"best_lap_ms", timeValue(record.lapTime[slot][0])}});
         }
     }

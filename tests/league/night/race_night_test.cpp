@@ -81,15 +81,17 @@ season::AnalysedRace leagueAnalysing(const FileMap& files, const std::set<LapKey
     file.rounds.push_back(round);
     auto nights = season::readRaceNights(disk, file, "sim\\", "");
     EXPECT_TRUE(nights.ok());
-    return season::analyseReplayedRace(std::move(nights->rounds.at(0).replays.at(0)), season::RiderNames({}));
+    return season::analyseReplayedRace(std::move(nights->rounds.at(0).replays.at(0)), season::RiderNames({}), {});
 }
 
-std::vector<std::int32_t> finalResultSlots(const quorrin::PositionBoard& board) {
+std::vector<std::int32_t> finalResultSlots(const std::array<quorrin::FinalResultRow, quorrin::kSlotCount>& result) {
     std::vector<std::int32_t> slots;
-    for (const quorrin::FinalResultRow& row : board.finalResult) {
+    for (const quorrin::FinalResultRow& row : result) {
         slots.push_back(row.slot);
         slots.push_back(row.laps);
         slots.push_back(row.raceTime);
+        slots.push_back(row.gapToWinner.value_or(-1));
+        slots.push_back(row.gapToPrevious.value_or(-1));
     }
     return slots;
 }
@@ -118,7 +120,11 @@ void expectQuorrinsFigures(const FileMap& files, const std::set<LapKey>& splits,
     }
     const quorrin::RaceAnalysis expected =
         quorrin::analyseRace(classic.race, classic.exportJoin, quorrin::ColourScheme::fromAnswer(0));
-    EXPECT_EQ(finalResultSlots(*league.analysis->positionBoard), finalResultSlots(*expected.positionBoard)) << what;
+    EXPECT_EQ(finalResultSlots(league.analysis->positionBoard->finalResult),
+              finalResultSlots(expected.positionBoard->finalResult))
+        << what;
+    // Without the stewards, League's final result is Quorrin's.
+    EXPECT_EQ(finalResultSlots(league.finalResult), finalResultSlots(expected.positionBoard->finalResult)) << what;
     EXPECT_EQ(league.analysis->positionBoard->holderAtLap, expected.positionBoard->holderAtLap) << what;
     ASSERT_EQ(league.analysis->raceChart->riders.size(), expected.raceChart->riders.size()) << what;
     for (std::size_t r = 0; r < expected.raceChart->riders.size(); ++r) {
