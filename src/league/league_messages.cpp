@@ -98,19 +98,9 @@ std::string textMistake(const SeasonMistake& mistake) {
     return "this is not TOML: " + mistake.text;
 }
 
-// A mistake of a key or table of the season file, after "cup2026.toml, line 5: ".
-std::string keyMistake(const SeasonMistake& mistake) {
+// A mistake of [teams] or [classes], after "cup2026.toml, line 5: "; "" for another.
+std::string groupMistake(const SeasonMistake& mistake) {
     switch (mistake.kind) {
-    case Kind::UnknownKey:
-        return "unknown key " + quoted(mistake.key) + tableText(mistake.table);
-    case Kind::WrongValue:
-        return mistake.key + " must be " + expectedText(mistake.expected);
-    case Kind::OutputEmpty:
-        return "output must name a folder";
-    case Kind::RidersNotATable:
-        return "riders must be a table: [riders] with lines \"name in exports\" = \"league name\"";
-    case Kind::RiderNameNotText:
-        return "the league name of " + quoted(mistake.rider) + " must be a text in quotes";
     case Kind::TeamsNotATable:
         return "teams must be a table: [teams] with lines \"team\" = [\"rider\", ...]";
     case Kind::TeamWithoutRiders:
@@ -125,6 +115,28 @@ std::string keyMistake(const SeasonMistake& mistake) {
         return "class " + quoted(mistake.team) + " must list its riders as texts in quotes";
     case Kind::ClassNamedTwice:
         return "the class " + quoted(mistake.team) + " is named twice";
+    default:
+        break;
+    }
+    return {};
+}
+
+// A mistake of a key or table of the season file, after "cup2026.toml, line 5: ".
+std::string keyMistake(const SeasonMistake& mistake) {
+    if (std::string group = groupMistake(mistake); !group.empty()) {
+        return group;
+    }
+    switch (mistake.kind) {
+    case Kind::UnknownKey:
+        return "unknown key " + quoted(mistake.key) + tableText(mistake.table);
+    case Kind::WrongValue:
+        return mistake.key + " must be " + expectedText(mistake.expected);
+    case Kind::OutputEmpty:
+        return "output must name a folder";
+    case Kind::RidersNotATable:
+        return "riders must be a table: [riders] with lines \"name in exports\" = \"league name\"";
+    case Kind::RiderNameNotText:
+        return "the league name of " + quoted(mistake.rider) + " must be a text in quotes";
     case Kind::RoundWithoutName:
         return "a round must have a name (name = \"...\")";
     case Kind::AnalysedTwice:
