@@ -242,6 +242,30 @@ void listPaths(std::ostream& out, const std::vector<std::string>& paths, const s
     }
 }
 
+// The files whose bytes changed, to upload, and how many are as they were; then the
+// files removed, since this run does not write them.
+void listWrittenAndRemoved(std::ostream& out, const WriteReport& report, const std::string& folder) {
+    const std::size_t unchanged = report.unchanged;
+    const std::string unchangedText = std::to_string(unchanged) + (unchanged == 1 ? " file" : " files") + " unchanged";
+    if (report.changed.empty()) {
+        out << "Nothing changed in " << folder << ": " << unchangedText << "." << '\n';
+    } else {
+        out << "Written into " << folder << ":" << '\n';
+        listPaths(out, report.changed, folder);
+        if (unchanged > 0) {
+            out << unchangedText << "." << '\n';
+        }
+    }
+    if (!report.removed.empty()) {
+        out << "Removed from " << folder << ", as their race is left out:" << '\n';
+        listPaths(out, report.removed, folder);
+    }
+    if (!report.leftBehind.empty()) {
+        out << "Removed from " << folder << ", written by an earlier run and not by this one:" << '\n';
+        listPaths(out, report.leftBehind, folder);
+    }
+}
+
 // Writes every file of the season and tells what became of them.
 int publish(Console& console, Disk& disk, const LeagueOptions& options, const ComputedSeason& season,
             const std::string& fileName, const std::vector<std::string>& warnings) {
@@ -259,12 +283,7 @@ int publish(Console& console, Disk& disk, const LeagueOptions& options, const Co
         }
         return stop(console, options, "Nothing was written.");
     }
-    console.out() << "Written into " << folder << ":" << '\n';
-    listPaths(console.out(), report.written, folder);
-    if (!report.removed.empty()) {
-        console.out() << "Removed from " << folder << ", as their race is left out:" << '\n';
-        listPaths(console.out(), report.removed, folder);
-    }
+    listWrittenAndRemoved(console.out(), report, folder);
     listWarnings(console.out(), warnings);
     for (const std::string& path : report.failed) {
         console.out() << "Can't write " << path << "!" << '\n';

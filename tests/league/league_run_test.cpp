@@ -273,6 +273,41 @@ TEST(LeagueRun, ListsTheLapsToSplitAndLeavesOutARaceWhoseExportDoesNotFit) {
     }
 }
 
+// The output folder holds this run's files: a run removes what the manifest of the run
+// before names and this run does not write (the pages of a race taken out of analyse),
+// lists them, and leaves the admin's own files; it lists only the files whose bytes
+// changed, so the same run twice lists none the second time.
+TEST(LeagueRun, TheOutputFolderHoldsThisRunsFilesAndTheConsoleListsWhatChanged) {
+    const std::string analysed = kRound + "analyse = [\"night\"]\nsplit = [\"night #7 lap 4\"]\n";
+    const std::string analysisPages = "  round-01/night_analysis.html\n  round-01/night_analysis_fragment.html\n";
+    const struct {
+        std::string second;
+        std::string listed;
+        std::vector<std::string> gone;
+    } cases[] = {
+        {analysed, "Nothing changed in cup: ", {}},
+        {kRound, "Removed from cup, written by an earlier run and not by this one:\n" + analysisPages,
+         {"cup/round-01/night_analysis.html", "cup/round-01/night_analysis_fragment.html"}},
+        {"title = \"New name\"\n" + analysed, "Written into cup:\n  index.html\n  standings_fragment.html\n", {}},
+    };
+    for (const auto& c : cases) {
+        FileMap files = leagueFolder(analysed);
+        files["cup/notes.html"] = "the admin's own";
+        const RunResult first = runInProcess(leagueRun(runOf("cup")), "", files);
+        ASSERT_EQ(first.exitStatus, 0) << first.console;
+        FileMap again = first.files;
+        again["cup.toml"] = c.second;
+        const RunResult second = runInProcess(leagueRun(runOf("cup")), "", again);
+        EXPECT_EQ(second.exitStatus, 0) << second.console;
+        EXPECT_NE(second.console.find(c.listed), std::string::npos) << second.console;
+        for (const std::string& name : c.gone) {
+            EXPECT_EQ(second.files.count(name), 0U) << name;
+        }
+        EXPECT_EQ(second.files.at("cup/notes.html"), "the admin's own");
+        EXPECT_EQ(first.console.find(" unchanged"), std::string::npos) << first.console;
+    }
+}
+
 // The ids in a race analysis fragment start with its page's path, so that the
 // fragments of one race in two rounds can be pasted into one web page.
 TEST(LeagueRun, TheFragmentsOfTwoRaceAnalysesShareNoId) {

@@ -1,6 +1,7 @@
 #include "league/write/output_files.hpp"
 
 #include "league/write/csv_text.hpp"
+#include "league/write/file_manifest.hpp"
 #include "league/write/file_names.hpp"
 #include "league/write/forum_text.hpp"
 #include "league/write/page_titles.hpp"
@@ -49,6 +50,59 @@ void addRaceNightFiles(std::vector<OutputFile>& files, std::vector<std::string>&
     }
 }
 
+// Every file of the run and the manifest checked, then every folder made; on the first
+// refusal the report says why and nothing is written.
+bool prepareFolders(Disk& disk, const std::string& folder, const SeasonFiles& season, WriteReport& report) {
+    std::vector<std::string> folders{folder};
+    std::vector<std::string> names{std::string(kManifestName)};
+    for (const OutputFile& file : season.written) {
+        names.push_back(file.name);
+    }
+    for (const std::string& name : names) {
+        const std::string path = folder + "/" + name;
+        if (const Disk::Obstacle obstacle = disk.obstacleTo(path); obstacle != Disk::Obstacle::None) {
+            report.blocked.push_back({path, obstacle});
+        }
+        // A round's race-night pages have a folder of their own.
+        if (const std::size_t separator = name.rfind('/'); separator != std::string::npos) {
+            const std::string below = folder + "/" + name.substr(0, separator);
+            if (std::find(folders.begin(), folders.end(), below) == folders.end()) {
+                folders.push_back(below);
+            }
+        }
+    }
+    if (!report.blocked.empty()) {
+        return false;
+    }
+    for (const std::string& made : folders) {
+        if (!disk.createFolder(made)) {
+            report.folderNotMade = made;
+            return false;
+        }
+    }
+    return true;
+}
+
+// Removes the file `name` of the folder when it is there, into `removed`; one that
+// cannot be removed goes to `notRemoved`. A folder or a file this run has read stays.
+void removeOne(Disk& disk, const std::string& folder, const std::string& name, std::vector<std::string>& removed,
+               std::vector<std::string>& notRemoved) {
+    const std::string path = folder + "/" + name;
+    if (disk.obstacleTo(path) != Disk::Obstacle::None) {
+        return;
+    }
+    switch (disk.removeFile(path)) {
+    case Disk::Removal::Removed:
+        removed.push_back(path);
+        break;
+    case Disk::Removal::NotThere:
+        break;
+    case Disk::Removal::Failed:
+        notRemoved.push_back(path);
+        break;
+    }
+}
+
 }  // namespace
 
 SeasonFiles seasonFiles(const SeasonResult& result, const std::vector<std::string>& warnings) {
@@ -83,50 +137,42 @@ SeasonFiles seasonFiles(const SeasonResult& result, const std::vector<std::strin
 }
 
 WriteReport writeSeasonFiles(Disk& disk, const std::string& folder, const SeasonFiles& season) {
-    const std::vector<OutputFile>& files = season.written;
     WriteReport report;
-    std::vector<std::string> folders{folder};
-    for (const OutputFile& file : files) {
-        const std::string path = folder + "/" + file.name;
-        if (const Disk::Obstacle obstacle = disk.obstacleTo(path); obstacle != Disk::Obstacle::None) {
-            report.blocked.push_back({path, obstacle});
-        }
-        // A round's race-night pages have a folder of their own.
-        if (const std::size_t separator = file.name.rfind('/'); separator != std::string::npos) {
-            const std::string below = folder + "/" + file.name.substr(0, separator);
-            if (std::find(folders.begin(), folders.end(), below) == folders.end()) {
-                folders.push_back(below);
-            }
-        }
-    }
-    if (!report.blocked.empty()) {
+    if (!prepareFolders(disk, folder, season, report)) {
         return report;
     }
-    for (const std::string& made : folders) {
-        if (!disk.createFolder(made)) {
-            report.folderNotMade = made;
-            return report;
-        }
-    }
-    for (const OutputFile& file : files) {
+    const std::string manifest = folder + "/" + std::string(kManifestName);
+    const std::vector<std::string> earlier = manifestPaths(disk.readEarlierOutput(manifest).value_or(""));
+    std::vector<std::string> names;
+    for (const OutputFile& file : season.written) {
         const std::string path = folder + "/" + file.name;
-        (disk.replaceFile(path, file.bytes) ? report.written : report.failed).push_back(path);
+        switch (disk.replaceFile(path, file.bytes)) {
+        case Disk::Replacement::Changed:
+            report.changed.push_back(path);
+            break;
+        case Disk::Replacement::Unchanged:
+            ++report.unchanged;
+            break;
+        case Disk::Replacement::Failed:
+            report.failed.push_back(path);
+            break;
+        }
+        names.push_back(file.name);
     }
     for (const std::string& page : season.leftOut) {
-        const std::string path = folder + "/" + page;
-        if (disk.obstacleTo(path) != Disk::Obstacle::None) {
-            continue;
-        }
-        switch (disk.removeFile(path)) {
-        case Disk::Removal::Removed:
-            report.removed.push_back(path);
-            break;
-        case Disk::Removal::NotThere:
-            break;
-        case Disk::Removal::Failed:
-            report.notRemoved.push_back(path);
-            break;
-        }
+        removeOne(disk, folder, page, report.removed, report.notRemoved);
+    }
+    std::vector<std::string> leftOutAndWritten = names;
+    leftOutAndWritten.insert(leftOutAndWritten.end(), season.leftOut.begin(), season.leftOut.end());
+    for (const std::string& name : pathsLeftBehind(earlier, leftOutAndWritten)) {
+        removeOne(disk, folder, name, report.leftBehind, report.notRemoved);
+    }
+    // What could not be removed stays League's: the next run tries again.
+    for (const std::string& path : report.notRemoved) {
+        names.push_back(path.substr(folder.size() + 1));
+    }
+    if (disk.replaceFile(manifest, manifestText(names)) == Disk::Replacement::Failed) {
+        report.failed.push_back(manifest);
     }
     return report;
 }
