@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 
 namespace league::testing {
 namespace {
@@ -39,6 +40,49 @@ TEST(LeagueSample, WritesTheExpectedSeasonByteForByte) {
     for (const auto& [name, bytes] : league) {
         EXPECT_TRUE(result.files.at(name) == bytes) << name << " changed";
     }
+}
+
+// What the sample season posts on Discord: every message within Discord's 2,000
+// characters (counted as Discord counts them, a character beyond U+FFFF twice), and
+// every rider of the standings, in the order of standings.csv, in the standings'
+// messages.
+TEST(LeagueSample, DiscordMessagesFitTheLimitAndHoldEveryRiderInOrder) {
+    const FileMap expected = filesBelow(kExamples / "expected" / "cup2026");
+    std::string standings;
+    std::size_t messages = 0;
+    for (const auto& [name, bytes] : expected) {
+        if (name.find("_discord") == std::string::npos) {
+            continue;
+        }
+        ++messages;
+        std::size_t length = 0;
+        for (const char byte : bytes) {
+            const auto value = static_cast<unsigned char>(byte);
+            length += (value & 0xC0) == 0x80 ? 0 : value >= 0xF0 ? 2 : 1;
+        }
+        EXPECT_LE(length, 2000U) << name;
+        if (name.rfind("standings_discord", 0) == 0) {
+            standings += bytes;  // the files in the order of their numbers
+        }
+    }
+    EXPECT_GT(messages, 0U);
+    // The riders of the standings: the fourth field of each line of standings.csv.
+    std::istringstream csv(expected.at("standings.csv"));
+    std::string line;
+    std::getline(csv, line);
+    std::size_t riders = 0;
+    std::size_t at = 0;
+    while (std::getline(csv, line)) {
+        std::istringstream fields(line);
+        std::string rider;
+        for (int field = 0; field < 4; ++field) {
+            std::getline(fields, rider, ',');
+        }
+        at = standings.find("  " + rider + " ", at);
+        ASSERT_NE(at, std::string::npos) << rider << " is not in the standings' messages after the rider before";
+        ++riders;
+    }
+    EXPECT_GT(riders, 0U);
 }
 
 // The command line: the usage errors end with status 2 before anything is read or

@@ -1,5 +1,5 @@
 #pragma once
-// The names of the files a run writes for each held round.
+// The names of the files a run writes for each held round, and of the Discord messages.
 
 #include "league/standings/season_standings.hpp"
 
@@ -20,5 +20,10 @@ std::string roundFolder(std::size_t heldNumber);
 /// character that a file name on Windows or Linux may not hold written as "_", and a
 /// number added when two races would get the same name.
 std::vector<std::string> analysisPageStems(const HeldRound& round);
+
+/// The files of a post's Discord messages beside the files of stem `stem`:
+/// "standings_discord.md" for one message; "standings_discord-1.md",
+/// "standings_discord-2.md", ... for several, in order.
+std::vector<std::string> discordFileNames(const std::string& stem, std::size_t messages);
 
 }  // namespace league::season

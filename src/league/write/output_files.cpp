@@ -1,10 +1,12 @@
 #include "league/write/output_files.hpp"
 
 #include "league/write/csv_text.hpp"
+#include "league/write/discord_messages.hpp"
 #include "league/write/file_manifest.hpp"
 #include "league/write/file_names.hpp"
+#include "league/write/forum_code_text.hpp"
 #include "league/write/forum_text.hpp"
-#include "league/write/page_titles.hpp"
+#include "league/write/post_content.hpp"
 #include "league/write/qualifying_page.hpp"
 #include "league/write/race_analysis_page.hpp"
 #include "league/write/round_index.hpp"
@@ -19,6 +21,21 @@ namespace league::season {
 
 namespace {
 
+// A post beside the other files of stem `stem`: as the forum text ("_forum.txt"), as
+// the forum code text ("_forum_code.txt") and, when `discord`, as Discord messages.
+void addPostFiles(std::vector<OutputFile>& files, const std::string& stem, const PostContent& post, bool discord) {
+    files.push_back({stem + "_forum.txt", forumText(post)});
+    files.push_back({stem + "_forum_code.txt", forumCodeText(post)});
+    if (!discord) {
+        return;
+    }
+    std::vector<std::string> messages = discordMessages(post);
+    const std::vector<std::string> names = discordFileNames(stem, messages.size());
+    for (std::size_t m = 0; m < messages.size(); ++m) {
+        files.push_back({names[m], std::move(messages[m])});
+    }
+}
+
 // The pages of a round's race night in its own folder: its index, the qualifying and
 // grids, and each race analysis that was not left out; the pages of those left out go
 // to `leftOut`.
@@ -30,8 +47,8 @@ void addRaceNightFiles(std::vector<OutputFile>& files, std::vector<std::string>&
         const Table qualifying = qualifyingTable(*round.qualifyingGrids);
         files.push_back({folder + "qualifying.html", qualifyingPage(result, round, qualifying, kPage)});
         files.push_back({folder + "qualifying_fragment.html", qualifyingPage(result, round, qualifying, kFragment)});
-        files.push_back({folder + "qualifying_forum.txt", forumText(qualifyingTitle(result, round),
-                                                                    gridTables(*round.qualifyingGrids, qualifying))});
+        addPostFiles(files, folder + "qualifying",
+                     qualifyingPost(result, round, gridTables(*round.qualifyingGrids, qualifying)), false);
         files.push_back({folder + "qualifying.csv", csvText(qualifying)});
     }
     const std::vector<std::string> stems = analysisPageStems(round);
@@ -112,23 +129,14 @@ SeasonFiles seasonFiles(const SeasonResult& result, const std::vector<std::strin
     const Table teams = teamsTable(result);
     files.push_back({"index.html", standingsPage(result, riders, teams, kPage)});
     files.push_back({"standings_fragment.html", standingsPage(result, riders, teams, kFragment)});
-    std::vector<Table> tables{riders};
-    if (!teams.rows.empty()) {
-        tables.push_back(teams);
-    }
-    files.push_back({"standings_forum.txt", forumText(standingsTitle(result), tables)});
+    addPostFiles(files, "standings", standingsPost(result, riders, teams), true);
     files.push_back({"standings.csv", csvText(riders)});
     for (const HeldRound& round : result.rounds) {
         const std::string stem = roundFileStem(round.number);
         const Table classification = roundTable(round);
         files.push_back({stem + ".html", roundPage(result, round, classification, kPage)});
         files.push_back({stem + "_fragment.html", roundPage(result, round, classification, kFragment)});
-        // The forum text's title is followed by the pole on a line of its own.
-        std::string title = roundTitle(result, round);
-        if (const std::string pole = poleText(result, round); !pole.empty()) {
-            title += "\r\n" + pole;
-        }
-        files.push_back({stem + "_forum.txt", forumText(title, {classification})});
+        addPostFiles(files, stem, roundPost(result, round, classification), true);
         files.push_back({stem + ".csv", csvText(classification)});
         addRaceNightFiles(files, season.leftOut, result, round);
     }

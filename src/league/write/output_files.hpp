@@ -19,12 +19,13 @@ struct OutputFile {
 };
 
 struct SeasonFiles {
-    /// index.html, standings_fragment.html, standings_forum.txt, standings.csv,
-    /// season.json; for each held round round-NN.html, round-NN_fragment.html,
-    /// round-NN_forum.txt and round-NN.csv, and in its folder round-NN/ the round's
-    /// index.html, the qualifying (qualifying.html, qualifying_fragment.html,
-    /// qualifying_forum.txt, qualifying.csv) and each analysed race
-    /// (cup_race_analysis.html, cup_race_analysis_fragment.html).
+    /// index.html, standings_fragment.html, standings_forum.txt,
+    /// standings_forum_code.txt, standings_discord.md (or standings_discord-1.md, ...),
+    /// standings.csv, season.json; for each held round the same of round-NN, and in its
+    /// folder round-NN/ the round's index.html, the qualifying (qualifying.html,
+    /// qualifying_fragment.html, qualifying_forum.txt, qualifying_forum_code.txt,
+    /// qualifying.csv) and each analysed race (cup_race_analysis.html,
+    /// cup_race_analysis_fragment.html).
     std::vector<OutputFile> written;
     /// The pages that League writes for a race of `analyse` when its export fits the
     /// replay ("round-01/cup_race_analysis.html" and its fragment), for each race that

@@ -12,16 +12,6 @@
 
 namespace league::season {
 
-namespace {
-
-// "Rider (race): +5 s: reason".
-std::string penaltyLine(const PenaltyNote& penalty) {
-    return penalty.rider + (penalty.race.empty() ? "" : " (" + penalty.race + ")") + ": " + penaltyText(penalty) +
-           (penalty.reason.empty() ? "" : ": " + penalty.reason);
-}
-
-}  // namespace
-
 std::string poleText(const SeasonResult& result, const HeldRound& round) {
     const auto& pole = round.classification.pole;
     if (!pole) {

@@ -40,6 +40,11 @@ std::string penaltyText(const PenaltyNote& penalty) {
     return (penalty.points > 0 ? "+" : "") + std::to_string(penalty.points) + " points";
 }
 
+std::string penaltyLine(const PenaltyNote& penalty) {
+    return penalty.rider + (penalty.race.empty() ? "" : " (" + penalty.race + ")") + ": " + penaltyText(penalty) +
+           (penalty.reason.empty() ? "" : ": " + penalty.reason);
+}
+
 std::string tieFootnote(const TieDecision& tie) {
     const std::string names = tie.ahead + " is ahead of " + tie.behind;
     if (tie.countbackPlace > 0) {
