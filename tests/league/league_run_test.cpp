@@ -97,7 +97,29 @@ TEST(LeagueRun, BadInputGivesItsMessageStatusOneAndWritesNothing) {
          "cup.toml, line 4: the penalty's rider \"Ann Rider\" is not in race \"race_b\" of Round 1 (R1)", {}},
         {"[teams]\n\"Vexa\" = [\"Ann Rider\", \"ann rider\"]\n" + kRound,
          "cup.toml, line 2: team \"Vexa\" lists the rider \"ann rider\" twice", {}},
-        {"[[round]]\nname = \"R1\"\nraces = [\"race_x\"]\n", "Can't find the export sim\\exports\\race_x.html (round 1, R1)",
+        {"[[round]]\nname = \"R1\"\nraces = [\"race_x\"]\n",
+         "cup.toml, line 3: can't find the export sim\\exports\\race_x.html (round 1, R1); the closest names in the "
+         "exports folder: race_a, race_b\n",
+         {}},
+        {"[[round]]\nname = \"R1\"\nraces = [\"race_a\"]\nqualifying = [\n  \"quali\",\n  \"QUALY\"]\n",
+         "cup.toml, line 6: can't find the export sim\\exports\\QUALY.html (round 1, R1); the closest names in the "
+         "exports folder: quali\n",
+         {}},
+        {"[[round]]\nname = \"R1\"\nraces = [\"fridays_grand_prix\"]\n",
+         "cup.toml, line 3: can't find the export sim\\exports\\fridays_grand_prix.html (round 1, R1)\n", {}},
+        {"simulator = \"C:\\Games\\Korvex\\\"\n",
+         "cup.toml, line 1, column 17: this is not TOML: Error while parsing string: unknown escape sequence '\\G'. In "
+         "double quotes a backslash starts an escape: write a Windows folder in single quotes, as the template does: "
+         "simulator = 'C:\\Games\\Korvex\\'\n",
+         {}},
+        {"[[round]]\nname = \"R1\"\ndate = 07.02.2026\n",
+         "cup.toml, line 3, column 9: this is not TOML: Error while parsing floating-point: leading zeroes are "
+         "prohibited. Write a date as year-month-day, without quotes: date = 2026-02-07\n",
+         {}},
+        {"[[round]]\nname = \"Kestrel Bay\ndate = 2026-03-14\n",
+         "cup.toml, line 2, column 20: this is not TOML: Error while parsing string: unescaped control characters "
+         "other than TAB (U+0009) are explicitly prohibited. A text needs its closing quote on the same line: "
+         "name = \"Kestrel Bay\"\n",
          {}},
         {kRound, "No simulator folder: cup.toml has no simulator = '...' line and there is no Quorrin.ini beside it",
          {{"Quorrin.ini", ""}}},
