@@ -55,10 +55,14 @@ int main(int argc, char* argv[]) {
     if (commandLine.exitStatus) {
         return *commandLine.exitStatus;
     }
+    // League's texts are UTF-8, the riders' names too: the console shows them as written.
+    const league::platform::Utf8ConsoleOutput utf8Output;
     league::Console console(std::cin, std::cout, std::cerr, league::platform::pauseForKey);
     league::RealDisk disk;
-    const int status = league::season::runLeagueCommand(console, disk, commandLine,
-                                                        league::platform::consoleBelongsToThisProcessAlone());
+    league::season::LeagueOptions start;
+    start.waitForKey = league::platform::consoleBelongsToThisProcessAlone();
+    start.lineEnd = league::platform::textLineEnd();
+    const int status = league::season::runLeagueCommand(console, disk, commandLine, start);
     std::cout.flush();
     return status;
 }

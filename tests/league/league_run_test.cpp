@@ -371,14 +371,25 @@ TEST(LeagueRun, ExportNamesAreTextMatchedByTheSeasonFileAndEscapedOnce) {
     EXPECT_EQ(page.find(" & "), std::string::npos);
 }
 
+// --new writes the template with the system's line ends (CR LF on Windows), and it
+// reads back as a season of that name.
 TEST(LeagueRun, NewWritesATemplateThatReadsBackAndNeverWritesOverAFile) {
-    const RunResult first = runInProcess(leagueRun(runOf("cup2026", LeagueOptions::Mode::New)), "", {});
-    ASSERT_EQ(first.exitStatus, 0) << first.console;
-    const std::string text = first.files.at("cup2026.toml");
-    const auto read = season::readSeasonFile(text, "cup2026.toml");
-    ASSERT_TRUE(read.ok()) << season::mistakeText(read.reason(), "cup2026.toml");
-    EXPECT_EQ(read->title, "cup2026");
-    EXPECT_EQ(read->output, "cup2026");
+    for (const std::string_view lineEnd : {"\n", "\r\n"}) {
+        LeagueOptions options = runOf("cup2026", LeagueOptions::Mode::New);
+        options.lineEnd = lineEnd;
+        const RunResult first = runInProcess(leagueRun(options), "", {});
+        ASSERT_EQ(first.exitStatus, 0) << first.console;
+        const std::string text = first.files.at("cup2026.toml");
+        const auto read = season::readSeasonFile(text, "cup2026.toml");
+        ASSERT_TRUE(read.ok()) << season::mistakeText(read.reason(), "cup2026.toml");
+        EXPECT_EQ(read->title, "cup2026");
+        EXPECT_EQ(read->output, "cup2026");
+        // Every line ends as the system's lines end.
+        const auto lines = std::count(text.begin(), text.end(), '\n');
+        const auto carriageReturns = std::count(text.begin(), text.end(), '\r');
+        EXPECT_GT(lines, 0);
+        EXPECT_EQ(carriageReturns, lineEnd == "\r\n" ? lines : 0);
+    }
 
     const FileMap there{{"cup2026.toml", "title = \"mine\"\n"}};
     const RunResult again = runInProcess(leagueRun(runOf("cup2026.toml", LeagueOptions::Mode::New)), "", there);
@@ -412,6 +423,36 @@ TEST(LeagueRun, WaitsForAKeyOnlyWhenItsConsoleClosesWithIt) {
                                 result.console.substr(result.console.size() - kTestPausePrompt.size()) == kTestPausePrompt;
             EXPECT_EQ(waited, ownConsole) << season << result.console;
         }
+    }
+}
+
+// Double-clicked in a folder without a season file, where no command line can be
+// typed, League asks for the season's name and writes the season file to fill in, then
+// says what to do next; a name that is no plain file name, or none, writes nothing.
+TEST(LeagueRun, DoubleClickedWithoutASeasonFileItAsksForANameAndWritesTheSeasonFile) {
+    const struct {
+        std::string input;
+        int exitStatus;
+        std::string written;
+        std::string said;
+    } cases[] = {
+        {"cup2026\n", 0, "cup2026.toml", "double-click League again: it publishes\nthe season into the folder cup2026."},
+        {"spring-cup_2\r\n", 0, "spring-cup_2.toml", "the season into the folder spring-cup_2."},
+        {"\n", 2, "", "Nothing was written."},
+        {"", 2, "", "Nothing was written."},
+        {"../cup\n", 2, "", "A season's name is made of letters, digits, - and _; nothing was written."},
+        {"my cup\n", 2, "", "A season's name is made of letters, digits, - and _; nothing was written."},
+    };
+    for (const auto& c : cases) {
+        LeagueOptions options;
+        options.waitForKey = true;
+        const RunResult result = runInProcess(leagueRun(options), c.input, {});
+        EXPECT_EQ(result.exitStatus, c.exitStatus) << c.input;
+        EXPECT_EQ(result.console.rfind("There is no season file (*.toml) in this folder. League can write one", 0), 0U)
+            << result.console;
+        EXPECT_NE(result.console.find(c.said + "\n" + kTestPausePrompt), std::string::npos) << result.console;
+        EXPECT_EQ(result.files.size(), c.written.empty() ? 0U : 1U) << c.input;
+        EXPECT_EQ(result.files.count(c.written), c.written.empty() ? 0U : 1U) << c.input;
     }
 }
 
