@@ -105,8 +105,6 @@ TEST(LeagueRun, BadInputGivesItsMessageStatusOneAndWritesNothing) {
          "cup.toml, line 6: can't find the export sim\\exports\\QUALY.html (round 1, R1); the closest names in the "
          "exports folder: quali\n",
          {}},
-        {"[[round]]\nname = \"R1\"\nraces = [\"fridays_grand_prix\"]\n",
-         "cup.toml, line 3: can't find the export sim\\exports\\fridays_grand_prix.html (round 1, R1)\n", {}},
         {"simulator = \"C:\\Games\\Korvex\\\"\n",
          "cup.toml, line 1, column 17: this is not TOML: Error while parsing string: unknown escape sequence '\\G'. In "
          "double quotes a backslash starts an escape: write a Windows folder in single quotes, as the template does: "
