@@ -66,11 +66,23 @@ public:
     /// are missing; true when it is there afterwards.
     virtual bool createFolder(const std::string& name) = 0;
 
+    /// What became of a file to replace.
+    enum class Replacement {
+        Changed,    ///< written: it was not there, or held other bytes
+        Unchanged,  ///< it held these bytes already and was left as it is
+        Failed      ///< refused, or the disk failed: the old file is as it was
+    };
+
     /// Writes `bytes` as the file `name` whole: under a temporary name beside it first,
     /// which is then renamed over the old file, so that an interrupted run leaves the old
     /// file or the new one, never a cut one. A file that holds these bytes already is
     /// left as it is. Refused for a file that this run has read.
-    virtual bool replaceFile(const std::string& name, std::string_view bytes) = 0;
+    virtual Replacement replaceFile(const std::string& name, std::string_view bytes) = 0;
+
+    /// The whole file `name` (named as for replaceFile), or nothing when it cannot be
+    /// read. Unlike readFile it is not remembered as read, so the run may replace it:
+    /// what an earlier run wrote for the next one to read back.
+    virtual std::optional<std::string> readEarlierOutput(const std::string& name) = 0;
 
     /// What stands in the way of replaceFile or removeFile for `name`, as far as it can be
     /// told without changing anything, so that a run can check every file it will write

@@ -188,14 +188,14 @@ bool MemoryDisk::createFolder(const std::string& name) {
     return true;
 }
 
-bool MemoryDisk::replaceFile(const std::string& name, std::string_view bytes) {
+Disk::Replacement MemoryDisk::replaceFile(const std::string& name, std::string_view bytes) {
     const auto key = pageKey(name);
     if (key && filesRead_.count(*key) == 0 && files_.count(*key) != 0 && files_.at(*key) == bytes) {
-        return true;
+        return Replacement::Unchanged;
     }
     auto page = createPage(name);
     if (!page) {
-        return false;
+        return Replacement::Failed;
     }
     // The whole file or nothing: a write that does not fit leaves the old file.
     const auto old = files_.find(*pageKey(name));
@@ -206,9 +206,15 @@ bool MemoryDisk::replaceFile(const std::string& name, std::string_view bytes) {
         if (oldBytes) {
             files_[*pageKey(name)] = *oldBytes;
         }
-        return false;
+        return Replacement::Failed;
     }
-    return true;
+    return Replacement::Changed;
+}
+
+std::optional<std::string> MemoryDisk::readEarlierOutput(const std::string& name) {
+    const auto key = pageKey(name);
+    const auto file = key ? files_.find(*key) : files_.end();
+    return file != files_.end() ? std::optional<std::string>(file->second) : std::nullopt;
 }
 
 Disk::Obstacle MemoryDisk::obstacleTo(const std::string& name) {

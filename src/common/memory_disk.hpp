@@ -32,7 +32,8 @@ public:
     std::vector<std::string> listFiles(const std::string& folder, std::string_view suffix) override;
     bool isFolder(const std::string& path) override;
     bool createFolder(const std::string& name) override;
-    bool replaceFile(const std::string& name, std::string_view bytes) override;
+    Replacement replaceFile(const std::string& name, std::string_view bytes) override;
+    std::optional<std::string> readEarlierOutput(const std::string& name) override;
     NewFile createNewFile(const std::string& name, std::string_view bytes) override;
     Obstacle obstacleTo(const std::string& name) override;
     Removal removeFile(const std::string& name) override;

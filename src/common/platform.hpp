@@ -92,6 +92,26 @@ bool renameOver(const std::string& from, const std::string& to);
 /// Creates a file for writing only when nothing of that name is there.
 std::optional<FileHandle> createNewForWriting(const std::string& path);
 
+/// The line end of the system's text files, those an admin opens in an editor: "\r\n"
+/// on Windows, "\n" elsewhere.
+std::string_view textLineEnd();
+
+/// While it lives, the console shows the program's UTF-8 output as it is written: on
+/// Windows the console's output code page is UTF-8, and the one it had comes back when
+/// it ends, for the programs that the same console runs next; elsewhere a terminal takes
+/// UTF-8 as it is.
+class Utf8ConsoleOutput {
+public:
+    Utf8ConsoleOutput();
+    ~Utf8ConsoleOutput();
+    Utf8ConsoleOutput(const Utf8ConsoleOutput&) = delete;
+    Utf8ConsoleOutput& operator=(const Utf8ConsoleOutput&) = delete;
+
+private:
+    /// The code page to restore; 0 for none.
+    unsigned int previousCodePage_ = 0;
+};
+
 /// True when the console belongs to this process alone, as when it was started by a
 /// double-click on Windows, and its input is that console: then the window closes as
 /// soon as the process ends. Never on other systems, where a program is started from

@@ -199,6 +199,14 @@ std::optional<FileHandle> createNewForWriting(const std::string& path) {
     return FileHandle{fd};
 }
 
+std::string_view textLineEnd() {
+    return "\n";
+}
+
+Utf8ConsoleOutput::Utf8ConsoleOutput() = default;
+
+Utf8ConsoleOutput::~Utf8ConsoleOutput() = default;
+
 bool consoleBelongsToThisProcessAlone() {
     return false;
 }

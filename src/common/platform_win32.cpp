@@ -185,6 +185,25 @@ std::optional<FileHandle> createNewForWriting(const std::string& path) {
     return fileHandleOf(handle);
 }
 
+std::string_view textLineEnd() {
+    return "\r\n";
+}
+
+Utf8ConsoleOutput::Utf8ConsoleOutput() {
+    // Without a console (output to a pipe or a file) there is no code page to set: the
+    // bytes go out as they are, UTF-8.
+    const UINT previous = GetConsoleOutputCP();
+    if (previous != 0 && previous != CP_UTF8 && SetConsoleOutputCP(CP_UTF8) != 0) {
+        previousCodePage_ = previous;
+    }
+}
+
+Utf8ConsoleOutput::~Utf8ConsoleOutput() {
+    if (previousCodePage_ != 0) {
+        SetConsoleOutputCP(previousCodePage_);
+    }
+}
+
 bool consoleBelongsToThisProcessAlone() {
     // A console opened for this process by a double-click lists this process alone; a
     // console window or a script that started it lists its own process too. Input from

@@ -38,6 +38,22 @@ std::optional<std::string> readToEnd(platform::FileHandle file) {
     }
 }
 
+// The bytes of an open file, which is then closed. A file's size tells how much to read
+// in one go; a device or a pipe is read to its end.
+std::optional<std::string> wholeFile(const platform::InputFile& file) {
+    std::optional<std::string> bytes;
+    if (file.regular) {
+        bytes.emplace(static_cast<std::size_t>(file.size), '\0');
+        if (!readAllAt(file.handle, 0, bytes->data(), file.size)) {
+            bytes.reset();
+        }
+    } else {
+        bytes = readToEnd(file.handle);
+    }
+    platform::closeFile(file.handle);
+    return bytes;
+}
+
 class RealReadableFile : public ReadableFile {
 public:
     explicit RealReadableFile(const platform::InputFile& file) : file_(file.handle), size_(file.size) {}
@@ -117,18 +133,15 @@ std::optional<std::string> RealDisk::readFile(const std::string& path) {
     if (!file) {
         return std::nullopt;
     }
-    // A file's size tells how much to read in one go; a device or a pipe is read to its end.
-    std::optional<std::string> bytes;
-    if (file->regular) {
-        bytes.emplace(static_cast<std::size_t>(file->size), '\0');
-        if (!readAllAt(file->handle, 0, bytes->data(), file->size)) {
-            bytes.reset();
-        }
-    } else {
-        bytes = readToEnd(file->handle);
+    return wholeFile(*file);
+}
+
+std::optional<std::string> RealDisk::readEarlierOutput(const std::string& name) {
+    const auto file = platform::openForReading(belowWorkingFolder(name));
+    if (!file) {
+        return std::nullopt;
     }
-    platform::closeFile(file->handle);
-    return bytes;
+    return wholeFile(*file);
 }
 
 std::unique_ptr<ReadableFile> RealDisk::openFile(const std::string& path) {
@@ -185,10 +198,10 @@ bool RealDisk::createFolder(const std::string& name) {
     return platform::isFolder(path);
 }
 
-bool RealDisk::replaceFile(const std::string& name, std::string_view bytes) {
+Disk::Replacement RealDisk::replaceFile(const std::string& name, std::string_view bytes) {
     const std::string path = belowWorkingFolder(name);
     if (wasRead(path)) {
-        return false;
+        return Replacement::Failed;
     }
     // A file that already holds these bytes stays as it is: a run over unchanged inputs
     // rewrites nothing, and the file system is spared a new file and a rename.
@@ -200,21 +213,21 @@ bool RealDisk::replaceFile(const std::string& name, std::string_view bytes) {
         }
         platform::closeFile(old->handle);
         if (same) {
-            return true;
+            return Replacement::Unchanged;
         }
     }
     const std::string temporary = path + ".part";
     const auto file = platform::createForWriting(temporary);
     if (!file) {
-        return false;
+        return Replacement::Failed;
     }
     const bool written = platform::writeAll(*file, bytes);
     if (!platform::finishWriting(*file, static_cast<std::int64_t>(bytes.size())) || !written ||
         !platform::renameOver(temporary, path)) {
         platform::removeFile(temporary);
-        return false;
+        return Replacement::Failed;
     }
-    return true;
+    return Replacement::Changed;
 }
 
 Disk::Obstacle RealDisk::obstacleTo(const std::string& name) {

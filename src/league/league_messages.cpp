@@ -81,6 +81,36 @@ std::string tableText(SeasonTable table) {
     return {};
 }
 
+// What to write instead where the season file is not TOML, after the parser's words:
+// ". Write a date as year-month-day, without quotes: date = 2026-02-07".
+std::string tomlHintText(const SeasonMistake& mistake) {
+    std::string hint;
+    switch (mistake.hint) {
+    case TomlHint::FolderInSingleQuotes:
+        hint = ". In double quotes a backslash starts an escape: write a Windows folder in single quotes, as the "
+               "template does";
+        break;
+    case TomlHint::YearMonthDay:
+        hint = ". Write a date as year-month-day, without quotes";
+        break;
+    case TomlHint::ClosingQuote:
+        hint = ". A text needs its closing quote on the same line";
+        break;
+    case TomlHint::None:
+        return {};
+    }
+    return hint + (mistake.writeInstead.empty() ? "" : ": " + mistake.writeInstead);
+}
+
+// "; the closest names in the exports folder: race_g1, race_g2, race_g3", or "".
+std::string closestNamesText(const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& name : names) {
+        text += (text.empty() ? "; the closest names in the exports folder: " : ", ") + name;
+    }
+    return text;
+}
+
 // A mistake of the season file's text, after "cup2026.toml, line 3, column 7: ".
 std::string textMistake(const SeasonMistake& mistake) {
     switch (mistake.kind) {
@@ -95,7 +125,7 @@ std::string textMistake(const SeasonMistake& mistake) {
     default:
         break;
     }
-    return "this is not TOML: " + mistake.text;
+    return "this is not TOML: " + mistake.text + tomlHintText(mistake);
 }
 
 // A mistake of [teams] or [classes], after "cup2026.toml, line 5: "; "" for another.
@@ -265,7 +295,8 @@ std::string mistakeText(const SeasonMistake& mistake, std::string_view seasonFil
         return "The simulator folder " + mistake.path + " does not exist" +
                (mistake.fromSeasonFile ? " (simulator = in " + file + ")" : " (from Quorrin.ini)");
     case Kind::ExportMissing:
-        return "Can't find the export " + mistake.path + " " + ofRound(mistake.round);
+        return (mistake.line > 0 ? atLine + ": can't" : "Can't") + " find the export " + mistake.path + " " +
+               ofRound(mistake.round) + closestNamesText(mistake.closestNames);
     default:
         break;
     }

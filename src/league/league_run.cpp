@@ -12,7 +12,9 @@
 
 #include "common/time_text.hpp"
 
+#include <algorithm>
 #include <filesystem>
+#include <istream>
 #include <ostream>
 #include <set>
 
@@ -53,11 +55,17 @@ int stop(Console& console, const LeagueOptions& options, const std::string& mess
 int writeTemplate(Console& console, Disk& disk, const LeagueOptions& options) {
     const std::string fileName = withTomlSuffix(*options.season);
     const std::string stem = seasonStem(fileName.substr(folderOf(fileName).size()));
-    switch (disk.createNewFile(fileName, seasonTemplate(stem))) {
+    switch (disk.createNewFile(fileName, seasonTemplate(stem, options.lineEnd))) {
     case Disk::NewFile::Written:
         console.out() << "Wrote " << fileName << ": a season file to fill in. Open it in a text editor, add the"
-                      << '\n'
-                      << "rounds and their exports, then run: League " << stem << '\n';
+                      << '\n';
+        if (options.waitForKey) {
+            console.out() << "rounds and their exports and save it; then double-click League again: it publishes"
+                          << '\n'
+                          << "the season into the folder " << stem << "." << '\n';
+        } else {
+            console.out() << "rounds and their exports, then run: League " << stem << '\n';
+        }
         return finish(console, options, kLeagueCompleted);
     case Disk::NewFile::AlreadyThere:
         return stop(console, options, fileName + " is already there; League --new never writes over a file.");
@@ -65,6 +73,30 @@ int writeTemplate(Console& console, Disk& disk, const LeagueOptions& options) {
         break;
     }
     return stop(console, options, "Can't write " + fileName + "!");
+}
+
+// Started by double-click in a folder without a season file, where no command line can
+// be typed: asks for the season's name and writes the season file to fill in.
+int offerNewSeason(Console& console, Disk& disk, LeagueOptions options) {
+    console.out() << "There is no season file (*.toml) in this folder. League can write one to fill in." << '\n'
+                  << "Type the season's name (letters, digits, - and _, such as cup2026) and press Enter;" << '\n'
+                  << "press Enter alone to stop:" << '\n';
+    std::string name;
+    std::getline(console.in(), name);
+    while (!name.empty() && (name.back() == '\r' || name.back() == ' ')) {
+        name.pop_back();
+    }
+    const bool plain = !name.empty() && name.size() <= 64 && std::all_of(name.begin(), name.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '_';
+    });
+    if (!plain) {
+        console.out() << (name.empty() ? "Nothing was written."
+                                       : "A season's name is made of letters, digits, - and _; nothing was written.")
+                      << '\n';
+        return finish(console, options, kLeagueUsageError);
+    }
+    options.season = name;
+    return writeTemplate(console, disk, options);
 }
 
 // The season file to read: the one named, the one *.toml of the working folder, or the
@@ -261,6 +293,30 @@ void listPaths(std::ostream& out, const std::vector<std::string>& paths, const s
     }
 }
 
+// The files whose bytes changed, to upload, and how many are as they were; then the
+// files removed, since this run does not write them.
+void listWrittenAndRemoved(std::ostream& out, const WriteReport& report, const std::string& folder) {
+    const std::size_t unchanged = report.unchanged;
+    const std::string unchangedText = std::to_string(unchanged) + (unchanged == 1 ? " file" : " files") + " unchanged";
+    if (report.changed.empty()) {
+        out << "Nothing changed in " << folder << ": " << unchangedText << "." << '\n';
+    } else {
+        out << "Written into " << folder << ":" << '\n';
+        listPaths(out, report.changed, folder);
+        if (unchanged > 0) {
+            out << unchangedText << "." << '\n';
+        }
+    }
+    if (!report.removed.empty()) {
+        out << "Removed from " << folder << ", as their race is left out:" << '\n';
+        listPaths(out, report.removed, folder);
+    }
+    if (!report.leftBehind.empty()) {
+        out << "Removed from " << folder << ", written by an earlier run and not by this one:" << '\n';
+        listPaths(out, report.leftBehind, folder);
+    }
+}
+
 // Writes every file of the season and tells what became of them.
 int publish(Console& console, Disk& disk, const LeagueOptions& options, const ComputedSeason& season,
             const std::string& fileName, const std::vector<std::string>& warnings) {
@@ -278,12 +334,7 @@ int publish(Console& console, Disk& disk, const LeagueOptions& options, const Co
         }
         return stop(console, options, "Nothing was written.");
     }
-    console.out() << "Written into " << folder << ":" << '\n';
-    listPaths(console.out(), report.written, folder);
-    if (!report.removed.empty()) {
-        console.out() << "Removed from " << folder << ", as their race is left out:" << '\n';
-        listPaths(console.out(), report.removed, folder);
-    }
+    listWrittenAndRemoved(console.out(), report, folder);
     listWarnings(console.out(), warnings);
     for (const std::string& path : report.failed) {
         console.out() << "Can't write " << path << "!" << '\n';
@@ -308,6 +359,10 @@ int runLeague(Console& console, Disk& disk, const LeagueOptions& options) {
     if (options.mode == LeagueOptions::Mode::New) {
         return writeTemplate(console, disk, options);
     }
+    if (options.mode == LeagueOptions::Mode::Run && !options.season && options.waitForKey &&
+        disk.listFiles("", ".toml").empty()) {
+        return offerNewSeason(console, disk, options);
+    }
     const auto fileName = chooseSeasonFile(console, disk, options);
     if (!fileName) {
         return finish(console, options, kLeagueUsageError);
@@ -327,9 +382,8 @@ int runLeague(Console& console, Disk& disk, const LeagueOptions& options) {
     return publish(console, disk, options, *season, *fileName, warnings);
 }
 
-int runLeagueCommand(Console& console, Disk& disk, const CommandLine& commandLine, bool waitForKey) {
-    LeagueOptions options;
-    options.waitForKey = waitForKey;
+int runLeagueCommand(Console& console, Disk& disk, const CommandLine& commandLine, const LeagueOptions& start) {
+    LeagueOptions options = start;
     const auto usage = [&](const char* mistake) {
         console.errors() << "League: " << mistake << " (see League --help)" << '\n';
         return kLeagueUsageError;

@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace league::season {
 
@@ -29,14 +30,18 @@ struct LeagueOptions {
     /// file of the working folder, or a choice among several.
     std::optional<std::string> season;
     /// Wait for a key at the end: the console closes with the process (double-click).
+    /// Without a season file in the folder, League then offers to write one.
     bool waitForKey = false;
+    /// The line end of the season file that --new writes: the system's ("\r\n" on
+    /// Windows).
+    std::string_view lineEnd = "\n";
 };
 
 int runLeague(Console& console, Disk& disk, const LeagueOptions& options);
 
 /// The run the command line asks for: its options checked (a mistake is told on the
-/// console's errors, with the usage error's status), then runLeague. `waitForKey`: the
-/// console closes with the process.
-int runLeagueCommand(Console& console, Disk& disk, const CommandLine& commandLine, bool waitForKey);
+/// console's errors, with the usage error's status), then runLeague. `start` holds what
+/// the system tells (waitForKey, lineEnd); the command line gives the rest.
+int runLeagueCommand(Console& console, Disk& disk, const CommandLine& commandLine, const LeagueOptions& start);
 
 }  // namespace league::season

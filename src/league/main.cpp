@@ -17,12 +17,16 @@ constexpr const char* kAbout =
     "  index.html               the standings, teams, calendar, penalties and charts\n"
     "  round-01.html, ...       each held round's combined classification\n"
     "  standings_forum.txt, round-01_forum.txt, ...   the same as forum texts\n"
+    "  standings_forum_code.txt, ...                  the same in a [code] block\n"
+    "  standings_discord.md, round-01_discord.md, ... the same as Discord messages\n"
     "  standings.csv, round-01.csv, ...               the same for spreadsheets\n"
     "  standings_fragment.html, round-01_fragment.html, ...   the same to paste\n"
     "  round-01/                each round's race night: index.html, the qualifying and\n"
     "                           grids, a race analysis with charts per analysed race\n"
     "  season.json              everything, for a website\n"
-    "It rebuilds everything on every run: the same files give the same bytes.\n";
+    "It rebuilds everything on every run: the same files give the same bytes. It\n"
+    "lists the files whose bytes changed and removes those that an earlier run wrote\n"
+    "and this one does not (.league-files in the output folder names them).\n";
 
 constexpr const char* kOperandHelp =
     "SEASON is the season file, with or without .toml (a season file dropped onto the\n"
@@ -51,10 +55,14 @@ int main(int argc, char* argv[]) {
     if (commandLine.exitStatus) {
         return *commandLine.exitStatus;
     }
+    // League's texts are UTF-8, the riders' names too: the console shows them as written.
+    const league::platform::Utf8ConsoleOutput utf8Output;
     league::Console console(std::cin, std::cout, std::cerr, league::platform::pauseForKey);
     league::RealDisk disk;
-    const int status = league::season::runLeagueCommand(console, disk, commandLine,
-                                                        league::platform::consoleBelongsToThisProcessAlone());
+    league::season::LeagueOptions start;
+    start.waitForKey = league::platform::consoleBelongsToThisProcessAlone();
+    start.lineEnd = league::platform::textLineEnd();
+    const int status = league::season::runLeagueCommand(console, disk, commandLine, start);
     std::cout.flush();
     return status;
 }

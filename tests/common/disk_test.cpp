@@ -91,14 +91,16 @@ TEST(Disk, TheMemoryDiskAnswersAsTheRealDisk) {
 
 // What a League run asks of the disk besides reading: the season files of a folder,
 // folders made for its output, what would stop a file being replaced, files replaced
-// whole, files removed (their folder stays) and files created only when new.
+// whole (and whether their bytes changed), what an earlier run wrote read back without
+// counting as read, files removed (their folder stays) and files created only when new.
 struct Written {
     std::vector<std::string> seasons;
     std::vector<std::string> exports;
     std::array<bool, 3> folders{};
     std::array<bool, 2> made{};
     std::array<Disk::Obstacle, 5> obstacles{};
-    std::array<bool, 5> replaced{};
+    std::array<Disk::Replacement, 6> replaced{};
+    std::array<std::optional<std::string>, 2> earlier{};
     std::array<Disk::Removal, 4> removed{};
     bool folderLeft = false;
     std::array<Disk::NewFile, 4> created{};
@@ -116,11 +118,14 @@ Written write(Disk& disk) {
                          disk.obstacleTo("sim/exports"), disk.obstacleTo("Quorrin.ini/season/index.html"),
                          disk.obstacleTo("missing/x.html")};
     // A new file, the same file again with other bytes and with the same bytes, a file
-    // the run has read, and a file in a missing folder.
+    // the run has read, and a file in a missing folder; then the file read back as an
+    // earlier run's output (a folder gives nothing), which may still be replaced.
     written.replaced = {disk.replaceFile("out/season/index.html", "one"),
                         disk.replaceFile("out/season/index.html", "two"),
                         disk.replaceFile("out/season/index.html", "two"),
                         disk.replaceFile("sim/exports/race.html", "x"), disk.replaceFile("missing/x.html", "y")};
+    written.earlier = {disk.readEarlierOutput("out/season/index.html"), disk.readEarlierOutput("sim/exports")};
+    written.replaced[5] = disk.replaceFile("out/season/index.html", "three");
     written.removed = {disk.removeFile("sub/old.html"), disk.removeFile("sub/old.html"),
                        disk.removeFile("sim/exports/race.html"), disk.removeFile("sim/exports")};
     written.folderLeft = disk.isFolder("sub");
@@ -151,7 +156,11 @@ TEST(Disk, TheMemoryDiskListsMakesFoldersAndReplacesFilesAsTheRealDisk) {
     using Obstacle = Disk::Obstacle;
     EXPECT_EQ(real.obstacles, (std::array<Obstacle, 5>{Obstacle::None, Obstacle::ReadThisRun, Obstacle::Folder,
                                                         Obstacle::FileAsFolder, Obstacle::None}));
-    EXPECT_EQ(real.replaced, (std::array<bool, 5>{true, true, true, false, false}));
+    using Replacement = Disk::Replacement;
+    EXPECT_EQ(real.replaced, (std::array<Replacement, 6>{Replacement::Changed, Replacement::Changed,
+                                                          Replacement::Unchanged, Replacement::Failed,
+                                                          Replacement::Failed, Replacement::Changed}));
+    EXPECT_EQ(real.earlier, (std::array<std::optional<std::string>, 2>{"two", std::nullopt}));
     using Removal = Disk::Removal;
     EXPECT_EQ(real.removed,
               (std::array<Removal, 4>{Removal::Removed, Removal::NotThere, Removal::Failed, Removal::Failed}));
@@ -160,7 +169,7 @@ TEST(Disk, TheMemoryDiskListsMakesFoldersAndReplacesFilesAsTheRealDisk) {
                                                            Disk::NewFile::AlreadyThere, Disk::NewFile::Failed}));
     // No temporary file is left, and the file that was read is as it was.
     FileMap expected = files;
-    expected["out/season/index.html"] = "two";
+    expected["out/season/index.html"] = "three";
     expected["new.toml"] = "t";
     expected.erase("sub/old.html");
     EXPECT_EQ(real.files, expected);
@@ -171,6 +180,7 @@ TEST(Disk, TheMemoryDiskListsMakesFoldersAndReplacesFilesAsTheRealDisk) {
     EXPECT_EQ(memory.made, real.made);
     EXPECT_EQ(memory.obstacles, real.obstacles);
     EXPECT_EQ(memory.replaced, real.replaced);
+    EXPECT_EQ(memory.earlier, real.earlier);
     EXPECT_EQ(memory.removed, real.removed);
     EXPECT_EQ(memory.folderLeft, real.folderLeft);
     EXPECT_EQ(memory.created, real.created);

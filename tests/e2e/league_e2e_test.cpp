@@ -1,12 +1,14 @@
 // League on the sample league: the built program, started in the league folder with
-// "cup2026", writes exactly the files of examples/expected/cup2026, byte for byte, and
-// lists them; the season file and the exports stay as they were.
+// "cup2026", writes exactly the files of examples/expected/cup2026, byte for byte (its
+// manifest .league-files too), and lists them; the season file and the exports stay as
+// they were.
 
 #include "support/run_harness.hpp"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 
 namespace league::testing {
 namespace {
@@ -26,7 +28,10 @@ TEST(LeagueSample, WritesTheExpectedSeasonByteForByte) {
         const auto file = written.find("cup2026/" + name);
         ASSERT_NE(file, written.end()) << name << " was not written";
         EXPECT_TRUE(file->second == bytes) << name << " differs from examples/expected/cup2026/" << name;
-        EXPECT_NE(withUnixLineEnds(result.console).find("\n  " + name + "\n"), std::string::npos) << name;
+        // Every file is new, so every one is listed; the manifest is League's own.
+        if (name != ".league-files") {
+            EXPECT_NE(withUnixLineEnds(result.console).find("\n  " + name + "\n"), std::string::npos) << name;
+        }
         written.erase(file);
     }
     for (const auto& entry : written) {
@@ -35,6 +40,49 @@ TEST(LeagueSample, WritesTheExpectedSeasonByteForByte) {
     for (const auto& [name, bytes] : league) {
         EXPECT_TRUE(result.files.at(name) == bytes) << name << " changed";
     }
+}
+
+// What the sample season posts on Discord: every message within Discord's 2,000
+// characters (counted as Discord counts them, a character beyond U+FFFF twice), and
+// every rider of the standings, in the order of standings.csv, in the standings'
+// messages.
+TEST(LeagueSample, DiscordMessagesFitTheLimitAndHoldEveryRiderInOrder) {
+    const FileMap expected = filesBelow(kExamples / "expected" / "cup2026");
+    std::string standings;
+    std::size_t messages = 0;
+    for (const auto& [name, bytes] : expected) {
+        if (name.find("_discord") == std::string::npos) {
+            continue;
+        }
+        ++messages;
+        std::size_t length = 0;
+        for (const char byte : bytes) {
+            const auto value = static_cast<unsigned char>(byte);
+            length += (value & 0xC0) == 0x80 ? 0 : value >= 0xF0 ? 2 : 1;
+        }
+        EXPECT_LE(length, 2000U) << name;
+        if (name.rfind("standings_discord", 0) == 0) {
+            standings += bytes;  // the files in the order of their numbers
+        }
+    }
+    EXPECT_GT(messages, 0U);
+    // The riders of the standings: the fourth field of each line of standings.csv.
+    std::istringstream csv(expected.at("standings.csv"));
+    std::string line;
+    std::getline(csv, line);
+    std::size_t riders = 0;
+    std::size_t at = 0;
+    while (std::getline(csv, line)) {
+        std::istringstream fields(line);
+        std::string rider;
+        for (int field = 0; field < 4; ++field) {
+            std::getline(fields, rider, ',');
+        }
+        at = standings.find("  " + rider + " ", at);
+        ASSERT_NE(at, std::string::npos) << rider << " is not in the standings' messages after the rider before";
+        ++riders;
+    }
+    EXPECT_GT(riders, 0U);
 }
 
 // The command line: the usage errors end with status 2 before anything is read or

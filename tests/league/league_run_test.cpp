@@ -110,7 +110,27 @@ TEST(LeagueRun, BadInputGivesItsMessageStatusOneAndWritesNothing) {
          "cup.toml, line 4: the penalty's rider \"Ann Rider\" is not in race \"race_b\" of Round 1 (R1)", {}},
         {"[teams]\n\"Vexa\" = [\"Ann Rider\", \"ann rider\"]\n" + kRound,
          "cup.toml, line 2: team \"Vexa\" lists the rider \"ann rider\" twice", {}},
-        {"[[round]]\nname = \"R1\"\nraces = [\"race_x\"]\n", "Can't find the export sim\\exports\\race_x.html (round 1, R1)",
+        {"[[round]]\nname = \"R1\"\nraces = [\"race_x\"]\n",
+         "cup.toml, line 3: can't find the export sim\\exports\\race_x.html (round 1, R1); the closest names in the "
+         "exports folder: race_a, race_b\n",
+         {}},
+        {"[[round]]\nname = \"R1\"\nraces = [\"race_a\"]\nqualifying = [\n  \"quali\",\n  \"QUALY\"]\n",
+         "cup.toml, line 6: can't find the export sim\\exports\\QUALY.html (round 1, R1); the closest names in the "
+         "exports folder: quali\n",
+         {}},
+        {"simulator = \"C:\\Games\\Korvex\\\"\n",
+         "cup.toml, line 1, column 17: this is not TOML: Error while parsing string: unknown escape sequence '\\G'. In "
+         "double quotes a backslash starts an escape: write a Windows folder in single quotes, as the template does: "
+         "simulator = 'C:\\Games\\Korvex\\'\n",
+         {}},
+        {"[[round]]\nname = \"R1\"\ndate = 07.02.2026\n",
+         "cup.toml, line 3, column 9: this is not TOML: Error while parsing floating-point: leading zeroes are "
+         "prohibited. Write a date as year-month-day, without quotes: date = 2026-02-07\n",
+         {}},
+        {"[[round]]\nname = \"Kestrel Bay\ndate = 2026-03-14\n",
+         "cup.toml, line 2, column 20: this is not TOML: Error while parsing string: unescaped control characters "
+         "other than TAB (U+0009) are explicitly prohibited. A text needs its closing quote on the same line: "
+         "name = \"Kestrel Bay\"\n",
          {}},
         {kRound, "No simulator folder: cup.toml has no simulator = '...' line and there is no Quorrin.ini beside it",
          {{"Quorrin.ini", ""}}},
@@ -307,6 +327,41 @@ TEST(LeagueRun, ListsTheLapsToSplitAndLeavesOutARaceWhoseExportDoesNotFit) {
     }
 }
 
+// The output folder holds this run's files: a run removes what the manifest of the run
+// before names and this run does not write (the pages of a race taken out of analyse),
+// lists them, and leaves the admin's own files; it lists only the files whose bytes
+// changed, so the same run twice lists none the second time.
+TEST(LeagueRun, TheOutputFolderHoldsThisRunsFilesAndTheConsoleListsWhatChanged) {
+    const std::string analysed = kRound + "analyse = [\"night\"]\nsplit = [\"night #7 lap 4\"]\n";
+    const std::string analysisPages = "  round-01/night_analysis.html\n  round-01/night_analysis_fragment.html\n";
+    const struct {
+        std::string second;
+        std::string listed;
+        std::vector<std::string> gone;
+    } cases[] = {
+        {analysed, "Nothing changed in cup: ", {}},
+        {kRound, "Removed from cup, written by an earlier run and not by this one:\n" + analysisPages,
+         {"cup/round-01/night_analysis.html", "cup/round-01/night_analysis_fragment.html"}},
+        {"title = \"New name\"\n" + analysed, "Written into cup:\n  index.html\n  standings_fragment.html\n", {}},
+    };
+    for (const auto& c : cases) {
+        FileMap files = leagueFolder(analysed);
+        files["cup/notes.html"] = "the admin's own";
+        const RunResult first = runInProcess(leagueRun(runOf("cup")), "", files);
+        ASSERT_EQ(first.exitStatus, 0) << first.console;
+        FileMap again = first.files;
+        again["cup.toml"] = c.second;
+        const RunResult second = runInProcess(leagueRun(runOf("cup")), "", again);
+        EXPECT_EQ(second.exitStatus, 0) << second.console;
+        EXPECT_NE(second.console.find(c.listed), std::string::npos) << second.console;
+        for (const std::string& name : c.gone) {
+            EXPECT_EQ(second.files.count(name), 0U) << name;
+        }
+        EXPECT_EQ(second.files.at("cup/notes.html"), "the admin's own");
+        EXPECT_EQ(first.console.find(" unchanged"), std::string::npos) << first.console;
+    }
+}
+
 // The ids in a race analysis fragment start with its page's path, so that the
 // fragments of one race in two rounds can be pasted into one web page.
 TEST(LeagueRun, TheFragmentsOfTwoRaceAnalysesShareNoId) {
@@ -348,14 +403,25 @@ TEST(LeagueRun, ExportNamesAreTextMatchedByTheSeasonFileAndEscapedOnce) {
     EXPECT_EQ(page.find(" & "), std::string::npos);
 }
 
+// --new writes the template with the system's line ends (CR LF on Windows), and it
+// reads back as a season of that name.
 TEST(LeagueRun, NewWritesATemplateThatReadsBackAndNeverWritesOverAFile) {
-    const RunResult first = runInProcess(leagueRun(runOf("cup2026", LeagueOptions::Mode::New)), "", {});
-    ASSERT_EQ(first.exitStatus, 0) << first.console;
-    const std::string text = first.files.at("cup2026.toml");
-    const auto read = season::readSeasonFile(text, "cup2026.toml");
-    ASSERT_TRUE(read.ok()) << season::mistakeText(read.reason(), "cup2026.toml");
-    EXPECT_EQ(read->title, "cup2026");
-    EXPECT_EQ(read->output, "cup2026");
+    for (const std::string_view lineEnd : {"\n", "\r\n"}) {
+        LeagueOptions options = runOf("cup2026", LeagueOptions::Mode::New);
+        options.lineEnd = lineEnd;
+        const RunResult first = runInProcess(leagueRun(options), "", {});
+        ASSERT_EQ(first.exitStatus, 0) << first.console;
+        const std::string text = first.files.at("cup2026.toml");
+        const auto read = season::readSeasonFile(text, "cup2026.toml");
+        ASSERT_TRUE(read.ok()) << season::mistakeText(read.reason(), "cup2026.toml");
+        EXPECT_EQ(read->title, "cup2026");
+        EXPECT_EQ(read->output, "cup2026");
+        // Every line ends as the system's lines end.
+        const auto lines = std::count(text.begin(), text.end(), '\n');
+        const auto carriageReturns = std::count(text.begin(), text.end(), '\r');
+        EXPECT_GT(lines, 0);
+        EXPECT_EQ(carriageReturns, lineEnd == "\r\n" ? lines : 0);
+    }
 
     const FileMap there{{"cup2026.toml", "title = \"mine\"\n"}};
     const RunResult again = runInProcess(leagueRun(runOf("cup2026.toml", LeagueOptions::Mode::New)), "", there);
@@ -389,6 +455,36 @@ TEST(LeagueRun, WaitsForAKeyOnlyWhenItsConsoleClosesWithIt) {
                                 result.console.substr(result.console.size() - kTestPausePrompt.size()) == kTestPausePrompt;
             EXPECT_EQ(waited, ownConsole) << season << result.console;
         }
+    }
+}
+
+// Double-clicked in a folder without a season file, where no command line can be
+// typed, League asks for the season's name and writes the season file to fill in, then
+// says what to do next; a name that is no plain file name, or none, writes nothing.
+TEST(LeagueRun, DoubleClickedWithoutASeasonFileItAsksForANameAndWritesTheSeasonFile) {
+    const struct {
+        std::string input;
+        int exitStatus;
+        std::string written;
+        std::string said;
+    } cases[] = {
+        {"cup2026\n", 0, "cup2026.toml", "double-click League again: it publishes\nthe season into the folder cup2026."},
+        {"spring-cup_2\r\n", 0, "spring-cup_2.toml", "the season into the folder spring-cup_2."},
+        {"\n", 2, "", "Nothing was written."},
+        {"", 2, "", "Nothing was written."},
+        {"../cup\n", 2, "", "A season's name is made of letters, digits, - and _; nothing was written."},
+        {"my cup\n", 2, "", "A season's name is made of letters, digits, - and _; nothing was written."},
+    };
+    for (const auto& c : cases) {
+        LeagueOptions options;
+        options.waitForKey = true;
+        const RunResult result = runInProcess(leagueRun(options), c.input, {});
+        EXPECT_EQ(result.exitStatus, c.exitStatus) << c.input;
+        EXPECT_EQ(result.console.rfind("There is no season file (*.toml) in this folder. League can write one", 0), 0U)
+            << result.console;
+        EXPECT_NE(result.console.find(c.said + "\n" + kTestPausePrompt), std::string::npos) << result.console;
+        EXPECT_EQ(result.files.size(), c.written.empty() ? 0U : 1U) << c.input;
+        EXPECT_EQ(result.files.count(c.written), c.written.empty() ? 0U : 1U) << c.input;
     }
 }
 

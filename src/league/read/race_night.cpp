@@ -1,5 +1,6 @@
 #include "league/read/race_night.hpp"
 
+#include "league/read/export_names.hpp"
 #include "league/read/name_text.hpp"
 #include "league/read/simulator_folder.hpp"
 
@@ -38,9 +39,7 @@ Result<RoundExports, SeasonMistake> readRound(Disk& disk, const std::string& sim
         for (const std::string& name : names) {
             auto rows = readExport(disk, simulatorFolder, name, endMargin, recipe);
             if (!rows) {
-                return Failure{SeasonMistake{.kind = SeasonMistake::Kind::ExportMissing,
-                                             .path = exportPath(simulatorFolder, name),
-                                             .round = {number, round.name}}};
+                return Failure{missingExport(disk, simulatorFolder, round, number, name)};
             }
             into.push_back(std::move(*rows));
         }

@@ -2,6 +2,7 @@
 
 #include "league/read/name_text.hpp"
 #include "league/read/rider_names.hpp"
+#include "league/read/toml_hint.hpp"
 
 #include <toml++/toml.h>
 
@@ -218,6 +219,14 @@ private:
     const toml::table& table_;
     std::int64_t line_;
 };
+
+std::vector<std::int64_t> linesOnly(const std::vector<TextAtLine>& texts) {
+    std::vector<std::int64_t> lines;
+    for (const TextAtLine& text : texts) {
+        lines.push_back(text.line);
+    }
+    return lines;
+}
 
 std::vector<std::string> textsOnly(std::vector<TextAtLine> texts) {
     std::vector<std::string> result;
@@ -480,8 +489,10 @@ Result<void, SeasonMistake> readRoundKeys(const TableReader& reader, Round& roun
     }
     if (!races->empty()) {
         round.races.push_back(ScoredRace{"Race", {}, {}, lineOf(*reader.node("races"))});
+        round.races.back().exportLines = linesOnly(*races);
         round.races.back().exports = textsOnly(std::move(*races));
     }
+    round.qualifyingLines = linesOnly(*qualifying);
     round.qualifying = textsOnly(std::move(*qualifying));
     const auto keep = reader.yesNo("keep");
     if (!keep) {
@@ -507,6 +518,7 @@ Result<ScoredRace, SeasonMistake> readRaceTable(const toml::table& table, std::s
     if (!exports) {
         return Failure{exports.reason()};
     }
+    race.exportLines = linesOnly(*exports);
     race.exports = textsOnly(std::move(*exports));
     auto points = readPoints(reader, kMostPointsPlaces, Expected::RacePoints);
     if (!points) {
@@ -704,6 +716,9 @@ Result<toml::table, SeasonMistake> parseToml(std::string_view text, const std::s
             mistake.kind = Kind::LetterAfterLineEndingBackslash;
         } else {
             mistake.text = std::string(error.description());
+            TomlHintFound hint = tomlHintFor(mistake.text, lineOfText(text, at.line));
+            mistake.hint = hint.hint;
+            mistake.writeInstead = std::move(hint.writeInstead);
         }
         return Failure{std::move(mistake)};
     };

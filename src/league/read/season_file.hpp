@@ -89,6 +89,8 @@ struct ScoredRace {
     std::vector<std::int32_t> points;
     /// The line of its [[round.race]] table, or of races = [...].
     std::int64_t line = 0;
+    /// The line of each export's name, in the order of `exports`.
+    std::vector<std::int64_t> exportLines = {};
 };
 
 struct Round {
@@ -108,6 +110,8 @@ struct Round {
     bool keep = false;
     std::vector<Penalty> penalties;
     std::int64_t line = 0;
+    /// The line of each qualifying export's name, in the order of `qualifying`.
+    std::vector<std::int64_t> qualifyingLines = {};
 
     /// A round whose races name their exports has been held; one without is on the
     /// calendar, to come.

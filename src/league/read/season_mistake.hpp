@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace league::season {
 
@@ -36,6 +37,14 @@ enum class Expected {
     RoundTables
 };
 
+/// What the admin most likely meant where the season file is not TOML.
+enum class TomlHint {
+    None,
+    FolderInSingleQuotes,  ///< a Windows folder in double quotes, where a backslash starts an escape
+    YearMonthDay,          ///< a date written as a calendar writes it: 07.02.2026
+    ClosingQuote           ///< a text whose closing quote is missing on its line
+};
+
 /// The table of the season file a key stands in.
 enum class SeasonTable { Top, Round, Race, Penalty };
 
@@ -44,7 +53,7 @@ struct SeasonMistake {
         // The season file's text.
         SeasonFileUnreadable,            ///< the file cannot be read
         NotUtf8,                         ///< line, column
-        NotToml,                         ///< line, column, text: the parser's words
+        NotToml,                         ///< line, column, text: the parser's words, hint, writeInstead
         LetterOutsideQuotes,             ///< line, column
         LetterAfterLineEndingBackslash,  ///< line, column
         UnknownKey,                      ///< line, key, table
@@ -78,7 +87,7 @@ struct SeasonMistake {
         // The files it names.
         NoSimulatorFolder,               ///< neither simulator = nor Quorrin.ini
         SimulatorFolderMissing,          ///< path, fromSeasonFile
-        ExportMissing,                   ///< path, round
+        ExportMissing,                   ///< line, path, round, closestNames
         ReplayMissing,                   ///< line, path, race, round
         ReplayDamaged,                   ///< line, path, race, round
         AnalysedExportMissing,           ///< line, path, race, round
@@ -115,6 +124,12 @@ struct SeasonMistake {
     std::int32_t bestLap = 0;
     /// The simulator folder came from simulator = (else from Quorrin.ini).
     bool fromSeasonFile = false;
+    TomlHint hint = TomlHint::None;
+    /// The line as it would read mended ("simulator = 'C:\Games\'"); empty when
+    /// none can be made.
+    std::string writeInstead{};
+    /// The names in the exports folder closest to a missing export's, closest first.
+    std::vector<std::string> closestNames{};
 };
 
 }  // namespace league::season

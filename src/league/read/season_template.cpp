@@ -95,7 +95,7 @@ constexpr std::string_view kAfterTitle =
 
 }  // namespace
 
-std::string seasonTemplate(std::string_view stem) {
+std::string seasonTemplate(std::string_view stem, std::string_view lineEnd) {
     // The title is a TOML text in double quotes: a quote or a backslash of the name is
     // escaped.
     std::string title;
@@ -105,7 +105,15 @@ std::string seasonTemplate(std::string_view stem) {
         }
         title += c;
     }
-    return std::string(kBeforeTitle) + title + std::string(kAfterTitle);
+    std::string text;
+    for (const char c : std::string(kBeforeTitle) + title + std::string(kAfterTitle)) {
+        if (c == '\n') {
+            text += lineEnd;
+        } else {
+            text += c;
+        }
+    }
+    return text;
 }
 
 }  // namespace league::season

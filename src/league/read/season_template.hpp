@@ -7,7 +7,8 @@
 
 namespace league::season {
 
-/// The template for the season file "<stem>.toml".
-std::string seasonTemplate(std::string_view stem);
+/// The template for the season file "<stem>.toml", its lines ended by `lineEnd` (the
+/// system's: "\r\n" on Windows, where Notepad and its users expect it).
+std::string seasonTemplate(std::string_view stem, std::string_view lineEnd);
 
 }  // namespace league::season

@@ -61,4 +61,15 @@ std::vector<std::string> classFileStems(const std::vector<ClassStandings>& class
     return stems;
 }
 
+std::vector<std::string> discordFileNames(const std::string& stem, std::size_t messages) {
+    if (messages == 1) {
+        return {stem + "_discord.md"};
+    }
+    std::vector<std::string> names;
+    for (std::size_t m = 1; m <= messages; ++m) {
+        names.push_back(stem + "_discord-" + std::to_string(m) + ".md");
+    }
+    return names;
+}
+
 }  // namespace league::season

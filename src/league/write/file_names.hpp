@@ -1,5 +1,5 @@
 #pragma once
-// The names of the files a run writes for each held round.
+// The names of the files a run writes for each held round, and of the Discord messages.
 
 #include "league/standings/season_standings.hpp"
 
@@ -25,5 +25,10 @@ std::vector<std::string> analysisPageStems(const HeldRound& round);
 /// class's name with its letters and digits kept and every other character written as
 /// "-" ("standings-Pro-Am"), and a number added when two classes would get the same.
 std::vector<std::string> classFileStems(const std::vector<ClassStandings>& classes);
+
+/// The files of a post's Discord messages beside the files of stem `stem`:
+/// "standings_discord.md" for one message; "standings_discord-1.md",
+/// "standings_discord-2.md", ... for several, in order.
+std::vector<std::string> discordFileNames(const std::string& stem, std::size_t messages);
 
 }  // namespace league::season

@@ -29,11 +29,28 @@ void writeRow(ReportWriter& text, const TableRow& row) {
 
 }  // namespace
 
-std::string forumText(const std::string& title, const std::vector<Table>& tables) {
+void writeForumNotes(ReportWriter& text, const std::vector<NoteList>& notes) {
+    for (const NoteList& list : notes) {
+        text.writeFragment("\n");
+        if (!list.heading.empty()) {
+            text.writeFragment("[b]");
+            text.writeValueText(list.heading);
+            text.writeFragment("[/b]\n");
+        }
+        for (const std::string& line : list.lines) {
+            text.writeValueText(line);
+            text.writeFragment("\n");
+        }
+    }
+}
+
+std::string forumText(const PostContent& post) {
     ReportWriter text(PageConventions::Classic);
-    text.writeValueText(title);
-    text.writeFragment("\n");
-    for (const Table& table : tables) {
+    for (const std::string& line : post.titleLines) {
+        text.writeValueText(line);
+        text.writeFragment("\n");
+    }
+    for (const Table& table : post.tables) {
         text.writeFragment("\n");
         if (!table.caption.empty()) {
             text.writeValueText(table.caption);
@@ -46,6 +63,7 @@ std::string forumText(const std::string& title, const std::vector<Table>& tables
         }
         text.writeFragment("[/table]\n");
     }
+    writeForumNotes(text, post.notes);
     return std::string(text.bytes());
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Every file a run writes into the season's output folder, made in memory before the
 // first is written, and their writing: each whole under a temporary name, then renamed
-// over the old file.
+// over the old file; then the files of an earlier run that this one no longer writes
+// are removed, as the folder's manifest names them.
 
 #include "league/standings/season_standings.hpp"
 
@@ -18,12 +19,14 @@ struct OutputFile {
 };
 
 struct SeasonFiles {
-    /// index.html, standings_fragment.html, standings_forum.txt, standings.csv,
-    /// teams.csv (when the season has teams), season.json; for each held round round-NN.html, round-NN_fragment.html,
-    /// round-NN_forum.txt and round-NN.csv, and in its folder round-NN/ the round's
-    /// index.html, the qualifying (qualifying.html, qualifying_fragment.html,
-    /// qualifying_forum.txt, qualifying.csv) and each analysed race
-    /// (cup_race_analysis.html, cup_race_analysis_fragment.html).
+    /// index.html, standings_fragment.html, standings_forum.txt,
+    /// standings_forum_code.txt, standings_discord.md (or standings_discord-1.md, ...),
+    /// standings.csv, teams.csv (when the season has teams), each class's files,
+    /// season.json; for each held round the same of round-NN, and in its folder
+    /// round-NN/ the round's index.html, the qualifying (qualifying.html,
+    /// qualifying_fragment.html, qualifying_forum.txt, qualifying_forum_code.txt,
+    /// qualifying.csv) and each analysed race (cup_race_analysis.html,
+    /// cup_race_analysis_fragment.html).
     std::vector<OutputFile> written;
     /// The pages that League writes for a race of `analyse` when its export fits the
     /// replay ("round-01/cup_race_analysis.html" and its fragment), for each race that
@@ -45,18 +48,28 @@ struct WriteReport {
     /// When either is not empty, nothing was written or removed.
     std::vector<BlockedFile> blocked;
     std::string folderNotMade;
-    /// The paths written, and those that could not be (the disk failed while writing).
-    std::vector<std::string> written;
+    /// The paths whose bytes this run changed (new files included), the number of files
+    /// that already held the bytes this run would write, and the paths that could not be
+    /// written (the disk failed while writing). The manifest is none of them, unless it
+    /// could not be written.
+    std::vector<std::string> changed;
+    std::size_t unchanged = 0;
     std::vector<std::string> failed;
-    /// The left-out pages that were there and were removed, and those that could not be.
+    /// The left-out pages that were there and were removed.
     std::vector<std::string> removed;
+    /// The files that an earlier run wrote (its manifest names them) and this run does
+    /// not, removed.
+    std::vector<std::string> leftBehind;
+    /// The files of either kind that could not be removed.
     std::vector<std::string> notRemoved;
 };
 
-/// Writes the files into `folder`, then removes the left-out pages there. First every
-/// file is checked, and every folder made (`folder` and those below it that the files
-/// name); only when all of that succeeded is the first file written. A left-out page
-/// that is a folder or a file this run has read is left as it is.
+/// Writes the files into `folder`, then removes the left-out pages there and the files
+/// that the manifest of an earlier run names and this run does not write, and writes
+/// this run's manifest. First every file is checked, and every folder made (`folder`
+/// and those below it that the files name); only when all of that succeeded is the
+/// first file written. A file to remove that is a folder or a file this run has read
+/// is left as it is.
 WriteReport writeSeasonFiles(Disk& disk, const std::string& folder, const SeasonFiles& season);
 
 }  // namespace league::season

@@ -2,9 +2,9 @@
 // The frame of every League page: an HTML5 head with the character set and one style
 // element, and its end; or the frame of the same content as a fragment to paste into a
 // website, which has no html, head or body element, and whose style element touches
-// only the elements inside its own root element (every rule starts with the root's
-// class). The pages stand on their own: no script, no other file, no web font; dark
-// text on white at a contrast of 4.5:1 or more, and a print style.
+// only the elements inside its own root element and holds them against the website's
+// style (page_style). The pages stand on their own: no script, no other file, no web
+// font; dark text on white at a contrast of 4.5:1 or more, and a print style.
 
 #include "league/write/page_variant.hpp"
 

@@ -35,12 +35,6 @@ std::string raceHeading(const HeldRound& round, const ClassifiedRace& race) {
 
 }  // namespace
 
-std::string penaltyLine(const HeldRound& round, const PenaltyNote& penalty) {
-    const std::string who = penalty.team.empty() ? penalty.rider : penalty.team + " (team)";
-    const std::string where = penalty.race.empty() ? "" : " (" + exportPlace(round, penalty.race) + ")";
-    return who + where + ": " + penaltyText(penalty) + (penalty.reason.empty() ? "" : ": " + penalty.reason);
-}
-
 std::string raceNote(const ClassifiedRace& race) {
     constexpr std::string_view kStopped =
         "A rider who stopped before his grid's winner finished is placed after those who finished, without points. "

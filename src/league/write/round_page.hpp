@@ -22,10 +22,6 @@ std::string roundPage(const SeasonResult& result, const HeldRound& round, const 
 /// for none.
 std::string poleText(const SeasonResult& result, const HeldRound& round);
 
-/// A penalty of the round as its pages list it: "John Smith (Sprint, Grid 2): +5 s:
-/// Causing a collision", "Vexa Racing (team): -5 points: ...".
-std::string penaltyLine(const HeldRound& round, const PenaltyNote& penalty);
-
 /// How the race's grids were brought together: "Grid 1 and Grid 2 in one
 /// classification: every time brought to the 10 laps of Grid 1 by the rider's average
 /// lap (Grid 2 ran 8 laps). ..."

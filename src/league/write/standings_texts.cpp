@@ -1,5 +1,7 @@
 #include "league/write/standings_texts.hpp"
 
+#include "league/write/page_titles.hpp"
+
 namespace league::season {
 
 namespace {
@@ -38,6 +40,12 @@ std::string penaltyText(const PenaltyNote& penalty) {
         break;
     }
     return (penalty.points > 0 ? "+" : "") + std::to_string(penalty.points) + " points";
+}
+
+std::string penaltyLine(const HeldRound& round, const PenaltyNote& penalty) {
+    const std::string who = penalty.team.empty() ? penalty.rider : penalty.team + " (team)";
+    const std::string where = penalty.race.empty() ? "" : " (" + exportPlace(round, penalty.race) + ")";
+    return who + where + ": " + penaltyText(penalty) + (penalty.reason.empty() ? "" : ": " + penalty.reason);
 }
 
 std::string tieFootnote(const TieDecision& tie) {

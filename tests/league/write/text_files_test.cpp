@@ -1,7 +1,10 @@
-// The CSV files and forum texts, as a spreadsheet and a forum read them.
+// The CSV files and forum texts, as a spreadsheet and a forum read them, and the
+// aligned columns of the texts that show no table markup.
 
 #include "league/write/csv_text.hpp"
+#include "league/write/forum_code_text.hpp"
 #include "league/write/forum_text.hpp"
+#include "league/write/text_columns.hpp"
 #include "league/write/text_tables.hpp"
 
 #include <gtest/gtest.h>
@@ -25,17 +28,50 @@ Table tableOf(std::string caption, const std::vector<std::string>& heads,
     return table;
 }
 
-TEST(TextFiles, CsvWithByteOrderMarkQuotingAndForumTableWithTitle) {
+TEST(TextFiles, CsvWithByteOrderMarkQuotingAndForumTextsWithTitleTablesAndNotes) {
     const Table table = tableOf(
         "", {"Rider", "Reason"},
         {{"Ann", "plain"}, {"Tom & Jerry", "late, twice"}, {"Bob", "said \"no\""}, {"Cy", "a\r\nb"}});
     EXPECT_EQ(csvText(table), "\xEF\xBB\xBF" "Rider,Reason\r\nAnn,plain\r\nTom & Jerry,\"late, twice\"\r\n"
                               "Bob,\"said \"\"no\"\"\"\r\nCy,\"a\r\nb\"\r\n");
-    EXPECT_EQ(forumText("Cup - round 1", {tableOf("", {"Pos", "Rider"}, {{"1", "Ann"}}),
-                                          tableOf("Grid 2 - 1 rider", {"Pos"}, {{"2"}})}),
-              "Cup - round 1\r\n\r\n[table]\r\n[tr][td][b]Pos[/b][/td] [td][b]Rider[/b][/td] [/tr]\r\n"
+    const PostContent post{{"Cup - round 1", "Pole: #7 Ann"},
+                           {tableOf("", {"Pos", "Rider"}, {{"1", "Ann"}}), tableOf("Grid 2 - 1 rider", {"Pos"}, {{"2"}})},
+                           {{"Penalties:", {"Ann (race_a): +5 s: late"}}}};
+    EXPECT_EQ(forumText(post),
+              "Cup - round 1\r\nPole: #7 Ann\r\n\r\n[table]\r\n[tr][td][b]Pos[/b][/td] [td][b]Rider[/b][/td] [/tr]\r\n"
               "[tr][td]1[/td] [td]Ann[/td] [/tr]\r\n[/table]\r\n"
-              "\r\nGrid 2 - 1 rider\r\n[table]\r\n[tr][td][b]Pos[/b][/td] [/tr]\r\n[tr][td]2[/td] [/tr]\r\n[/table]\r\n");
+              "\r\nGrid 2 - 1 rider\r\n[table]\r\n[tr][td][b]Pos[/b][/td] [/tr]\r\n[tr][td]2[/td] [/tr]\r\n[/table]\r\n"
+              "\r\n[b]Penalties:[/b]\r\nAnn (race_a): +5 s: late\r\n");
+    EXPECT_EQ(forumCodeText(post),
+              "Cup - round 1\r\nPole: #7 Ann\r\n\r\n[code]\r\nPos  Rider\r\n---  -----\r\n  1    Ann\r\n"
+              "\r\nGrid 2 - 1 rider\r\nPos\r\n---\r\n  2\r\n[/code]\r\n"
+              "\r\n[b]Penalties:[/b]\r\nAnn (race_a): +5 s: late\r\n");
+}
+
+// The columns of a text without table markup: counted in characters (an accented
+// letter is one, a zero-width space none), names and reasons aligned left and cut with
+// "…" past the cut width, every other column aligned right, no blank at a line's end.
+TEST(TextFiles, ColumnsAlignedByCharactersWithLongNamesCut) {
+    const std::string longName = "Maximilian von Oberhausen-Steinbach";
+    Table table = tableOf("", {"Pos", "Rider", "Bike", "Total"},
+                          {{"1", "J\u00F6rg M\u00FCller", "Vexa", "100"},
+                           {"12=", longName, "K", "9"},
+                           {"3", "@\u200Bann", "", ""}});
+    table.columns[1].look = ColumnLook::Name;
+    table.columns[2].look = ColumnLook::Name;
+    const ColumnLines lines = columnLines(table);
+    const std::string cut = cutToWidth(longName, kCutWidth);
+    EXPECT_EQ(textWidth(cut), kCutWidth);
+    EXPECT_EQ(cut, longName.substr(0, kCutWidth - 1) + "\u2026");
+    const std::string riderColumn(kCutWidth, ' ');
+    const std::vector<std::string> expected{
+        "  1  J\u00F6rg M\u00FCller" + riderColumn.substr(11) + "  Vexa    100",
+        "12=  " + cut + "  K         9",
+        "  3  @\u200Bann",
+    };
+    EXPECT_EQ(lines.rows, expected);
+    EXPECT_EQ(lines.head, "Pos  Rider" + riderColumn.substr(5) + "  Bike  Total");
+    EXPECT_EQ(lines.rule, "---  " + std::string(kCutWidth, '-') + "  ----  -----");
 }
 
 // A field divided into grids: each grid's table, then the riders without a place, so
