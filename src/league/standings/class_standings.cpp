@@ -155,9 +155,7 @@ std::vector<SeasonWarning> classWarnings(const SeasonFile& season, const RiderNa
     }
     const std::map<std::string, std::string> classOf = classOfRiders(season, names);
     SeasonWarning inNoClass{.kind = SeasonWarning::Kind::RidersInNoClass};
-    std::set<std::string> rode;
     for (const RiderSeason& rider : result.riders) {
-        rode.insert(rider.identity);
         if (classOf.count(rider.identity) == 0) {
             inNoClass.riders.push_back(rider.name);
         }
@@ -165,16 +163,9 @@ std::vector<SeasonWarning> classWarnings(const SeasonFile& season, const RiderNa
     if (!inNoClass.riders.empty()) {
         warnings.push_back(std::move(inNoClass));
     }
-    for (const RiderClass& riderClass : season.classes) {
-        for (const std::string& rider : riderClass.riders) {
-            if (rode.count(names.identity(rider)) == 0) {
-                warnings.push_back({.kind = SeasonWarning::Kind::ClassRiderUnknown,
-                                    .rider = rider,
-                                    .team = riderClass.name,
-                                    .line = riderClass.line});
-            }
-        }
-    }
+    const std::vector<SeasonWarning> neverRode =
+        groupRidersWhoNeverRode(season.classes, names, result.riders, SeasonWarning::Kind::ClassRiderUnknown);
+    warnings.insert(warnings.end(), neverRode.begin(), neverRode.end());
     return warnings;
 }
 

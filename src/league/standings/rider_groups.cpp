@@ -27,4 +27,21 @@ Result<void, SeasonMistake> checkGroups(const std::vector<RiderGroup>& groups, c
     return {};
 }
 
+std::vector<SeasonWarning> groupRidersWhoNeverRode(const std::vector<RiderGroup>& groups, const RiderNames& names,
+                                                   const std::vector<RiderSeason>& riders, SeasonWarning::Kind kind) {
+    std::set<std::string> rode;
+    for (const RiderSeason& rider : riders) {
+        rode.insert(rider.identity);
+    }
+    std::vector<SeasonWarning> warnings;
+    for (const RiderGroup& group : groups) {
+        for (const std::string& listed : group.riders) {
+            if (rode.count(names.identity(listed)) == 0) {
+                warnings.push_back({.kind = kind, .rider = listed, .team = group.name, .line = group.line});
+            }
+        }
+    }
+    return warnings;
+}
+
 }  // namespace league::season

@@ -5,6 +5,8 @@
 #include "league/read/rider_names.hpp"
 #include "league/read/season_file.hpp"
 #include "league/read/season_mistake.hpp"
+#include "league/read/season_warning.hpp"
+#include "league/standings/rider_season.hpp"
 
 #include "common/result.hpp"
 
@@ -17,5 +19,10 @@ namespace league::season {
 /// `otherTeam`).
 Result<void, SeasonMistake> checkGroups(const std::vector<RiderGroup>& groups, const RiderNames& names,
                                         SeasonMistake::Kind listedTwice, SeasonMistake::Kind inTwo);
+
+/// A warning of `kind` for every rider that a group lists and that matches none of
+/// `riders` (those of the held rounds): a misspelt name, perhaps.
+std::vector<SeasonWarning> groupRidersWhoNeverRode(const std::vector<RiderGroup>& groups, const RiderNames& names,
+                                                   const std::vector<RiderSeason>& riders, SeasonWarning::Kind kind);
 
 }  // namespace league::season

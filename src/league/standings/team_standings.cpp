@@ -31,25 +31,10 @@ Result<void, SeasonMistake> checkTeamPenalties(const SeasonFile& season) {
 
 std::vector<SeasonWarning> unknownTeamRiders(const SeasonFile& season, const RiderNames& names,
                                              const SeasonResult& result) {
-    std::vector<SeasonWarning> warnings;
     if (result.rounds.empty()) {
-        return warnings;
+        return {};
     }
-    std::set<std::string> riders;
-    for (const RiderSeason& rider : result.riders) {
-        riders.insert(rider.identity);
-    }
-    for (const Team& team : season.teams) {
-        for (const std::string& listed : team.riders) {
-            if (riders.count(names.identity(listed)) == 0) {
-                warnings.push_back({.kind = SeasonWarning::Kind::TeamRiderUnknown,
-                                    .rider = listed,
-                                    .team = team.name,
-                                    .line = team.line});
-            }
-        }
-    }
-    return warnings;
+    return groupRidersWhoNeverRode(season.teams, names, result.riders, SeasonWarning::Kind::TeamRiderUnknown);
 }
 
 namespace {
